@@ -1,0 +1,57 @@
+#pragma once
+
+#include "UnitSystem.h"
+
+#include <string>
+
+// The input checks, numbered in the order the calculation runs them.
+enum class CheckId : int {
+    CabinetDepth = 1,
+    CabinetWidth,
+    CabinetHeight,
+    DoorWidth,
+    DoorHeight,
+    StartAboveEnd,
+    EndNotBelowBox,
+    StartTemperature,
+    CoolDownMass,
+    CoolDownTime,
+    AmbientAboveBox,
+    AmbientTemperature,
+    BoxTemperature,
+    EvaporatingTemperature,
+    CondensingTemperature,
+    Subcooling,
+    EvaporatingAboveBox, // the one warning
+    InsulationThickness,
+    DoorInsulationThickness,
+    OpeningsLoad,
+    FanLoad,
+    LightLoad,
+    AntisweatLoad,
+    MaxRuntime,
+};
+
+struct CheckInfo {
+    CheckId id;
+    const char* message;
+    int rangeKind; // a UnitKind code
+    int low;       // in SI units; tenths of an hour for the hours kind
+    int high;
+    bool warning;
+};
+
+const CheckInfo& Check(CheckId id);
+
+// True when value lies outside the check's low..high (a value equal to a limit passes).
+bool OutsideLimits(const CheckInfo& check, double value);
+
+// The text of a failed check as the results list or message line shows it:
+// "Error: %s" for messages of at most 24 characters, else the message alone.
+std::string ProblemRowText(const CheckInfo& check);
+
+// The permitted range in the user's units; empty when the check has no range to show.
+std::string RangeText(const CheckInfo& check, const UnitSystem& units);
+
+// The message line of the warning: "Warning: %s", with "  (range)" when it has one.
+std::string WarningText(const CheckInfo& check, const UnitSystem& units);

@@ -1,0 +1,46 @@
+#include "InputForm.h"
+
+const InputFieldInfo kInputFields[23] = {
+    {InputField::iAmbient, "iAmbient"},
+    {InputField::iEvapTemp, "iEvapTemp"},
+    {InputField::iEvaporating, "iEvaporating"},
+    {InputField::iCondensing, "iCondensing"},
+    {InputField::iSubcool, "iSubcool"},
+    {InputField::iDepth, "iDepth"},
+    {InputField::iWidth, "iWidth"},
+    {InputField::iHeight, "iHeight"},
+    {InputField::iInsulTherm, "iInsulTherm"},
+    {InputField::iInsulation, "iInsulation"},
+    {InputField::iDoorWidth, "iDoorWidth"},
+    {InputField::iDoorHeight, "iDoorHeight"},
+    {InputField::iDoorInsulTherm, "iDoorInsulTherm"},
+    {InputField::iDoorInsul, "iDoorInsul"},
+    {InputField::iOpenings, "iOpenings"},
+    {InputField::iLightLoad, "iLightLoad"},
+    {InputField::iFanLoad, "iFanLoad"},
+    {InputField::iAntisweatLoad, "iAntisweatLoad"},
+    {InputField::iCoolMass, "iCoolMass"},
+    {InputField::iStart, "iStart"},
+    {InputField::iEnd, "iEnd"},
+    {InputField::iTime, "iTime"},
+    {InputField::iRunTime, "iRunTime"},
+};
+
+const char* FieldName(InputField field)
+{
+    for (const auto& info : kInputFields)
+        if (info.field == field)
+            return info.name;
+    return "";
+}
+
+bool FieldFromName(const std::string& name, InputField& field)
+{
+    for (const auto& info : kInputFields) {
+        if (name == info.name) {
+            field = info.field;
+            return true;
+        }
+    }
+    return false;
+}

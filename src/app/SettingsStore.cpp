@@ -1,0 +1,38 @@
+#include "SettingsStore.h"
+
+#include <limits>
+
+namespace {
+QString Key(const std::string& section, const std::string& entry)
+{
+    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(entry);
+}
+} // namespace
+
+SettingsStore::SettingsStore(const QString& applicationName, const QString& root)
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, root, applicationName)
+{
+}
+
+std::int32_t SettingsStore::GetProfileInt(const std::string& section, const std::string& entry,
+                                          std::int32_t defaultValue) const
+{
+    const QVariant value = settings_.value(Key(section, entry));
+    if (!value.isValid())
+        return defaultValue;
+    bool ok = false;
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::int32_t>::max())
+        return defaultValue;
+    return static_cast<std::int32_t>(number);
+}
+
+void SettingsStore::WriteProfileInt(const std::string& section, const std::string& entry, std::int32_t value)
+{
+    settings_.setValue(Key(section, entry), static_cast<int>(value));
+}
+
+void SettingsStore::Sync()
+{
+    settings_.sync();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ProfileStore.h"
+
+#include <QSettings>
+#include <QString>
+
+// The real per-user store: ~/.config/<root>/<application>.conf on Linux, the registry under
+// HKEY_CURRENT_USER\Software\<root>\<application> on Windows.
+class SettingsStore : public ProfileStore {
+public:
+    static constexpr const char* kRoot = "Nordavik Frimo 042";
+
+    explicit SettingsStore(const QString& applicationName, const QString& root = QString::fromUtf8(kRoot));
+
+    std::int32_t GetProfileInt(const std::string& section, const std::string& entry,
+                               std::int32_t defaultValue) const override;
+    void WriteProfileInt(const std::string& section, const std::string& entry, std::int32_t value) override;
+
+    // Pushes pending writes to disk now.
+    void Sync();
+    QString FileName() const { return settings_.fileName(); }
+
+private:
+    mutable QSettings settings_;
+};

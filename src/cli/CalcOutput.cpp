@@ -1,0 +1,100 @@
+#include "CalcOutput.h"
+
+#include "Format.h"
+#include "ProgramTexts.h"
+#include "ReportLines.h"
+#include "SheetValues.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int kValueColumn = 36;
+
+std::string Columns(const std::string& left, const std::string& right)
+{
+    std::string line = left;
+    if (!right.empty()) {
+        line.resize(std::max<size_t>(line.size() + 1, kValueColumn), ' ');
+        line += right;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line + "\n";
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QJsonObject SheetObject(const CalcRun& run)
+{
+    const struct {
+        const char* name;
+        SheetValue value;
+    } values[] = {
+        {"netVolume", SheetValue::NetVolume},
+        {"cabinetLoad", SheetValue::CabinetLoad},
+        {"doorLoad", SheetValue::DoorLoad},
+        {"additionalLoad", SheetValue::AdditionalLoad},
+        {"coolDownLoad", SheetValue::CoolDownLoad},
+    };
+    QJsonObject sheet;
+    for (const auto& v : values)
+        sheet.insert(QLatin1String(v.name), Q(SheetValueText(v.value, run.Results(), run.Units())));
+    return sheet;
+}
+
+QJsonObject ResultsObject(const LoadResults& r)
+{
+    return {
+        {"netVolume", r.netVolume},
+        {"cabinetLoad", r.cabinetLoad},
+        {"doorLoad", r.doorLoad},
+        {"transmissionLoad", r.transmissionLoad},
+        {"additionalLoad", r.additionalLoad},
+        {"coolDownLoad", r.coolDownLoad},
+        {"requestedCapacity", r.requestedCapacity},
+        {"tEvaporator", r.tEvaporator},
+        {"tCondenser", r.tCondenser},
+        {"subcooling", r.subcooling},
+    };
+}
+
+} // namespace
+
+std::string ReportTitle()
+{
+    return FormatText("%s v%s", kFileDescription, kVersionText);
+}
+
+std::string TextReport(const CalcRun& run)
+{
+    std::string out = ReportTitle() + "\n";
+    for (const ReportLine& line : BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results()))
+        out += Columns(line.label, line.hasValue ? line.value : std::string());
+    for (const ResultRow& row : run.Shown().rows)
+        out += Columns(row.name, row.value);
+    if (!run.Shown().warning.empty())
+        out += run.Shown().warning + "\n";
+    return out;
+}
+
+QByteArray JsonReport(const CalcRun& run)
+{
+    QJsonArray rows;
+    for (const ResultRow& row : run.Shown().rows)
+        rows.append(QJsonArray{Q(row.name), Q(row.value)});
+    QJsonObject fields;
+    for (const InputFieldInfo& info : kInputFields)
+        fields.insert(QLatin1String(info.name), Q(run.Form().Text(info.field)));
+
+    const QJsonObject report{
+        {"rows", rows},
+        {"warning", Q(run.Shown().warning)},
+        {"sheet", SheetObject(run)},
+        {"results", ResultsObject(run.Results())},
+        {"fields", fields},
+    };
+    return QJsonDocument(report).toJson(QJsonDocument::Indented);
+}

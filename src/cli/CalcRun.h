@@ -1,0 +1,53 @@
+#pragma once
+
+#include "CalcArguments.h"
+#include "HeadlessForm.h"
+#include "LoadResults.h"
+#include "ProfileStore.h"
+#include "RecordingSink.h"
+#include "Recalculate.h"
+#include "Tables.h"
+#include "UnitSystem.h"
+
+#include <string>
+#include <vector>
+
+// The recorded calculation; a glass door's thickness goes into the form's field as in the window.
+class FormRecordingSink : public RecordingSink {
+public:
+    explicit FormRecordingSink(HeadlessForm& form) : form_(form) {}
+    void WriteDoorThickness(double shownValue, bool inches) override;
+
+private:
+    HeadlessForm& form_;
+};
+
+// One run of dorarive-calc: the form starts from a store (the user's or an empty one for the
+// first-run defaults), takes the command line's assignments and is calculated once.
+class CalcRun {
+public:
+    CalcRun(const ProfileStore& start, const LocaleChars& chars);
+
+    // Units first (converting the shown values as the Units button does), then selections and
+    // options, then numbers. Returns notes for assignments that do not count.
+    std::vector<std::string> Apply(const CalcAssignments& assignments);
+    RecalcOutcome Calculate();
+
+    const HeadlessForm& Form() const { return form_; }
+    const Tables& TablesInUse() const { return tables_; }
+    const UnitSystem& Units() const { return units_; }
+    const LoadResults& Results() const { return results_; }
+    const RecordingSink& Shown() const { return sink_; }
+
+private:
+    void ApplyUnits(const std::map<std::string, int>& choices);
+    void ApplySelections(const std::map<std::string, int>& selections);
+    void ApplyOptions(const std::map<std::string, int>& options);
+    std::vector<std::string> ApplyNumbers(const std::map<std::string, std::string>& numbers);
+
+    HeadlessForm form_;
+    Tables tables_;
+    UnitSystem units_;
+    LoadResults results_;
+    FormRecordingSink sink_{form_};
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "InputForm.h"
+#include "LoadResults.h"
+#include "Tables.h"
+#include "UnitSystem.h"
+
+#include <string>
+#include <vector>
+
+// One line of the printed report: a label (column 0) and, when hasValue, a value printed on the
+// same line in column 1.
+struct ReportLine {
+    std::string label;
+    std::string value;
+    bool hasValue = false;
+};
+
+// The report of the current calculation: inputs as their fields show them, grouped as on the
+// sheet (option groups only while their option is on), then the loads and the compressor
+// selection conditions from the results.
+std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& tables, const UnitSystem& units,
+                                         const LoadResults& results);

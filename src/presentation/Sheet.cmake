@@ -1,0 +1,1 @@
+# The painted sheet, picture, markers, context help and owner-drawn controls.

@@ -1,0 +1,1 @@
+# Printing the calculation.

@@ -652,6 +652,8 @@ void NumericBehavior::ApplyPattern(const std::string& pattern)
             groupFound = true;
             chars.groupSeparator = c;
             groupSize = static_cast<int>(markPos - i - 1);
+        } else if (groupFound && c == chars.groupSeparator) {
+            // Further group marks only repeat the grouping.
         } else {
             prefix = pattern.substr(0, i + 1);
             break;

@@ -100,7 +100,9 @@ QColor ValidatingEdit::ForeColor()
 
 void ValidatingEdit::ApplyColours()
 {
-    QPalette palette = widget_.palette();
+    if (!basePalette_)
+        basePalette_ = widget_.palette();
+    QPalette palette = *basePalette_;
     // The disabled group keeps its greyed text, but not its background.
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         if (backColour_)

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 #include <functional>
@@ -107,6 +108,8 @@ private:
     void RunOrDefer(std::function<void()> action);
 
     QWidget& widget_;
+    // The widget's own palette, before any colour of ours.
+    std::optional<QPalette> basePalette_;
     std::optional<QColor> backColour_;
     std::optional<QColor> foreColour_;
     bool foreColourSet_ = false;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ReportLines.h"
+
+#include <QString>
+
+#include <vector>
+
+class QPrintDialog;
+class QPrinter;
+class QWidget;
+
+enum class PrintOutcome {
+    Cancelled, // the dialog was closed without printing
+    Printed,
+    Failed,    // the printer could not start the job
+};
+
+// The report's page title: the file description and the version text as "%s v%s".
+QString ReportTitle(const QString& fileDescription, const QString& versionText);
+
+// The print dialog as the Print button shows it: no page numbers, the "selection" range
+// preselected (the range does not change what is printed), printing to a PDF file available.
+void PreparePrintDialog(QPrintDialog& dialog);
+
+// Prints the report lines on a printer that is ready to print, in black on pages with the title.
+PrintOutcome PrintReport(QPrinter& printer, const QString& title, const std::vector<ReportLine>& lines);
+
+// The Print button: asks for a printer and prints the lines on it; nothing on Cancel.
+PrintOutcome PrintCalculation(QWidget* parent, const QString& title, const std::vector<ReportLine>& lines);
+// The same with a given printer (its settings preselect the dialog's choices).
+PrintOutcome PrintCalculation(QPrinter& printer, QWidget* parent, const QString& title,
+                              const std::vector<ReportLine>& lines);

@@ -244,7 +244,9 @@ int NumericBehavior::IntValue() const
 
 int NumericBehavior::SeparatorCount(const std::string& text) const
 {
-    return static_cast<int>(std::count(text.begin(), text.end(), chars_.groupSeparator));
+    // Only the number's separators: a prefix such as "Nr " may hold the same character.
+    const auto start = text.begin() + static_cast<std::ptrdiff_t>(NumberStart(text));
+    return static_cast<int>(std::count(start, text.end(), chars_.groupSeparator));
 }
 
 void NumericBehavior::Replace(std::size_t start, std::size_t end, const std::string& text)
@@ -278,6 +280,15 @@ void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
     // A selection that runs to the end of the text is replaced whole; otherwise only up to the
     // given position.
     const auto upTo = [&](std::size_t otherwise) { return end == length ? end : std::min(otherwise, length); };
+    // A keystroke that replaced a selection may have taken the point or a separator with it.
+    const auto tidyAfterSelection = [&] {
+        if (start != end)
+            ReformatKeepingCaret(SeparatorCount(window_.Text()));
+    };
+    const auto typeOver = [&](std::size_t from, std::size_t to, const std::string& replacement) {
+        Replace(from, to, replacement);
+        tidyAfterSelection();
+    };
 
     if (start < prefixLength && printable) {
         if (afterPrefixCompleted)
@@ -285,7 +296,7 @@ void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
         if (c == Utf8Text::DecodeAt(prefix_, start) && AcceptChar(c)) {
             // Typing the prefix character at the caret steps over it.
             if (start < length)
-                Replace(start, upTo(Utf8Text::Next(text, start)), typed);
+                typeOver(start, upTo(Utf8Text::Next(text, start)), typed);
             else
                 window_.DefaultChar(c);
             return;
@@ -302,7 +313,7 @@ void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
     if (IsChar(c, chars_.negativeSign) && NegativeAllowed()) {
         if (start == prefixLength) {
             if (negative && AcceptChar(c)) {
-                Replace(start, upTo(start + 1), typed);
+                typeOver(start, upTo(start + 1), typed);
                 return;
             }
         } else {
@@ -327,17 +338,23 @@ void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
             const std::size_t fullEnd =
                 static_cast<std::size_t>(wholeDigits_) + sign + static_cast<std::size_t>(separators) + prefixLength;
             if (start == fullEnd) {
-                if ((options_ & AutoDecimalPoint) != 0 && decimalPlaces_ > 0)
+                if ((options_ & AutoDecimalPoint) != 0 && decimalPlaces_ > 0) {
                     Replace(start, upTo(start + 2), std::string(1, chars_.decimalPoint) + typed);
+                    // A point that was not there before may need its zeros.
+                    ReformatKeepingCaret(SeparatorCount(window_.Text()));
+                }
                 return;
             }
             if (wholeLength >= sign + static_cast<std::size_t>(wholeDigits_) && AcceptChar(c)) {
                 // A full whole part is typed over, never lengthened. The digit goes past a group
-                // separator, and past the sign too: typing over the sign would add a digit.
+                // separator, and past the sign too; only a digit is typed over, since replacing
+                // the sign or the point would add a whole digit.
                 std::size_t at = start;
                 if (at < length && (text[at] == chars_.groupSeparator || text[at] == chars_.negativeSign))
                     ++at;
-                Replace(at, end == length ? end : std::min(at + 1, length), typed);
+                if (at >= length || !IsDigit(text[at]))
+                    return;
+                typeOver(at, end == length ? end : std::min(at + 1, length), typed);
                 return;
             }
             reformat = true;
@@ -346,7 +363,7 @@ void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
             const std::size_t decimals = digitsPoint == std::string::npos ? 0 : digits.size() - digitsPoint - 1;
             if (decimals >= static_cast<std::size_t>(decimalPlaces_)) {
                 if (start <= point + static_cast<std::size_t>(decimalPlaces_) && AcceptChar(c))
-                    Replace(start, upTo(Utf8Text::Next(text, start)), typed);
+                    typeOver(start, upTo(Utf8Text::Next(text, start)), typed);
                 return;
             }
         }
@@ -362,6 +379,8 @@ void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
         window_.DefaultChar(c);
         if (reformat)
             ReformatKeepingCaret(separators);
+        else
+            tidyAfterSelection();
     }
 }
 

@@ -1,0 +1,38 @@
+#include "DoraRiveApp.h"
+
+#include "DoraRiveDlg.h"
+#include "SettingsStore.h"
+#include "TerminationSignals.h"
+
+#include <QFileInfo>
+
+DoraRiveApp::DoraRiveApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The settings are kept under the program file's base name.
+    setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
+    setOrganizationName(QString::fromUtf8(SettingsStore::kRoot));
+}
+
+namespace {
+WindowTexts ReadWindowTexts()
+{
+    return {};
+}
+} // namespace
+
+int DoraRiveApp::Run()
+{
+    SettingsStore store(applicationName());
+    DoraRiveDlg window(store, ReadWindowTexts());
+
+    TerminationSignals termination;
+    connect(&termination, &TerminationSignals::terminationRequested, &window, &QDialog::reject);
+    // The session may end the process after asking for its data: save now, then close.
+    connect(this, &QGuiApplication::commitDataRequest, &window, [&window] {
+        window.SaveInputs();
+        window.reject();
+    });
+
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,53 @@
+#include "TerminationSignals.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_pipe[2] = {-1, -1};
+
+void OnSignal(int)
+{
+    const char byte = 1;
+    // Nothing else is safe here; a full pipe means a request is pending already.
+    [[maybe_unused]] const ssize_t n = ::write(g_pipe[0], &byte, 1);
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
+        return;
+    notifier_ = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::OnReadable);
+
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(sig, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    for (int sig : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(sig, SIG_DFL);
+    for (int& fd : g_pipe) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+}
+
+void TerminationSignals::OnReadable()
+{
+    char byte;
+    [[maybe_unused]] const ssize_t n = ::read(g_pipe[1], &byte, 1);
+    emit terminationRequested();
+}

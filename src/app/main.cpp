@@ -1,0 +1,7 @@
+#include "DoraRiveApp.h"
+
+int main(int argc, char* argv[])
+{
+    DoraRiveApp app(argc, argv);
+    return app.Run();
+}

@@ -1,0 +1,411 @@
+#include "DoraRiveDlg.h"
+
+#include "CSettingsDlg.h"
+#include "FormRules.h"
+#include "NumericEdit.h"
+#include "Palette.h"
+#include "Recalculate.h"
+#include "PrintCommand.h"
+#include "ReportLines.h"
+#include "ResultsList.h"
+#include "SheetFonts.h"
+#include "StoredInputs.h"
+#include "WindowControls.h"
+#include "WindowPlacement.h"
+#include "WindowSink.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int kPollMs = 1000;
+constexpr int kRemaximiseMs = 100;
+
+// Which numeric field each control identifier holds.
+const std::pair<ControlId, InputField> kFieldControls[] = {
+    {ControlId::Ambient, InputField::iAmbient},         {ControlId::BoxTemperature, InputField::iEvapTemp},
+    {ControlId::Evaporating, InputField::iEvaporating}, {ControlId::Condensing, InputField::iCondensing},
+    {ControlId::Subcooling, InputField::iSubcool},      {ControlId::Depth, InputField::iDepth},
+    {ControlId::Width, InputField::iWidth},             {ControlId::Height, InputField::iHeight},
+    {ControlId::InsulationK, InputField::iInsulTherm},  {ControlId::Insulation, InputField::iInsulation},
+    {ControlId::DoorWidth, InputField::iDoorWidth},     {ControlId::DoorHeight, InputField::iDoorHeight},
+    {ControlId::DoorK, InputField::iDoorInsulTherm},    {ControlId::DoorInsulation, InputField::iDoorInsul},
+    {ControlId::Openings, InputField::iOpenings},       {ControlId::Light, InputField::iLightLoad},
+    {ControlId::Fan, InputField::iFanLoad},             {ControlId::Antisweat, InputField::iAntisweatLoad},
+    {ControlId::CoolMass, InputField::iCoolMass},       {ControlId::Start, InputField::iStart},
+    {ControlId::End, InputField::iEnd},                 {ControlId::CoolTime, InputField::iTime},
+    {ControlId::RunTime, InputField::iRunTime},
+};
+
+const std::pair<ControlId, OptionBox> kOptionControls[] = {
+    {ControlId::DetailedCheck, OptionBox::iCondCheck},
+    {ControlId::DoorCheck, OptionBox::iDoorCheck},
+    {ControlId::HeatCheck, OptionBox::iHeatCheck},
+    {ControlId::CoolCheck, OptionBox::iCoolCheck},
+};
+
+int ScreenHeight()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() : 768;
+}
+
+QRect ToQRect(const ControlRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+
+} // namespace
+
+DoraRiveDlg::DoraRiveDlg(ProfileStore& store, WindowTexts texts, QWidget* parent)
+    : QDialog(parent), store_(store), texts_(std::move(texts))
+{
+    // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
+    // maximised.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Palette::kWhite);
+    setPalette(palette);
+
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &DoraRiveDlg::OnTimer);
+
+    CreateControls();
+    Initialise();
+}
+
+DoraRiveDlg::~DoraRiveDlg()
+{
+    timer_.stop();
+    SaveInputs();
+}
+
+void DoraRiveDlg::CreateControls()
+{
+    CreateFields();
+    CreateSelections();
+    CreateOptions();
+    CreateButtons();
+    resultsList_ = new ResultsList(this);
+    controls_[ControlId::ResultsList] = resultsList_;
+    connect(resultsList_, &ResultsList::clicked, this, &DoraRiveDlg::RequestRecalculation);
+    controls_[ControlId::HomePageLink] = CreateHomePageLink(this);
+    controls_[ControlId::ProductPageLink] = CreateProductPageLink(this);
+    SetTabOrder();
+}
+
+void DoraRiveDlg::CreateFields()
+{
+    for (const auto& [id, field] : kFieldControls) {
+        auto* edit = new NumericEdit(9, 2, this);
+        form_.AddField(field, edit);
+        controls_[id] = edit;
+        connect(edit, &NumericEdit::changed, this, &DoraRiveDlg::RequestRecalculation);
+    }
+}
+
+void DoraRiveDlg::CreateSelections()
+{
+    const struct {
+        ControlId id;
+        Selector selector;
+        const MaterialTable* materials;
+    } boxes[] = {
+        {ControlId::InsulationType, Selector::iType, &tables_.insulationMaterials},
+        {ControlId::DoorType, Selector::iType2, &tables_.doorMaterials},
+        {ControlId::Product, Selector::iProd, nullptr},
+    };
+    for (const auto& b : boxes) {
+        QComboBox* box = CreateSelectionBox(this);
+        form_.AddSelection(b.selector, box);
+        controls_[b.id] = box;
+    }
+    connect(form_.SelectionBox(Selector::iType), &QComboBox::currentIndexChanged, this,
+            &DoraRiveDlg::OnInsulationSelected);
+    connect(form_.SelectionBox(Selector::iType2), &QComboBox::currentIndexChanged, this,
+            &DoraRiveDlg::OnDoorSelected);
+    connect(form_.SelectionBox(Selector::iProd), &QComboBox::currentIndexChanged, this,
+            &DoraRiveDlg::RequestRecalculation);
+}
+
+void DoraRiveDlg::CreateOptions()
+{
+    for (const auto& [id, box] : kOptionControls) {
+        auto* check = new QCheckBox(this);
+        form_.AddOption(box, check);
+        controls_[id] = check;
+        connect(check, &QCheckBox::clicked, this, &DoraRiveDlg::OnOptionClicked);
+    }
+}
+
+void DoraRiveDlg::CreateButtons()
+{
+    const struct {
+        ControlId id;
+        const char* text;
+        const char* tip;
+        void (DoraRiveDlg::*handler)();
+    } buttons[] = {
+        {ControlId::HelpButton, "Help", "Display help information", &DoraRiveDlg::OnHelpButton},
+        {ControlId::PrintButton, "Print", "Print current calculation", &DoraRiveDlg::OnPrint},
+        {ControlId::UnitsButton, "Units", "Specify unit options", &DoraRiveDlg::OnUnitsButton},
+        {ControlId::ProductSelectionButton, "Product Selection", "Product selection web pages.",
+         &DoraRiveDlg::OnProductSelection},
+    };
+    for (const auto& b : buttons) {
+        QPushButton* button = CreateCommandButton(QString::fromUtf8(b.text), QString::fromUtf8(b.tip), this);
+        controls_[b.id] = button;
+        connect(button, &QPushButton::clicked, this, b.handler);
+    }
+}
+
+void DoraRiveDlg::SetTabOrder()
+{
+    // The form's controls in table order; buttons, the list and the links are no tab stops.
+    QWidget* previous = nullptr;
+    for (const ControlInfo& info : kControls) {
+        QWidget* w = controls_.at(info.id);
+        const bool tabStop = info.kind == ControlKind::Field || info.kind == ControlKind::CheckBox ||
+                             info.kind == ControlKind::SelectionBox;
+        if (!tabStop) {
+            w->setFocusPolicy(info.kind == ControlKind::Button ? Qt::ClickFocus : Qt::NoFocus);
+            continue;
+        }
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void DoraRiveDlg::Initialise()
+{
+    BuildTables(tables_);
+    setWindowTitle(texts_.title);
+    setWindowIcon(ApplicationIcon());
+    units_ = StoredInputs::ReadUnitChoices(store_);
+
+    // Full screen, then maximised.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+
+    FillSelectionBox(form_.SelectionBox(Selector::iType), tables_.insulationMaterials);
+    FillSelectionBox(form_.SelectionBox(Selector::iType2), tables_.doorMaterials);
+    FillSelectionBox(form_.SelectionBox(Selector::iProd), tables_.products);
+    StoredInputs::LoadStoredInputs(store_, form_, tables_, units_);
+    for (const auto& [field, edit] : form_.Fields())
+        edit->SetBackColor(Palette::kPale);
+    resultsList_->SetupResultsList();
+    Relayout();
+    Recalculate();
+
+    initialised_ = true;
+    RestartTimer(kPollMs);
+    form_.Field(InputField::iAmbient)->setFocus();
+}
+
+void DoraRiveDlg::Relayout()
+{
+    form_.TakeOptionStates();
+    LayoutInput in;
+    in.clientWidth = width();
+    in.clientHeight = height();
+    in.screenHeight = ScreenHeight();
+    in.iCondCheck = form_.Option(OptionBox::iCondCheck);
+    in.iDoorCheck = form_.Option(OptionBox::iDoorCheck);
+    in.iHeatCheck = form_.Option(OptionBox::iHeatCheck);
+    in.iCoolCheck = form_.Option(OptionBox::iCoolCheck);
+    in.iType = form_.Selection(Selector::iType);
+    in.iType2 = form_.Selection(Selector::iType2);
+    layout_ = ComputeLayout(in);
+    ApplyFonts();
+    hotSpots_.Clear();
+    ApplyLayout();
+}
+
+void DoraRiveDlg::ApplyFonts()
+{
+    const QFont fieldFont = CellHeightFont(QStringLiteral("Arial"), layout_.fieldFontCellHeight, false);
+    for (const auto& [field, edit] : form_.Fields())
+        edit->setFont(fieldFont);
+    resultsList_->setFont(CellHeightFont(QStringLiteral("Arial"), layout_.listFontCellHeight, false));
+}
+
+void DoraRiveDlg::ApplyLayout()
+{
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlPlacement& p = layout_.placements[static_cast<size_t>(i)];
+        QWidget* w = controls_.at(kControls[i].id);
+        // A switched-off group is hidden rather than moved away, so the keyboard skips it too.
+        w->setVisible(p.shown);
+        if (p.shown)
+            w->setGeometry(ToQRect(p.rect));
+        w->setEnabled(p.enabled);
+    }
+}
+
+void DoraRiveDlg::Recalculate()
+{
+    WindowSink sink(*this);
+    ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink);
+    ++calculationCount_;
+}
+
+void DoraRiveDlg::SaveInputs()
+{
+    StoredInputs::SaveInputs(store_, form_, tables_, units_);
+}
+
+void DoraRiveDlg::OnTimer()
+{
+    if (maximizePending_) {
+        maximizePending_ = false;
+        showMaximized();
+    }
+    if (recalcPending_)
+        Recalculate();
+    RestartTimer(kPollMs);
+}
+
+void DoraRiveDlg::RestartTimer(int milliseconds)
+{
+    timer_.start(milliseconds);
+}
+
+void DoraRiveDlg::OnInsulationSelected(int row)
+{
+    form_.Field(InputField::iInsulTherm)->setEnabled(row == 0);
+    ShowSelectedK(form_, tables_, units_, Selector::iType);
+    RequestRecalculation();
+}
+
+void DoraRiveDlg::OnDoorSelected(int row)
+{
+    if (form_.Option(OptionBox::iDoorCheck)) {
+        form_.Field(InputField::iDoorInsulTherm)->setEnabled(row == 0);
+        form_.Field(InputField::iDoorInsul)->setEnabled(!tables_.doorMaterials.IsGlass(row));
+    }
+    ShowSelectedK(form_, tables_, units_, Selector::iType2);
+    RequestRecalculation();
+}
+
+void DoraRiveDlg::OnOptionClicked()
+{
+    Relayout();
+    RedrawAll();
+    Recalculate();
+}
+
+void DoraRiveDlg::OnUnitsButton()
+{
+    const UnitSystem previous = units_;
+    CSettingsDlg dialog(units_, store_, this);
+    dialog.exec();
+    ConvertInputsForNewUnits(form_, tables_, previous, units_);
+    RedrawAll();
+    Recalculate();
+}
+
+void DoraRiveDlg::RedrawAll()
+{
+    update();
+    for (ControlId id : {ControlId::UnitsButton, ControlId::PrintButton, ControlId::HelpButton,
+                         ControlId::ProductSelectionButton, ControlId::ResultsList})
+        controls_.at(id)->update();
+}
+
+void DoraRiveDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter does nothing: the window closes only by Escape or its close box.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void DoraRiveDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!initialised_ || isMinimized())
+        return;
+    if (!isMaximized())
+        SaveWindowPlacement(store_, *this, WindowPlacementPart::Size);
+    Relayout();
+    RedrawAll();
+    maximizePending_ = true;
+    RestartTimer(kRemaximiseMs);
+}
+
+void DoraRiveDlg::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (initialised_ && !isMinimized() && !isMaximized())
+        SaveWindowPlacement(store_, *this, WindowPlacementPart::Position);
+}
+
+void DoraRiveDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    sheetPainter_.Paint(painter, SheetStateNow(), hotSpots_);
+}
+
+SheetState DoraRiveDlg::SheetStateNow() const
+{
+    SheetState s;
+    s.clientWidth = width();
+    s.clientHeight = height();
+    s.screenHeight = ScreenHeight();
+    s.formLeft = layout_.formLeft;
+    s.rowPitch = layout_.rowPitch;
+    s.wideLayout = layout_.wideLayout;
+    s.options = {form_.Option(OptionBox::iCondCheck), form_.Option(OptionBox::iDoorCheck),
+                 form_.Option(OptionBox::iHeatCheck), form_.Option(OptionBox::iCoolCheck)};
+    s.results = results_;
+    s.units = units_;
+    s.warningText = warningText_;
+    s.productName = texts_.productName.toStdString();
+    s.versionText = texts_.versionText.toStdString();
+    s.tables = &tables_;
+    return s;
+}
+
+void DoraRiveDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    QDialog::mouseMoveEvent(event);
+}
+
+void DoraRiveDlg::leaveEvent(QEvent* event)
+{
+    QDialog::leaveEvent(event);
+}
+
+void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QDialog::contextMenuEvent(event);
+}
+
+void DoraRiveDlg::OnHelpButton()
+{
+}
+
+void DoraRiveDlg::OnPrint()
+{
+    PrintCalculation(this, ReportTitle(texts_.title, texts_.versionText),
+                     BuildReportLines(form_, tables_, units_, results_));
+}
+
+void DoraRiveDlg::OnProductSelection()
+{
+}
+
+void DoraRiveDlg::ShowAbout()
+{
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "HotSpotList.h"
+#include "Layout.h"
+#include "LoadResults.h"
+#include "ProfileStore.h"
+#include "SheetPainter.h"
+#include "Tables.h"
+#include "UnitSystem.h"
+#include "WidgetForm.h"
+
+#include <QDialog>
+#include <QString>
+#include <QTimer>
+
+#include <map>
+#include <string>
+
+class NumericEdit;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class ResultsList;
+
+// The window's three version texts: caption and printout title, and the sheet's header.
+struct WindowTexts {
+    QString title = QStringLiteral(" ");
+    QString productName = QStringLiteral("Nordavik Kaldora");
+    QString versionText = QStringLiteral("0.0");
+};
+
+// The main window. The values live in its fields; it decides when a calculation runs (an edit
+// marks one pending, a one-second poll runs it; options and units run one at once), keeps
+// itself maximised, and saves every input when it is destroyed.
+class DoraRiveDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit DoraRiveDlg(ProfileStore& store, WindowTexts texts = {}, QWidget* parent = nullptr);
+    ~DoraRiveDlg() override;
+
+    void Recalculate();
+    void Relayout();
+    // Writes every input to the store now (also done when the window is destroyed).
+    void SaveInputs();
+
+    // State the tests and the painters read.
+    bool RecalcPending() const { return recalcPending_; }
+    bool Initialised() const { return initialised_; }
+    int CalculationCount() const { return calculationCount_; }
+    const LoadResults& Results() const { return results_; }
+    const UnitSystem& Units() const { return units_; }
+    const Tables& TablesInUse() const { return tables_; }
+    const std::string& WarningText() const { return warningText_; }
+    const LayoutResult& CurrentLayout() const { return layout_; }
+    const WidgetForm& Form() const { return form_; }
+    QWidget* Control(ControlId id) const { return controls_.at(id); }
+    NumericEdit* Field(InputField field) const { return form_.Field(field); }
+    ResultsList* ResultsListWidget() const { return resultsList_; }
+
+    // The timer's tick: re-maximise after a size change, run a pending calculation.
+    void OnTimer();
+    void OnUnitsButton();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    friend class WindowSink;
+
+    void CreateControls();
+    void CreateFields();
+    void CreateSelections();
+    void CreateOptions();
+    void CreateButtons();
+    void SetTabOrder();
+    void Initialise();
+    void ApplyLayout();
+    void ApplyFonts();
+
+    void OnInsulationSelected(int row);
+    void OnDoorSelected(int row);
+    void OnOptionClicked();
+    void OnHelpButton();
+    void OnPrint();
+    void OnProductSelection();
+    void ShowAbout();
+    void RequestRecalculation() { recalcPending_ = true; }
+    void RedrawAll();
+    SheetState SheetStateNow() const;
+    void RestartTimer(int milliseconds);
+
+    ProfileStore& store_;
+    WindowTexts texts_;
+    Tables tables_;
+    UnitSystem units_;
+    LoadResults results_;
+    std::string warningText_;
+    LayoutResult layout_;
+    WidgetForm form_;
+    std::map<ControlId, QWidget*> controls_;
+    ResultsList* resultsList_ = nullptr;
+    SheetPainter sheetPainter_;
+    HotSpotList hotSpots_;
+    QTimer timer_;
+
+    bool initialised_ = false;
+    bool recalcPending_ = false;
+    bool maximizePending_ = false;
+    int calculationCount_ = 0;
+};

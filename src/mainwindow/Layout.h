@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ControlTable.h"
+
+#include <array>
+
+// Where Relayout puts everything, as a pure function of the client size, the screen height, the
+// four options and the two material selections.
+struct LayoutInput {
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int screenHeight = 0;
+    bool iCondCheck = false;
+    bool iDoorCheck = false;
+    bool iHeatCheck = false;
+    bool iCoolCheck = false;
+    int iType = 1;
+    int iType2 = 4;
+};
+
+struct ControlRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const ControlRect&) const = default;
+};
+
+struct ControlPlacement {
+    ControlRect rect;
+    bool shown = true; // a control of a switched-off group is taken out of the form
+    bool enabled = true;
+};
+
+struct LayoutResult {
+    int rowPitch = 27;
+    int formLeft = 0;
+    bool wideLayout = true;
+    bool largeScreen = true;
+    int measuringFontHeight = 12; // character height, default face
+    int fieldFontCellHeight = 14; // Arial
+    int listFontCellHeight = 20;  // Arial
+    std::array<ControlPlacement, kControlCount> placements{}; // in the order of kControls
+
+    const ControlPlacement& Of(ControlId id) const;
+    ControlPlacement& Of(ControlId id);
+};
+
+LayoutResult ComputeLayout(const LayoutInput& input);
+
+// The first row's top edge; row k lies k row pitches lower.
+inline constexpr int kFirstRowTop = 80;

@@ -1,0 +1,102 @@
+#include "Artwork.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+
+// The resources live in a static library, so nothing would pull them in without this call.
+static void RegisterArtwork()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(dorarive);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace Artwork {
+namespace {
+
+struct BitmapEntry {
+    int id;
+    const char* path;
+    int width;
+    int height;
+};
+
+constexpr std::array<BitmapEntry, 9> kBitmaps = {{
+    {kCabinetPicture, ":/dorarive/cabinet.svg", 800, 800},
+    {kLogo, ":/dorarive/logo.svg", 99, 26},
+    {kComboMiddle, ":/dorarive/bitmaps/combo-middle.png", 15, 24},
+    {kComboLeft, ":/dorarive/bitmaps/combo-left.png", 2, 24},
+    {kComboButton, ":/dorarive/bitmaps/combo-button.png", 20, 24},
+    {kComboButtonDropped, ":/dorarive/bitmaps/combo-button-dropped.png", 20, 24},
+    {kHeaderBand, ":/dorarive/bitmaps/header-band.png", 1, 20},
+    {kHeaderLeft, ":/dorarive/bitmaps/header-left.png", 2, 20},
+    {kHeaderRight, ":/dorarive/bitmaps/header-right.png", 2, 20},
+}};
+
+const BitmapEntry* Find(int id)
+{
+    for (const BitmapEntry& entry : kBitmaps) {
+        if (entry.id == id)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// Vector artwork becomes an opaque bitmap of its nominal size, as the picture and the logo are
+// plain copies onto the white surface.
+QPixmap RenderSvg(const QString& path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSvgRenderer renderer(path);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(0, 0, width, height));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+QString Path(int id)
+{
+    RegisterArtwork();
+    const BitmapEntry* entry = Find(id);
+    return entry ? QString::fromLatin1(entry->path) : QString();
+}
+
+QPixmap Bitmap(int id)
+{
+    const BitmapEntry* entry = Find(id);
+    if (!entry)
+        return {};
+    const QString path = Path(id);
+    if (path.endsWith(QLatin1String(".svg")))
+        return RenderSvg(path, entry->width, entry->height);
+    return QPixmap(path);
+}
+
+QString CabinetPicturePath()
+{
+    return Path(kCabinetPicture);
+}
+
+QString ApplicationIconPath()
+{
+    RegisterArtwork();
+    return QStringLiteral(":/dorarive/icon.svg");
+}
+
+QIcon ApplicationIcon()
+{
+    RegisterArtwork();
+    QIcon icon(QStringLiteral(":/dorarive/icon.svg"));
+    icon.addFile(QStringLiteral(":/dorarive/icon-256.png"), QSize(256, 256));
+    return icon;
+}
+
+} // namespace Artwork

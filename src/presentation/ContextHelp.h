@@ -1,0 +1,29 @@
+#pragma once
+
+#include "HotSpotList.h"
+
+#include <QObject>
+#include <QPoint>
+
+class QWidget;
+class TipWindow;
+
+// The blue help tip that follows the pointer over the window's hot spots.
+class ContextHelp : public QObject {
+    Q_OBJECT
+public:
+    explicit ContextHelp(QWidget* host);
+
+    // From the host's mouse-move handler, in client coordinates.
+    void OnMouseMove(QPoint clientPos, const HotSpotList& hotSpots);
+    // From the host's leave handler.
+    void OnMouseLeave();
+    void Hide();
+
+    bool IsShown() const;
+    const TipWindow* Tip() const { return tip_; }
+
+private:
+    QWidget* host_;
+    TipWindow* tip_;
+};

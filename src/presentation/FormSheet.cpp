@@ -1,0 +1,137 @@
+#include "FormSheet.h"
+
+namespace {
+
+using C = SheetColumn;
+using V = SheetVisibility;
+using M = SheetMarker;
+using SV = SheetValue;
+
+constexpr int kLeftLabelX = 20;
+constexpr int kRightLabelX = 440;
+constexpr int kLeftUnitX = 288;
+constexpr int kRightUnitX = 708;
+constexpr int kLeftValueX = 236;
+constexpr int kRightValueX = 656;
+constexpr int kValueDrop = 2;
+constexpr int kLoadRowTighten = 8;
+
+const std::array<SheetRow, FormSheet::kRowCount> kRows = {{
+    {"Conditions:", true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {"   Ambient temperature", false, kTemperatureUnit, C::Left, V::Always, M::Info, -1, {}},
+    {"   Temperature inside box", false, kTemperatureUnit, C::Left, V::Always, M::Info, -1, {}},
+    {"   Detailed conditions", false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {"   Evaporating temperature", false, kTemperatureUnit, C::Left, V::CondCheck, M::None, -1, {}},
+    {"   Condensing temperature", false, kTemperatureUnit, C::Left, V::CondCheck, M::None, -1, {}},
+    {"   Subcooling", false, kTemperatureDifferenceUnit, C::Left, V::CondCheck, M::None, -1, {}},
+    {"Cabinet Design:", true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {"   Depth (inner dimensions)", false, kLengthUnit, C::Left, V::Always, M::Letter, 0, {}},
+    {"   Width", false, kLengthUnit, C::Left, V::Always, M::Letter, 1, {}},
+    {"   Height", false, kLengthUnit, C::Left, V::Always, M::Letter, 2, {}},
+    {"   Net volume", false, kVolumeUnit, C::Left, V::Always, M::None, -1, SV::NetVolume},
+    {"   Insulation type", false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {"   Insulation k value", false, kKValueUnit, C::Left, V::Always, M::None, -1, {}},
+    {"   Insulation thickness", false, kLengthUnit, C::Left, V::Always, M::Letter, 3, {}},
+    {"   Door has different insulation", false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {"Door Design:", true, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {"   Width (inner dimensions)", false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {"   Height", false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {"   Insulation type", false, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {"   Insulation k value", false, kKValueUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {"   Insulation thickness", false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {"Additional Heat Load:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {"   Door or lid openings", false, kWattsUnit, C::Right, V::HeatCheck, M::Info, -1, {}},
+    {"   Light", false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 4, {}},
+    {"   Fan", false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 5, {}},
+    {"   Antisweat", false, kWattsUnit, C::Right, V::HeatCheck, M::Info, -1, {}},
+    {"Cool Down Load:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {"   Cool down mass", false, kMassUnit, C::Right, V::CoolCheck, M::Info, -1, {}},
+    {"   Type of product", false, kNoUnit, C::Right, V::CoolCheck, M::None, -1, {}},
+    {"   Start temperature", false, kTemperatureUnit, C::Right, V::CoolCheck, M::None, -1, {}},
+    {"   End temperature", false, kTemperatureUnit, C::Right, V::CoolCheck, M::None, -1, {}},
+    {"   Cool down time", false, kHoursUnit, C::Right, V::CoolCheck, M::None, -1, {}},
+    {"Compressor:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {"   Max runtime", false, kPercentUnit, C::Right, V::Always, M::Info, -1, {}},
+    {"Load:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {"   Cabinet load", false, kEnergyUnit, C::Right, V::Always, M::None, -1, SV::CabinetLoad},
+    {"   Door load", false, kEnergyUnit, C::Right, V::DoorCheck, M::None, -1, SV::DoorLoad},
+    {"   Additional heat load", false, kWattsUnit, C::Right, V::Always, M::None, -1, SV::AdditionalLoad},
+    {"   Cool down load", false, kEnergyUnit, C::Right, V::Always, M::None, -1, SV::CoolDownLoad},
+}};
+
+struct ColumnX {
+    int label;
+    int unit;
+    int value;
+};
+
+ColumnX ColumnPositions(SheetColumn column, int formLeft)
+{
+    if (column == SheetColumn::Left)
+        return {formLeft + kLeftLabelX, formLeft + kLeftUnitX, formLeft + kLeftValueX};
+    return {formLeft + kRightLabelX, formLeft + kRightUnitX, formLeft + kRightValueX};
+}
+
+SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& results,
+                   const UnitSystem& units)
+{
+    const SheetRow& row = kRows[static_cast<size_t>(r)];
+    const ColumnX x = ColumnPositions(row.column, frame.formLeft);
+    SheetLine line;
+    line.row = r;
+    line.label = {x.label, y};
+    line.labelText = row.label;
+    line.bold = row.heading;
+    line.fontHeight = frame.sheetFontHeight;
+    line.unit = {x.unit, y};
+    line.unitText = UnitLabel(units, row.unitKind);
+    if (row.value) {
+        line.value = {x.value, y + kValueDrop};
+        line.valueText = SheetValueText(*row.value, results, units);
+    }
+    line.marker = row.marker;
+    line.letter = row.letter;
+    return line;
+}
+
+} // namespace
+
+const std::array<SheetRow, FormSheet::kRowCount>& FormSheet::Rows()
+{
+    return kRows;
+}
+
+bool FormSheet::IsVisible(const SheetRow& row, const SheetOptions& options)
+{
+    switch (row.visibleWhen) {
+    case V::Always:
+        return true;
+    case V::CondCheck:
+        return options.iCondCheck;
+    case V::DoorCheck:
+        return options.iDoorCheck;
+    case V::HeatCheck:
+        return options.iHeatCheck;
+    case V::CoolCheck:
+        return options.iCoolCheck;
+    }
+    return false;
+}
+
+std::vector<SheetLine> FormSheet::VisibleLines(const SheetOptions& options, const SheetFrame& frame,
+                                               const LoadResults& results, const UnitSystem& units)
+{
+    std::vector<SheetLine> lines;
+    lines.reserve(kRowCount);
+    int y = kTopY;
+    for (int r = 0; r < kRowCount; ++r) {
+        const SheetRow& row = kRows[static_cast<size_t>(r)];
+        if (IsVisible(row, options)) {
+            lines.push_back(MakeLine(r, y, frame, results, units));
+            y += r < kFirstLoadRow ? frame.rowPitch : frame.rowPitch - kLoadRowTighten;
+        }
+        if (r == kLastLeftRow)
+            y = kTopY; // the right column starts level with the left one
+    }
+    return lines;
+}

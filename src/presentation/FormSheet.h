@@ -1,0 +1,72 @@
+#pragma once
+
+#include "LoadResults.h"
+#include "SheetGeometry.h"
+#include "SheetValues.h"
+#include "UnitSystem.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The four option check boxes as the last layout pass stored them.
+struct SheetOptions {
+    bool iCondCheck = false;
+    bool iDoorCheck = false;
+    bool iHeatCheck = false;
+    bool iCoolCheck = false;
+};
+
+enum class SheetColumn { Left, Right };
+enum class SheetVisibility { Always, CondCheck, DoorCheck, HeatCheck, CoolCheck };
+enum class SheetMarker { None, Info, Letter };
+
+// One of the 40 rows of the painted sheet. The row number is also the index of its help text.
+struct SheetRow {
+    const char* label;
+    bool heading;
+    int unitKind; // a UnitKind code, or kNoUnit
+    SheetColumn column;
+    SheetVisibility visibleWhen;
+    SheetMarker marker;
+    int letter; // 0 (A) to 5 (F) for letter markers, else -1
+    std::optional<SheetValue> value;
+};
+
+// A row as one paint draws it, in client pixels.
+struct SheetLine {
+    int row = 0; // index into FormSheet::Rows() and the form help texts
+    SheetPoint label;
+    std::string labelText;
+    bool bold = false;
+    int fontHeight = 0; // cell height, the same for label and unit
+    SheetPoint unit;
+    std::string unitText;
+    SheetPoint value; // meaningful when valueText is not empty
+    std::string valueText;
+    SheetMarker marker = SheetMarker::None;
+    int letter = -1;
+};
+
+// Everything the row placement needs besides the results.
+struct SheetFrame {
+    int formLeft = 0;
+    int rowPitch = 27;
+    int sheetFontHeight = 16;
+};
+
+class FormSheet {
+public:
+    static constexpr int kRowCount = 40;
+    static constexpr int kLastLeftRow = 21;
+    static constexpr int kFirstLoadRow = 36; // from here on rows stand 8 pixels closer
+    static constexpr int kTopY = 80;
+
+    static const std::array<SheetRow, kRowCount>& Rows();
+    static bool IsVisible(const SheetRow& row, const SheetOptions& options);
+
+    // The rows one paint draws, top to bottom, left column first.
+    static std::vector<SheetLine> VisibleLines(const SheetOptions& options, const SheetFrame& frame,
+                                               const LoadResults& results, const UnitSystem& units);
+};

@@ -1,0 +1,122 @@
+#include "ResultsList.h"
+
+#include "Palette.h"
+#include "ResultsHeader.h"
+#include "SheetFonts.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kListCellHeight = 20;
+constexpr int kTextIndent = 4;
+const QColor kGridColour{200, 210, 222};
+
+// Selected rows are the results: black on yellow whether or not the list has the focus, never in
+// the platform's highlight colour. Everything else is black on the list colour.
+class ResultRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        painter->fillRect(option.rect, selected ? Palette::kYellow : Palette::kPale);
+        painter->setFont(option.font);
+        painter->setPen(Palette::kBlack);
+        const QRect text = option.rect.adjusted(kTextIndent, 0, 0, 0);
+        const QString shown = option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width());
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    }
+};
+
+} // namespace
+
+ResultsList::ResultsList(QWidget* parent)
+    : QTableWidget(parent)
+    , header_(new ResultsHeader(this))
+{
+    setHorizontalHeader(header_);
+    setItemDelegate(new ResultRowDelegate(this));
+    SetupResultsList();
+}
+
+void ResultsList::SetupResultsList()
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAutoScroll(false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Palette::kPale);
+    pal.setColor(QPalette::Window, Palette::kPale);
+    pal.setColor(QPalette::Text, Palette::kBlack);
+    pal.setColor(QPalette::Mid, kGridColour); // the grid lines
+    setPalette(pal);
+    setColumnCount(2);
+    setHorizontalHeaderLabels({QString::fromUtf8(kResultsHeading), QStringLiteral(" ")});
+    header_->resizeSection(0, kNameWidth);
+    header_->resizeSection(1, kValueWidth);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::NoFocus); // not a tab stop
+    setWordWrap(false);
+    setFont(CellHeightFont(QStringLiteral("Arial"), kListCellHeight, false));
+}
+
+void ResultsList::ClearResultsList()
+{
+    setUpdatesEnabled(false);
+    clearContents();
+    setRowCount(0);
+}
+
+void ResultsList::FillResultsList(const ResultRowSet& rows)
+{
+    setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rowCount(); ++r)
+        SetRow(r, QString::fromStdString(rows[static_cast<size_t>(r)].name),
+               QString::fromStdString(rows[static_cast<size_t>(r)].value));
+    selectAll();
+    setUpdatesEnabled(true);
+}
+
+void ResultsList::ShowErrorRow(const QString& text, const QString& range)
+{
+    clearContents();
+    setRowCount(1);
+    SetRow(0, text, range);
+    clearSelection();
+    setUpdatesEnabled(true);
+}
+
+void ResultsList::SetRow(int row, const QString& name, const QString& value)
+{
+    setItem(row, 0, new QTableWidgetItem(name));
+    setItem(row, 1, new QTableWidgetItem(value));
+}
+
+void ResultsList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void ResultsList::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    // Rows follow the list font, as a report list's do.
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, QFontMetrics(font()).height()));
+}

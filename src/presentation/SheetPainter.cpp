@@ -1,0 +1,199 @@
+#include "SheetPainter.h"
+
+#include "Artwork.h"
+#include "Palette.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSvgRenderer>
+
+// The state a paint threads through its steps. Like a device context it carries the current
+// text and background colours, which markers leave black on white for every later text.
+struct SheetPainter::Pass {
+    QPainter& painter;
+    const SheetState& state;
+    HotSpotList& hotSpots;
+    SheetFonts& fonts;
+    SheetMetrics metrics;
+    SheetPoint pictureOrigin;
+    QColor text = Palette::kSheetText;
+    QColor back = Palette::kWhite;
+
+    int DrawSheetText(const QString& s, int x, int y, int height, bool bold)
+    {
+        const QFont& font = fonts.Arial(height, bold);
+        const QFontMetrics fm(font);
+        const int width = fm.horizontalAdvance(s);
+        painter.fillRect(x, y, width, fm.height(), back); // opaque, as the surface under it
+        painter.setFont(font);
+        painter.setPen(text);
+        painter.drawText(x, y + fm.ascent(), s);
+        return width;
+    }
+
+    int DrawAlertText(const QString& s, int x, int y, int height, bool bold)
+    {
+        text = Palette::kRed;
+        return DrawSheetText(s, x, y, height, bold);
+    }
+
+    int MeasuredWidth(const QString& s)
+    {
+        return QFontMetrics(fonts.Measuring(metrics.measuringCharHeight)).horizontalAdvance(s);
+    }
+
+    void DrawMarker(const SheetRect& box, const QColor& fill, const QString& glyph)
+    {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Palette::kBlack, 1));
+        painter.setBrush(fill);
+        painter.drawEllipse(QRectF(box.left + 0.5, box.top + 0.5, box.Width() - 1, box.Height() - 1));
+        painter.restore();
+        text = Palette::kWhite;
+        back = fill;
+        const SheetPoint at = SheetGeometry::MarkerGlyphOrigin(box);
+        DrawSheetText(glyph, at.x, at.y, SheetGeometry::MarkerGlyphHeight(box.Width()), true);
+        text = Palette::kBlack;
+        back = Palette::kWhite;
+    }
+
+    void DrawInfoMarker(SheetPoint centre, int diameter, const QString& precedingText)
+    {
+        const int shift = precedingText.isEmpty() ? 0 : MeasuredWidth(precedingText);
+        DrawMarker(SheetGeometry::InfoMarkerBox(centre, diameter, shift), Palette::kBlue, QStringLiteral("i"));
+    }
+
+    void DrawLetterMarker(SheetPoint centre, int diameter, int index)
+    {
+        DrawMarker(SheetGeometry::LetterMarkerBox(centre, diameter), Palette::kOrange,
+                   QString(QChar(u'A' + index)));
+    }
+};
+
+SheetPainter::SheetPainter()
+    : picture_(std::make_unique<QSvgRenderer>(Artwork::CabinetPicturePath()))
+    , logo_(Artwork::Bitmap(Artwork::kLogo))
+{
+}
+
+SheetPainter::~SheetPainter() = default;
+
+void SheetPainter::Paint(QPainter& target, const SheetState& state, HotSpotList& hotSpots)
+{
+    const QSize size(std::max(state.clientWidth, 1), std::max(state.clientHeight, 1));
+    if (buffer_.size() != size)
+        buffer_ = QImage(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&buffer_);
+        Compose(painter, state, hotSpots);
+    }
+    target.drawImage(0, 0, buffer_);
+}
+
+void SheetPainter::Compose(QPainter& painter, const SheetState& state, HotSpotList& hotSpots)
+{
+    Pass pass{painter, state, hotSpots, fonts_, SheetMetrics::ForScreen(state.screenHeight), {}};
+    hotSpots.Clear();
+    hotSpots.SetLabelLineHeight(QFontMetrics(fonts_.Measuring(pass.metrics.measuringCharHeight)).height());
+
+    painter.fillRect(0, 0, state.clientWidth, state.clientHeight, Palette::kWhite);
+    const SheetRect band = SheetGeometry::HeaderBand(state.clientWidth);
+    painter.fillRect(band.left, band.top, band.Width(), band.Height(), Palette::kYellow);
+    const SheetPoint logo = SheetGeometry::LogoOrigin(state.clientWidth);
+    painter.drawPixmap(logo.x, logo.y, logo_);
+    DrawPicture(pass);
+
+    pass.text = Palette::kSheetText;
+    pass.back = Palette::kWhite;
+    DrawHeader(pass);
+    DrawRows(pass);
+    DrawResultMarkers(pass);
+    DrawMessageLine(pass);
+    DrawPictureMarkers(pass);
+}
+
+void SheetPainter::DrawPicture(Pass& pass)
+{
+    const SheetState& s = pass.state;
+    pass.pictureOrigin = SheetGeometry::PictureOrigin(s.wideLayout, s.formLeft, s.options.iDoorCheck);
+    pictureScale_ = SheetGeometry::PictureScale(s.clientWidth, s.clientHeight, pass.pictureOrigin, s.wideLayout);
+    const int side = SheetGeometry::ScaledPictureSide(pictureScale_);
+    if (side > 0)
+        pass.painter.drawImage(pass.pictureOrigin.x, pass.pictureOrigin.y, ScaledPicture(side));
+}
+
+// Rendering the vector picture costs far more than a paint may, so it is kept per size; the
+// size changes only with the window.
+const QImage& SheetPainter::ScaledPicture(int side)
+{
+    if (pictureCache_.width() != side) {
+        pictureCache_ = QImage(side, side, QImage::Format_RGB32);
+        pictureCache_.fill(Palette::kWhite);
+        QPainter painter(&pictureCache_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        picture_->render(&painter, QRectF(0, 0, side, side));
+    }
+    return pictureCache_;
+}
+
+void SheetPainter::DrawHeader(Pass& pass) const
+{
+    const QColor previous = pass.back;
+    pass.back = Palette::kYellow;
+    pass.DrawSheetText(QString::fromStdString(pass.state.productName), 4, 17, 32, false);
+    pass.DrawSheetText(QStringLiteral("Version"), 7, 50, 14, false);
+    pass.DrawSheetText(QString::fromStdString(pass.state.versionText), 50, 50, 14, false);
+    pass.back = previous;
+}
+
+void SheetPainter::DrawRows(Pass& pass) const
+{
+    const SheetState& s = pass.state;
+    const SheetFrame frame{s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight};
+    for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units)) {
+        const QString label = QString::fromStdString(line.labelText);
+        pass.DrawSheetText(label, line.label.x, line.label.y, line.fontHeight, line.bold);
+        if (s.tables && !s.tables->FormHelp(line.row).empty())
+            pass.hotSpots.RegisterHotSpot(line.label.x, line.label.y, s.tables->FormHelp(line.row), false);
+        if (line.marker == SheetMarker::Info)
+            pass.DrawInfoMarker(SheetGeometry::RowInfoMarkerPoint(line.label), SheetGeometry::kInfoMarkerDiameter, label);
+        else if (line.marker == SheetMarker::Letter)
+            pass.DrawLetterMarker(SheetGeometry::RowLetterMarkerPoint(line.label), pass.metrics.letterMarkerDiameter,
+                                  line.letter);
+        pass.DrawSheetText(QString::fromStdString(line.unitText), line.unit.x, line.unit.y, line.fontHeight, line.bold);
+        if (!line.valueText.empty())
+            pass.DrawSheetText(QString::fromStdString(line.valueText), line.value.x, line.value.y, line.fontHeight,
+                               false);
+    }
+}
+
+void SheetPainter::DrawResultMarkers(Pass& pass) const
+{
+    const SheetState& s = pass.state;
+    for (int i = 0; i < SheetGeometry::kResultMarkerCount; ++i) {
+        const SheetPoint spot = SheetGeometry::ResultHotSpotPoint(s.formLeft, s.clientHeight, i);
+        if (s.tables)
+            pass.hotSpots.RegisterHotSpot(spot.x, spot.y, s.tables->ResultHelp(i), true);
+        pass.DrawInfoMarker(SheetGeometry::ResultMarkerPoint(s.formLeft, s.clientHeight, i),
+                            SheetGeometry::kInfoMarkerDiameter, QString());
+    }
+}
+
+void SheetPainter::DrawMessageLine(Pass& pass) const
+{
+    const SheetState& s = pass.state;
+    if (s.warningText.empty())
+        return;
+    const SheetPoint at = SheetGeometry::MessageLinePoint(s.formLeft, s.clientHeight);
+    pass.DrawAlertText(QString::fromStdString(s.warningText), at.x, at.y, pass.metrics.sheetFontHeight + 2, true);
+}
+
+void SheetPainter::DrawPictureMarkers(Pass& pass) const
+{
+    if (pictureScale_ <= 0.0)
+        return;
+    for (int i = 0; i < SheetGeometry::kPictureMarkerCount; ++i)
+        pass.DrawLetterMarker(SheetGeometry::PictureMarkerPoint(pass.pictureOrigin, pictureScale_, i),
+                              SheetGeometry::kPictureMarkerDiameter, i);
+}

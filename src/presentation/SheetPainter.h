@@ -1,0 +1,71 @@
+#pragma once
+
+#include "FormSheet.h"
+#include "HotSpotList.h"
+#include "LoadResults.h"
+#include "SheetFonts.h"
+#include "Tables.h"
+#include "UnitSystem.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <memory>
+#include <string>
+
+class QPainter;
+class QSvgRenderer;
+
+// Everything one paint of the window surface needs; the window fills it from its layout values,
+// stored options, results and version texts.
+struct SheetState {
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int screenHeight = 1080;
+    int formLeft = 0;
+    int rowPitch = 27;
+    bool wideLayout = true;
+    SheetOptions options; // iCondCheck, iDoorCheck, iHeatCheck, iCoolCheck
+    LoadResults results;
+    UnitSystem units;
+    std::string warningText;
+    std::string productName = "Nordavik Kaldora";
+    std::string versionText = "0.0";
+    const Tables* tables = nullptr; // help texts; without them nothing registers a hot spot
+};
+
+// Paints the window surface: band, logo, picture, sheet rows, message line and markers.
+class SheetPainter {
+public:
+    SheetPainter();
+    ~SheetPainter();
+    SheetPainter(const SheetPainter&) = delete;
+    SheetPainter& operator=(const SheetPainter&) = delete;
+
+    // Composes the whole surface in a buffer of the client size and copies it to the target at
+    // (0, 0) in one step. The hot spots are replaced by those of this paint.
+    void Paint(QPainter& target, const SheetState& state, HotSpotList& hotSpots);
+    // The composition itself, straight onto a painter covering the client area.
+    void Compose(QPainter& painter, const SheetState& state, HotSpotList& hotSpots);
+
+    // The scale of the latest picture drawing; 0 before the first paint or with no room for it.
+    double PictureScale() const { return pictureScale_; }
+
+private:
+    struct Pass;
+
+    void DrawPicture(Pass& pass);
+    const QImage& ScaledPicture(int side);
+    void DrawHeader(Pass& pass) const;
+    void DrawRows(Pass& pass) const;
+    void DrawResultMarkers(Pass& pass) const;
+    void DrawMessageLine(Pass& pass) const;
+    void DrawPictureMarkers(Pass& pass) const;
+
+    SheetFonts fonts_;
+    std::unique_ptr<QSvgRenderer> picture_;
+    QImage pictureCache_;
+    QPixmap logo_;
+    QImage buffer_;
+    double pictureScale_ = 0.0;
+};

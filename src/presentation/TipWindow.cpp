@@ -1,0 +1,43 @@
+#include "TipWindow.h"
+
+#include <QFontMetrics>
+
+namespace {
+constexpr int kPadding = 4;
+}
+
+TipWindow::TipWindow(QWidget* owner, int maxWidth, const QColor& back, const QColor& text)
+    : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    , maxWidth_(maxWidth)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents); // the pointer keeps talking to the owner
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setMargin(kPadding);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::WindowText, text);
+    setPalette(pal);
+    setMaximumWidth(maxWidth_);
+}
+
+void TipWindow::SetTipText(const QString& text)
+{
+    if (text == this->text() && !size().isEmpty())
+        return;
+    setText(text);
+    const int frame = 2 * (kPadding + frameWidth());
+    const int lineWidth = QFontMetrics(font()).horizontalAdvance(text) + frame + 1;
+    const int width = std::min(lineWidth, maxWidth_);
+    resize(width, heightForWidth(width));
+}
+
+void TipWindow::ShowAt(const QPoint& globalTopLeft)
+{
+    move(globalTopLeft);
+    if (!isVisible())
+        show();
+    raise();
+}

@@ -2,6 +2,7 @@
 
 #include "ReportPrinter.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -41,6 +42,8 @@ PrintOutcome PrintCalculation(QWidget* parent, const QString& title, const std::
 PrintOutcome PrintCalculation(QPrinter& printer, QWidget* parent, const QString& title,
                               const std::vector<ReportLine>& lines)
 {
+    // Named before the dialog, which proposes the file name of a PDF from it.
+    printer.setDocName(QCoreApplication::applicationName());
     QPrintDialog dialog(&printer, parent);
     PreparePrintDialog(dialog);
     if (dialog.exec() != QDialog::Accepted)

@@ -18,6 +18,8 @@ ReportPrinter::~ReportPrinter()
 
 bool ReportPrinter::StartJob()
 {
+    if (docOpen_)
+        return true;
     dc_->setDocName(QCoreApplication::applicationName());
     // Opening the painter starts the job and its first page.
     if (!painter_.begin(dc_))

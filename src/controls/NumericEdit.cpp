@@ -125,6 +125,13 @@ void NumericEdit::SetWidgetSelection(int start, int end)
         setSelection(start, end - start);
 }
 
+void NumericEdit::DeleteForward()
+{
+    // del() edits even a read-only line edit; the key must not.
+    if (!isReadOnly())
+        del();
+}
+
 void NumericEdit::BasePaste(QClipboard::Mode mode)
 {
     if (mode == QClipboard::Clipboard)

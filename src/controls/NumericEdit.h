@@ -74,7 +74,7 @@ protected:
     std::pair<int, int> WidgetSelection() const override;
     void SetWidgetSelection(int start, int end) override;
     void InsertWidgetText(const QString& text) override { insert(text); }
-    void DeleteForward() override { del(); }
+    void DeleteForward() override;
     void BaseKeyPress(QKeyEvent* event) override { QLineEdit::keyPressEvent(event); }
     void BaseFocusOut(QFocusEvent* event) override { QLineEdit::focusOutEvent(event); }
     void BasePaste(QClipboard::Mode mode) override;

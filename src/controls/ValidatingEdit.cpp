@@ -168,8 +168,12 @@ void ValidatingEdit::DefaultChar(char32_t c)
         return;
     }
     // A control character comes from the key being handled; the widget knows what it means.
-    if (currentKey_ != nullptr)
+    if (currentKey_ != nullptr) {
         BaseKeyPress(currentKey_);
+    } else if (c == U'\b') {
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        BaseKeyPress(&backspace);
+    }
 }
 
 void ValidatingEdit::DefaultKey(EditKey key)

@@ -1,0 +1,319 @@
+// The main window on the offscreen platform: scheduling of calculations, the option and
+// selection rules, units through the real dialog, and saving on every way of closing.
+
+#include "CSettingsDlg.h"
+#include "DoraRiveDlg.h"
+#include "MemoryProfileStore.h"
+#include "NumericEdit.h"
+#include "ResultsList.h"
+#include "StoredInputs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <memory>
+
+using StoredInputs::kSection;
+
+namespace {
+
+// Runs `act` on the next modal dialog as soon as it is open; fails the test if none opens.
+void OnNextModal(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        } else if (++*tries > 200) {
+            poll->stop();
+            poll->deleteLater();
+            QFAIL("no modal dialog opened");
+        }
+    });
+    poll->start(10);
+}
+
+void ChooseUnits(QWidget* modal, std::initializer_list<int> imperialPairs, std::initializer_list<int> metricPairs,
+                 bool ok)
+{
+    auto* dialog = qobject_cast<CSettingsDlg*>(modal);
+    QVERIFY(dialog);
+    for (int pair : imperialPairs)
+        dialog->ImperialButton(pair)->click();
+    for (int pair : metricPairs)
+        dialog->MetricButton(pair)->click();
+    ok ? dialog->accept() : dialog->reject();
+}
+
+enum Pair { Energy = 0, Temperature, KValue, Volume, Length, Mass };
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MemoryProfileStore> store_;
+    std::unique_ptr<DoraRiveDlg> window_;
+
+    DoraRiveDlg& Open()
+    {
+        window_ = std::make_unique<DoraRiveDlg>(*store_);
+        return *window_;
+    }
+    QString Text(InputField f) const { return window_->Field(f)->CurrentText(); }
+    void Type(InputField f, const QString& text)
+    {
+        NumericEdit* edit = window_->Field(f);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    QWidget* Control(ControlId id) const { return window_->Control(id); }
+    std::int32_t Stored(const char* entry) const { return store_->GetProfileInt(kSection, entry, -999999); }
+
+private slots:
+    void init() { store_ = std::make_unique<MemoryProfileStore>(); }
+    void cleanup() { window_.reset(); }
+
+    void typing_between_ticks_calculates_once_at_the_next_tick()
+    {
+        DoraRiveDlg& w = Open();
+        QVERIFY(w.Initialised());
+        QVERIFY(!w.RecalcPending());
+        const int before = w.CalculationCount();
+        Type(InputField::iDepth, "125");
+        QCOMPARE(Text(InputField::iDepth), QStringLiteral("125"));
+        QVERIFY(w.RecalcPending());
+        QCOMPARE(w.CalculationCount(), before);
+        w.OnTimer();
+        QCOMPARE(w.CalculationCount(), before + 1);
+        QCOMPARE(w.Results().netVolume, 62.5);
+        w.OnTimer(); // nothing pending: no calculation
+        QCOMPARE(w.CalculationCount(), before + 1);
+
+        // The real timer polls once a second.
+        Type(InputField::iDepth, "200");
+        QTRY_COMPARE_WITH_TIMEOUT(w.CalculationCount(), before + 2, 2500);
+        QCOMPARE(w.Results().netVolume, 100.0);
+    }
+
+    void closing_before_the_tick_still_stores_the_new_value()
+    {
+        Open();
+        Type(InputField::iDepth, "455.55");
+        Type(InputField::iAmbient, "21.7");
+        window_.reset();
+        QCOMPARE(Stored("iDepth"), 45555);
+        QCOMPARE(Stored("iAmbient"), 21);
+        // Only the inputs: the unit choices are stored by the Units dialog alone.
+        QVERIFY(!store_->Has(kSection, StoredInputs::kUnitsLength));
+    }
+
+    void enter_does_not_close()
+    {
+        DoraRiveDlg& w = Open();
+        QVERIFY(w.isVisible());
+        QTest::keyClick(w.Field(InputField::iWidth), Qt::Key_Return);
+        QTest::keyClick(&w, Qt::Key_Enter);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.result(), 0);
+    }
+
+    void escape_closes_and_stores()
+    {
+        DoraRiveDlg& w = Open();
+        Type(InputField::iHeight, "900");
+        QTest::keyClick(w.Field(InputField::iHeight), Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        window_.reset();
+        QCOMPARE(Stored("iHeight"), 90000);
+    }
+
+    void option_shows_its_rows_and_results_at_once()
+    {
+        DoraRiveDlg& w = Open();
+        QVERIFY(!Control(ControlId::DoorWidth)->isVisible());
+        const int before = w.CalculationCount();
+        const int insulationY = Control(ControlId::Insulation)->y();
+        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
+        QVERIFY(w.Form().Option(OptionBox::iDoorCheck));
+        QVERIFY(Control(ControlId::DoorWidth)->isVisible());
+        QVERIFY(Control(ControlId::DoorWidth)->isEnabled());
+        QCOMPARE(Control(ControlId::Insulation)->y(), insulationY);
+        QVERIFY(Control(ControlId::DoorWidth)->y() > insulationY);
+        QCOMPARE(w.CalculationCount(), before + 1);
+        QVERIFY(w.Results().doorLoad > 0);
+
+        // Detailed conditions push the cabinet rows down by three.
+        const int depthY = Control(ControlId::Depth)->y();
+        QTest::mouseClick(Control(ControlId::DetailedCheck), Qt::LeftButton);
+        QCOMPARE(Control(ControlId::Depth)->y(), depthY + 3 * w.CurrentLayout().rowPitch);
+        QVERIFY(Control(ControlId::Evaporating)->isVisible());
+    }
+
+    void customized_material_enables_k_with_the_custom_value()
+    {
+        store_->WriteProfileInt(kSection, "iInsulTherm", 45000);
+        Open();
+        auto* k = window_->Field(InputField::iInsulTherm);
+        QVERIFY(!k->isEnabled());
+        auto* box = qobject_cast<QComboBox*>(Control(ControlId::InsulationType));
+        box->setCurrentIndex(0);
+        QVERIFY(k->isEnabled());
+        QCOMPARE(Text(InputField::iInsulTherm), QStringLiteral("0.045"));
+        QVERIFY(window_->RecalcPending());
+        box->setCurrentIndex(3);
+        QVERIFY(!k->isEnabled());
+        QCOMPARE(Text(InputField::iInsulTherm), QStringLiteral("0.034"));
+    }
+
+    void glass_door_disables_and_fills_the_thickness()
+    {
+        Open();
+        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
+        auto* door = qobject_cast<QComboBox*>(Control(ControlId::DoorType));
+        door->setCurrentIndex(2); // Glass 3 layer
+        QVERIFY(!Control(ControlId::DoorInsulation)->isEnabled());
+        window_->OnTimer();
+        QCOMPARE(Text(InputField::iDoorInsul), QStringLiteral("36"));
+        // Off and on again: still disabled.
+        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
+        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
+        QVERIFY(!Control(ControlId::DoorInsulation)->isEnabled());
+        door->setCurrentIndex(0);
+        QVERIFY(Control(ControlId::DoorInsulation)->isEnabled());
+        QVERIFY(Control(ControlId::DoorK)->isEnabled());
+    }
+
+    void units_dialog_converts_the_fields()
+    {
+        DoraRiveDlg& w = Open();
+        QTest::mouseClick(Control(ControlId::CoolCheck), Qt::LeftButton);
+        Type(InputField::iCoolMass, "1000");
+        OnNextModal([](QWidget* m) { ChooseUnits(m, {Length, Temperature, Mass, KValue}, {}, true); });
+        w.OnUnitsButton();
+        QCOMPARE(Text(InputField::iWidth), QStringLiteral("19.68"));
+        QCOMPARE(Text(InputField::iAmbient), QStringLiteral("90"));
+        QCOMPARE(Text(InputField::iEvapTemp), QStringLiteral("37"));
+        QCOMPARE(Text(InputField::iSubcool), QStringLiteral("1.8"));
+        QCOMPARE(Text(InputField::iCoolMass), QStringLiteral("2205"));
+        QCOMPARE(Text(InputField::iInsulTherm), QStringLiteral("0.0156"));
+        QCOMPARE(w.Units().length, 1);
+        QCOMPARE(store_->GetProfileInt(kSection, "UnitsLength     ", 0), 1);
+        QCOMPARE(store_->GetProfileInt(kSection, "UnitsPressure   ", 0), 1);
+        QVERIFY(!w.RecalcPending());
+
+        OnNextModal([](QWidget* m) { ChooseUnits(m, {}, {Length, Temperature, Mass, KValue}, true); });
+        w.OnUnitsButton();
+        QCOMPARE(Text(InputField::iWidth), QStringLiteral("500"));
+        QCOMPARE(Text(InputField::iAmbient), QStringLiteral("32"));
+        QCOMPARE(Text(InputField::iSubcool), QStringLiteral("1"));
+        QCOMPARE(Text(InputField::iCoolMass), QStringLiteral("1000"));
+        QCOMPARE(Text(InputField::iInsulTherm), QStringLiteral("0.027"));
+    }
+
+    void units_cancel_converts_nothing_but_recalculates()
+    {
+        DoraRiveDlg& w = Open();
+        const int before = w.CalculationCount();
+        OnNextModal([](QWidget* m) { ChooseUnits(m, {Length, Energy}, {}, false); });
+        w.OnUnitsButton();
+        QCOMPARE(Text(InputField::iWidth), QStringLiteral("500"));
+        QCOMPARE(w.Units(), UnitSystem{});
+        QCOMPARE(w.CalculationCount(), before + 1);
+        QVERIFY(!store_->Has(kSection, "UnitsLength     "));
+    }
+
+    void units_dialog_opens_on_the_current_choices()
+    {
+        StoredInputs::WriteUnitChoices(*store_, UnitSystem{1, 0, 0, 0, 1, 0});
+        DoraRiveDlg& w = Open();
+        bool checked = false;
+        QString focused;
+        OnNextModal([&](QWidget* m) {
+            auto* d = qobject_cast<CSettingsDlg*>(m);
+            checked = d->ImperialButton(Energy)->isChecked() && d->MetricButton(Temperature)->isChecked() &&
+                      d->ImperialButton(Length)->isChecked();
+            focused = d->focusWidget() ? d->focusWidget()->property("text").toString() : QString();
+            d->accept();
+        });
+        w.OnUnitsButton();
+        QVERIFY(checked);
+        QCOMPARE(focused.remove(QLatin1Char('&')), QStringLiteral("OK"));
+        QCOMPARE(Text(InputField::iWidth), QStringLiteral("500")); // OK without a change converts nothing
+    }
+
+    void results_click_schedules_a_recalculation()
+    {
+        DoraRiveDlg& w = Open();
+        QVERIFY(!w.RecalcPending());
+        ResultsList* list = w.ResultsListWidget();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QVERIFY(w.RecalcPending());
+        w.OnTimer();
+        QCOMPARE(list->rowCount(), 4);
+        QCOMPARE(list->selectedItems().size(), 8);
+    }
+
+    void validation_error_replaces_the_results()
+    {
+        DoraRiveDlg& w = Open();
+        Type(InputField::iRunTime, "9");
+        w.OnTimer();
+        ResultsList* list = w.ResultsListWidget();
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(list->item(0, 0)->text(), QStringLiteral("Invalid max runtime value."));
+        QCOMPARE(list->item(0, 1)->text(), QStringLiteral("10 to 100"));
+        QVERIFY(!w.RecalcPending());
+        Type(InputField::iRunTime, "75");
+        w.OnTimer();
+        QCOMPARE(list->rowCount(), 4);
+    }
+
+    void nothing_is_placed_while_maximised()
+    {
+        DoraRiveDlg& w = Open();
+        QVERIFY(w.isMaximized());
+        w.resize(900, 700);
+        QVERIFY(!store_->Has(StoredInputs::kLocationSection, "XPos"));
+    }
+
+    void termination_signal_saves_the_inputs()
+    {
+        QTemporaryDir home;
+        QSettings seed(home.filePath("Nordavik Frimo 042/dorarive.conf"), QSettings::IniFormat);
+        seed.setValue("Settings1/iDepth", 45555);
+        seed.sync();
+
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(DORARIVE_PATH), {});
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(1500);
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+
+        QSettings saved(home.filePath("Nordavik Frimo 042/dorarive.conf"), QSettings::IniFormat);
+        QCOMPARE(saved.value("Settings1/iDepth").toInt(), 45555);
+        QCOMPARE(saved.value("Settings1/iRunTime").toInt(), 75); // written at close
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"

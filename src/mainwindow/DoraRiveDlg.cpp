@@ -1,6 +1,7 @@
 #include "DoraRiveDlg.h"
 
 #include "CSettingsDlg.h"
+#include "ContextHelp.h"
 #include "FormRules.h"
 #include "NumericEdit.h"
 #include "Palette.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -74,6 +76,7 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, WindowTexts texts, QWidget* parent
     palette.setColor(QPalette::Window, Palette::kWhite);
     setPalette(palette);
 
+    contextHelp_ = new ContextHelp(this);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &DoraRiveDlg::OnTimer);
 
@@ -379,11 +382,13 @@ SheetState DoraRiveDlg::SheetStateNow() const
 
 void DoraRiveDlg::mouseMoveEvent(QMouseEvent* event)
 {
+    contextHelp_->OnMouseMove(event->position().toPoint(), hotSpots_);
     QDialog::mouseMoveEvent(event);
 }
 
 void DoraRiveDlg::leaveEvent(QEvent* event)
 {
+    contextHelp_->OnMouseLeave();
     QDialog::leaveEvent(event);
 }
 

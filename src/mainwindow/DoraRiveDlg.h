@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 
+class ContextHelp;
 class NumericEdit;
 class QCheckBox;
 class QComboBox;
@@ -110,6 +111,7 @@ private:
     ResultsList* resultsList_ = nullptr;
     SheetPainter sheetPainter_;
     HotSpotList hotSpots_;
+    ContextHelp* contextHelp_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

@@ -1,12 +1,19 @@
 #include "WindowControls.h"
 
-#include <QComboBox>
+#include "Artwork.h"
+#include "Palette.h"
+#include "ShadeButton.h"
+#include "SkinCombo.h"
+
 #include <QLabel>
-#include <QPushButton>
 
 QComboBox* CreateSelectionBox(QWidget* parent)
 {
-    return new QComboBox(parent);
+    auto* box = new SkinCombo(parent);
+    box->SetImages(Artwork::kComboLeft, Artwork::kComboButton, Artwork::kComboButtonDropped, Artwork::kComboMiddle);
+    box->SetFocusColours(Palette::kBlue, Palette::kWhite);
+    box->SetNormalColours(Palette::kPale, Palette::kBlack);
+    return box;
 }
 
 void FillSelectionBox(QComboBox* box, const MaterialTable& table)
@@ -23,9 +30,12 @@ void FillSelectionBox(QComboBox* box, const ProductTable& table)
 
 QPushButton* CreateCommandButton(const QString& text, const QString& tooltip, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setToolTip(tooltip);
-    button->setAutoDefault(false);
+    auto* button = new ShadeButton(text, parent);
+    button->setAutoDefault(false); // Enter in the window presses no button
+    button->SetTooltipText(tooltip);
+    button->SetFont(QStringLiteral("Arial"), 16, 400);
+    button->SetTextColour(Palette::kWhite);
+    button->SetShade(3, 0, 0, 0, Palette::kDarkBlue, Palette::kBlue, Palette::kBlue, Palette::kBlue);
     return button;
 }
 
@@ -41,5 +51,5 @@ QWidget* CreateProductPageLink(QWidget* parent)
 
 QIcon ApplicationIcon()
 {
-    return QIcon();
+    return Artwork::ApplicationIcon();
 }

@@ -329,12 +329,14 @@ void NumericBehaviorTest::locale_chars_equal_rule()
 
 void NumericBehaviorTest::value_agrees_with_process_locale()
 {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     // The C locale has no thousands separator and a full stop: the defaults stay.
+    std::setlocale(LC_NUMERIC, "C");
     const LocaleChars fromC = LocaleChars::FromProcessLocale();
+    std::setlocale(LC_NUMERIC, saved.c_str());
     QCOMPARE(fromC, kDot);
 
     const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"};
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     const char* found = nullptr;
     for (const char* name : commaLocales)
         if (std::setlocale(LC_NUMERIC, name) != nullptr) {

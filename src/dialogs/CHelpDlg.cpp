@@ -1,0 +1,108 @@
+#include "CHelpDlg.h"
+
+#include "DialogUnits.h"
+#include "HyperLinkLabel.h"
+#include "Palette.h"
+#include "ProgramNotices.h"
+#include "TextFilterEdit.h"
+#include "WebAddresses.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The dialog's layout, in dialog units.
+constexpr QSize kSize{310, 299};
+constexpr QRect kOk{252, 282, 50, 14};
+constexpr QRect kLink{6, 288, 168, 8};
+constexpr QRect kHelpBox{6, 6, 300, 270};
+constexpr QRect kDisclaimerButton{198, 282, 50, 14};
+
+// The help text, line by line; an empty entry is an empty line.
+const char* const kHelpLines[] = {
+    ProgramNotices::kProductName,
+    ProgramNotices::kCopyright,
+    "",
+    "",
+    "Introduction:",
+    "",
+    "This software allows the user to calculate the heat load of a refrigeration",
+    "system and specifies the appropriate compressor capacity.",
+    "",
+    "",
+    "",
+    "Installation and requirements:",
+    "",
+    "This software can be installed from harddisk, network drive, or CDROM.",
+    "Setup will ask you for destination directory and will be used for installation",
+    "and later de-installation, if needed. De-installation removes the software again,",
+    "completely, and very accurate, according to our experience.",
+    "",
+    "",
+    "System requirements:",
+    "",
+    "Min. screen height 768 pixels.",
+    "Min. 200 MHz Pentium\u00AE or compatible",
+    "32 MB RAM min., 64 MB recommended",
+    "15 MB harddisk space",
+    "Microsoft Windows",
+    "",
+    "",
+};
+
+constexpr char kDisclaimerText[] =
+    "Disclaimer:\n\nNordavik can accept no responsibility for possible errors in this program. "
+    "Nordavik reserves the right to alter its products without notice. All trademarks in this "
+    "material are property of the respective companies.\n\n";
+
+} // namespace
+
+CHelpDlg::CHelpDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Help Info"));
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixels(kSize));
+
+    // Created in the template's order, which is also the focus order: OK takes the first focus.
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setGeometry(units.ToPixels(kOk));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    link_ = new HyperLinkLabel(QStringLiteral("Visit Nordavik on the Web"), this);
+    link_->setGeometry(units.ToPixels(kLink));
+    link_->SetAddress(QString::fromLatin1(WebAddresses::kHomePage));
+
+    helpBox_ = new TextFilterEdit(0, QString::fromLatin1(kRejectedChars), this);
+    helpBox_->setGeometry(units.ToPixels(kHelpBox));
+    helpBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpBox_->AssignText(HelpText());
+    helpBox_->SetBackColor(Palette::kPale);
+
+    disclaimer_ = new QPushButton(QStringLiteral("Disclaimer"), this);
+    disclaimer_->setGeometry(units.ToPixels(kDisclaimerButton));
+    disclaimer_->setAutoDefault(false);
+    connect(disclaimer_, &QPushButton::clicked, this, &CHelpDlg::ShowDisclaimer);
+}
+
+QString CHelpDlg::HelpText()
+{
+    QString text;
+    for (const char* line : kHelpLines)
+        text += QString::fromUtf8(line) + u'\n';
+    return text;
+}
+
+QString CHelpDlg::DisclaimerText()
+{
+    return QString::fromLatin1(kDisclaimerText) + QString::fromUtf8(ProgramNotices::kTrademarks);
+}
+
+void CHelpDlg::ShowDisclaimer()
+{
+    // Parented to the dialog, so the message stays over it and the dialog stays open.
+    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), DisclaimerText());
+}

@@ -1,0 +1,280 @@
+// The painted surface, checked where a pixel says something a user would notice, and the help
+// tip that follows the pointer over it.
+#include "ContextHelp.h"
+#include "Palette.h"
+#include "SheetPainter.h"
+#include "TipWindow.h"
+
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+SheetState State(int width, int height, SheetOptions options = {})
+{
+    SheetState s;
+    s.clientWidth = width;
+    s.clientHeight = height;
+    s.screenHeight = height > 1000 ? 1080 : 768;
+    s.formLeft = width > 1600 ? width - 880 : width - 780;
+    s.rowPitch = s.screenHeight >= 1024 ? 27 : 26;
+    s.wideLayout = width > 800;
+    s.options = options;
+    return s;
+}
+
+QColor Pixel(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+// The darkest pixel of a region: the solid colour of text drawn there.
+QColor Darkest(const QImage& image, const QRect& area)
+{
+    QColor darkest = Qt::white;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y).lightness() < darkest.lightness())
+                darkest = image.pixelColor(x, y);
+    return darkest;
+}
+
+int CountColour(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+} // namespace
+
+class SheetPaintTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void header_band_is_yellow_up_to_eight_from_the_right();
+    void picture_is_scaled_and_lettered();
+    void info_markers_are_blue();
+    void warning_is_a_red_line_above_the_results();
+    void only_the_first_texts_are_dark_grey();
+    void hot_spots_follow_the_visible_rows_data();
+    void hot_spots_follow_the_visible_rows();
+    void paint_copies_the_whole_surface();
+
+private:
+    QImage Render(const SheetState& state, HotSpotList& spots);
+    Tables tables_;
+    SheetPainter painter_;
+};
+
+void SheetPaintTest::initTestCase()
+{
+    BuildTables(tables_);
+}
+
+QImage SheetPaintTest::Render(const SheetState& state, HotSpotList& spots)
+{
+    SheetState s = state;
+    s.tables = &tables_;
+    QImage image(s.clientWidth, s.clientHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    painter_.Paint(p, s, spots);
+    return image;
+}
+
+void SheetPaintTest::header_band_is_yellow_up_to_eight_from_the_right()
+{
+    HotSpotList spots;
+    const QImage image = Render(State(1920, 1040), spots);
+    QCOMPARE(Pixel(image, 1500, 16), Palette::kYellow);
+    QCOMPARE(Pixel(image, 1500, 66), Palette::kYellow);
+    QCOMPARE(Pixel(image, 1500, 15), Palette::kWhite);
+    QCOMPARE(Pixel(image, 1500, 67), Palette::kWhite);
+    QCOMPARE(Pixel(image, 1911, 40), Palette::kYellow);
+    QCOMPARE(Pixel(image, 1912, 68), Palette::kWhite);
+    // The product name sits on the band in the sheet's text colour.
+    QCOMPARE(Darkest(image, QRect(4, 17, 200, 32)), Palette::kSheetText);
+}
+
+void SheetPaintTest::picture_is_scaled_and_lettered()
+{
+    HotSpotList spots;
+    const QImage image = Render(State(1280, 1000), spots);
+    QCOMPARE(painter_.PictureScale(), 0.6);
+    // Marker A centred at (380, 504): orange beside its white letter, outlined in black.
+    QCOMPARE(Pixel(image, 373, 504), Palette::kOrange);
+    QVERIFY(CountColour(image, QRect(369, 493, 23, 23), Palette::kOrange) > 150);
+    QVERIFY(CountColour(image, QRect(376, 496, 12, 16), Palette::kWhite) > 10);
+}
+
+void SheetPaintTest::info_markers_are_blue()
+{
+    HotSpotList spots;
+    const SheetState s = State(1920, 1040);
+    const QImage image = Render(s, spots);
+    // The capacity result marker: a 16-pixel circle left of the results list.
+    const SheetRect box = SheetGeometry::InfoMarkerBox(SheetGeometry::ResultMarkerPoint(s.formLeft, 1040, 0), 16, 0);
+    QCOMPARE(Pixel(image, box.left + 4, box.top + 8), Palette::kBlue);
+    QVERIFY(CountColour(image, QRect(box.left, box.top, 16, 16), Palette::kBlue) > 100);
+}
+
+void SheetPaintTest::warning_is_a_red_line_above_the_results()
+{
+    SheetState s = State(1920, 1040);
+    const QRect line(s.formLeft + 375, 1040 - 219, 400, 18);
+    HotSpotList spots;
+    QCOMPARE(CountColour(Render(s, spots), line, Palette::kRed), 0);
+    s.warningText = "The door is thinner than the walls";
+    const QImage image = Render(s, spots);
+    QVERIFY(CountColour(image, line, Palette::kRed) > 50);
+    QCOMPARE(CountColour(image, QRect(0, 70, 1920, 700), Palette::kRed), 0);
+}
+
+void SheetPaintTest::only_the_first_texts_are_dark_grey()
+{
+    // Markers leave black text behind them: the heading and the first label are drawn before
+    // the first marker, everything after it in black.
+    HotSpotList spots;
+    const SheetState s = State(1920, 1040);
+    const QImage image = Render(s, spots);
+    QCOMPARE(Darkest(image, QRect(s.formLeft + 20, 80, 100, 16)), Palette::kSheetText);
+    QCOMPARE(Darkest(image, QRect(s.formLeft + 20, 80 + 3 * 27, 150, 16)), Palette::kBlack);
+}
+
+void SheetPaintTest::hot_spots_follow_the_visible_rows_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("count");
+    // Labels 1, 2, 34 (and 23, 26, 28 with their options) plus the four result markers.
+    QTest::newRow("options off") << false << 7;
+    QTest::newRow("options on") << true << 10;
+}
+
+void SheetPaintTest::hot_spots_follow_the_visible_rows()
+{
+    QFETCH(bool, on);
+    QFETCH(int, count);
+    HotSpotList spots;
+    Render(State(1920, 1040, {on, on, on, on}), spots);
+    QCOMPARE(spots.Count(), count);
+    // Painting again replaces, not appends.
+    Render(State(1920, 1040, {on, on, on, on}), spots);
+    QCOMPARE(spots.Count(), count);
+    const auto hasText = [&spots](const std::string& text) {
+        for (const HotSpot& spot : spots.Spots())
+            if (spot.text == text)
+                return true;
+        return false;
+    };
+    QCOMPARE(hasText(tables_.FormHelp(23)), on);
+    QCOMPARE(hasText(tables_.FormHelp(28)), on);
+    // "   Width" has no help, so no spot on its row.
+    QVERIFY(!spots.HitTestHotSpots(1040 + 30, 80 + (on ? 9 : 6) * 27 + 5));
+    const HotSpot* box = spots.HitTestHotSpots(1040 + 25, 80 + 2 * 27 + 3);
+    QVERIFY(box);
+    QCOMPARE(box->text, tables_.FormHelp(2));
+}
+
+void SheetPaintTest::paint_copies_the_whole_surface()
+{
+    HotSpotList spots;
+    const QImage image = Render(State(800, 565), spots);
+    QCOMPARE(Pixel(image, 799, 564), Palette::kWhite);
+    QCOMPARE(Pixel(image, 0, 0), Palette::kWhite);
+}
+
+class ContextHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void tip_opens_at_the_anchor_data();
+    void tip_opens_at_the_anchor();
+    void tip_hides_off_the_spots_and_on_leave();
+    void long_texts_wrap_within_520();
+
+private:
+    Tables tables_;
+};
+
+void ContextHelpTest::initTestCase()
+{
+    BuildTables(tables_);
+}
+
+void ContextHelpTest::tip_opens_at_the_anchor_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("above");
+    QTest::newRow("temperature inside box") << 2 << 65;
+    QTest::newRow("ambient temperature") << 1 << 95;
+}
+
+void ContextHelpTest::tip_opens_at_the_anchor()
+{
+    QFETCH(int, row);
+    QFETCH(int, above);
+    QWidget host;
+    host.setGeometry(50, 40, 1200, 900);
+    host.show();
+    ContextHelp help(&host);
+    HotSpotList spots;
+    spots.RegisterHotSpot(600, 300, tables_.FormHelp(row), false);
+    help.OnMouseMove(QPoint(610, 305), spots);
+    QVERIFY(help.IsShown());
+    QCOMPARE(help.Tip()->pos(), host.mapToGlobal(QPoint(600 - 180, 300 - above)));
+    QCOMPARE(help.Tip()->text(), QString::fromStdString(tables_.FormHelp(row)));
+    const QPalette& pal = help.Tip()->palette();
+    QCOMPARE(pal.color(QPalette::Window), Palette::kBlue);
+    QCOMPARE(pal.color(QPalette::WindowText), Palette::kWhite);
+}
+
+void ContextHelpTest::tip_hides_off_the_spots_and_on_leave()
+{
+    QWidget host;
+    host.resize(800, 600);
+    host.show();
+    ContextHelp help(&host);
+    HotSpotList spots;
+    spots.RegisterHotSpot(300, 300, "help", true);
+    help.OnMouseMove(QPoint(300, 300), spots);
+    QVERIFY(help.IsShown());
+    help.OnMouseMove(QPoint(200, 200), spots);
+    QVERIFY(!help.IsShown());
+    help.OnMouseMove(QPoint(310, 310), spots);
+    QVERIFY(help.IsShown());
+    help.OnMouseLeave();
+    QVERIFY(!help.IsShown());
+}
+
+void ContextHelpTest::long_texts_wrap_within_520()
+{
+    TipWindow tip(nullptr, 520, Palette::kBlue, Palette::kWhite);
+    tip.SetTipText(QString::fromStdString(tables_.ResultHelp(1)));
+    QVERIFY(tip.width() <= 520);
+    QVERIFY(tip.width() > 400);
+    QVERIFY(tip.height() > 4 * tip.fontMetrics().height());
+    tip.SetTipText(QStringLiteral("Short"));
+    QVERIFY(tip.width() < 100);
+    QVERIFY(tip.height() < 2 * tip.fontMetrics().height() + 10);
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        SheetPaintTest t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        ContextHelpTest t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_sheet_paint.moc"

@@ -286,8 +286,51 @@ private slots:
     {
         DoraRiveDlg& w = Open();
         QVERIFY(w.isMaximized());
-        w.resize(900, 700);
-        QVERIFY(!store_->Has(StoredInputs::kLocationSection, "XPos"));
+        QTest::qWait(50);
+        for (const char* entry : {"XPos", "YPos", "XSiz", "YSiz"})
+            QVERIFY(!store_->Has(StoredInputs::kLocationSection, entry));
+    }
+
+    void size_change_relays_out_and_maximises_again()
+    {
+        DoraRiveDlg& w = Open();
+        w.showNormal();
+        w.resize(1200, 700);
+        QTRY_VERIFY(!w.isMaximized());
+        QCOMPARE(w.CurrentLayout().formLeft, 1200 - 780);
+        QCOMPARE(w.Control(ControlId::UnitsButton)->x(), 1200 - 110);
+        // The outer size of a standard frame around the client area.
+        QVERIFY(store_->GetProfileInt(StoredInputs::kLocationSection, "XSiz", 0) > 1200);
+        QVERIFY(store_->GetProfileInt(StoredInputs::kLocationSection, "YSiz", 0) > 700);
+        w.OnTimer();
+        QTRY_VERIFY(w.isMaximized());
+    }
+
+    void move_is_stored_only_while_not_maximised()
+    {
+        DoraRiveDlg& w = Open();
+        w.showNormal();
+        QTRY_VERIFY(!w.isMaximized());
+        w.move(120, 90);
+        QTRY_VERIFY(store_->Has(StoredInputs::kLocationSection, "XPos"));
+        QVERIFY(store_->GetProfileInt(StoredInputs::kLocationSection, "XPos", 0) < 120);
+    }
+
+    void hovering_a_label_with_help_shows_the_tip()
+    {
+        DoraRiveDlg& w = Open();
+        w.repaint(); // the paint registers the hot spots
+        const LayoutResult& layout = w.CurrentLayout();
+        // "   Temperature inside box" is row 2 of the left column.
+        const QPoint label(layout.formLeft + 20 + 30, kFirstRowTop + 2 * layout.rowPitch + 5);
+        QTest::mouseMove(&w, label);
+        const QWidget* tip = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowFlags().testFlag(Qt::ToolTip) && top->isVisible())
+                tip = top;
+        QVERIFY(tip);
+        QTest::mouseMove(&w, QPoint(layout.formLeft + 300, 30)); // the header band has no help
+        QTRY_VERIFY(!tip->isVisible());
     }
 
     void termination_signal_saves_the_inputs()

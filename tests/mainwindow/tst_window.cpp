@@ -7,6 +7,7 @@
 #include "NumericEdit.h"
 #include "ResultsList.h"
 #include "StoredInputs.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -313,7 +314,7 @@ private slots:
         QTRY_VERIFY(!w.isMaximized());
         w.move(120, 90);
         QTRY_VERIFY(store_->Has(StoredInputs::kLocationSection, "XPos"));
-        QVERIFY(store_->GetProfileInt(StoredInputs::kLocationSection, "XPos", 0) < 120);
+        QCOMPARE(store_->GetProfileInt(StoredInputs::kLocationSection, "XPos", 0), w.geometry().x() - WindowFrame(w).left);
     }
 
     void hovering_a_label_with_help_shows_the_tip()

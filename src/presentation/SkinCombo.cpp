@@ -6,12 +6,29 @@
 
 #include <QAbstractItemView>
 #include <QFrame>
+#include <QLayout>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 namespace {
+
 constexpr int kItemCellHeight = 14;
 constexpr int kItemBottomGap = 2;
+
+// A drop-down list opens below its box (above it near the screen's bottom), not over it as some
+// styles place a menu.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 // The open list's items: the highlighted one in the focus colours, the others in the normal ones.
@@ -55,6 +72,9 @@ SkinCombo::SkinCombo(QWidget* parent)
     , itemFont_(CellHeightFont(QStringLiteral("Arial"), kItemCellHeight, false))
 {
     setEditable(false);
+    auto* style = new DropDownStyle;
+    style->setParent(this);
+    setStyle(style);
     setItemDelegate(new SkinComboDelegate(this));
     setAttribute(Qt::WA_OpaquePaintEvent);
     SetImages(Artwork::kComboLeft, Artwork::kComboButton, Artwork::kComboButtonDropped, Artwork::kComboMiddle);
@@ -93,16 +113,15 @@ void SkinCombo::StyleList()
     QPalette pal = list->palette();
     pal.setColor(QPalette::Base, normalBack_);
     pal.setColor(QPalette::Window, normalBack_);
+    pal.setColor(QPalette::WindowText, focusBack_); // a plain frame's line colour
     list->setPalette(pal);
-    list->setFrameShape(QFrame::NoFrame);
+    list->setFrameStyle(QFrame::Box | QFrame::Plain);
+    list->setLineWidth(1);
     if (auto* container = qobject_cast<QFrame*>(list->parentWidget())) {
-        QPalette framePal = container->palette();
-        framePal.setColor(QPalette::WindowText, focusBack_);
-        framePal.setColor(QPalette::Window, normalBack_);
-        container->setPalette(framePal);
-        container->setFrameStyle(QFrame::Box | QFrame::Plain);
-        container->setLineWidth(1);
+        container->setFrameStyle(QFrame::NoFrame);
         container->setContentsMargins(0, 0, 0, 0);
+        if (container->layout())
+            container->layout()->setContentsMargins(0, 0, 0, 0);
     }
 }
 

@@ -77,7 +77,7 @@ void RenderSheet(const QString& out, const Screen& screen, const Case& c, const 
         ResultsList list;
         list.resize(410, 115);
         list.FillResultsList(FormatResultRows(s.results, s.units));
-        if (!c.warning.empty() && c.name == std::string("error"))
+        if (c.name == std::string("error"))
             list.ShowErrorRow(QStringLiteral("Width is out of range"), QStringLiteral("100 - 5000 mm"));
         p.drawPixmap(s.formLeft + 371, s.clientHeight - 200, list.grab());
         if (!hover.isNull()) {
@@ -181,6 +181,9 @@ int main(int argc, char** argv)
             RenderSheet(out, screen, c, tables, c.name == std::string("all-on") ? QPoint() : hover);
         }
     }
+    const QFont listFont = ResultsList().font();
+    qInfo("list font %dpx, capacity name %d px wide", listFont.pixelSize(),
+          QFontMetrics(listFont).horizontalAdvance(QString::fromUtf8(kResultNames[0])));
     RenderControls(out);
     RenderIcon(out);
     return 0;

@@ -1,6 +1,8 @@
 #include "TipWindow.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 constexpr int kPadding = 4;
@@ -36,8 +38,23 @@ void TipWindow::SetTipText(const QString& text)
 
 void TipWindow::ShowAt(const QPoint& globalTopLeft)
 {
-    move(globalTopLeft);
+    move(OnScreen(globalTopLeft));
     if (!isVisible())
         show();
     raise();
+}
+
+// The anchor sits up and to the left of the spot; near the screen's edges that would cut the tip
+// off, so it is pushed back onto the screen.
+QPoint TipWindow::OnScreen(const QPoint& topLeft) const
+{
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (!screen)
+        screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return topLeft;
+    const QRect area = screen->geometry();
+    const int x = std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - width()));
+    const int y = std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    return {x, y};
 }

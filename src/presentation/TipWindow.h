@@ -12,9 +12,11 @@ public:
 
     // Sets the text and sizes the tip to it: one line when it fits, else wrapped at maxWidth.
     void SetTipText(const QString& text);
-    // Shows the tip with its top-left corner at a screen position.
+    // Shows the tip with its top-left corner at a screen position, kept on the screen.
     void ShowAt(const QPoint& globalTopLeft);
 
 private:
+    QPoint OnScreen(const QPoint& topLeft) const;
+
     int maxWidth_;
 };

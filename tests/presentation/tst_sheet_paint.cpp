@@ -6,6 +6,7 @@
 #include "TipWindow.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -193,6 +194,7 @@ private slots:
     void initTestCase();
     void tip_opens_at_the_anchor_data();
     void tip_opens_at_the_anchor();
+    void tip_stays_on_the_screen();
     void tip_hides_off_the_spots_and_on_leave();
     void long_texts_wrap_within_520();
 
@@ -218,18 +220,32 @@ void ContextHelpTest::tip_opens_at_the_anchor()
     QFETCH(int, row);
     QFETCH(int, above);
     QWidget host;
-    host.setGeometry(50, 40, 1200, 900);
+    host.setGeometry(20, 10, 700, 500);
     host.show();
     ContextHelp help(&host);
     HotSpotList spots;
-    spots.RegisterHotSpot(600, 300, tables_.FormHelp(row), false);
-    help.OnMouseMove(QPoint(610, 305), spots);
+    spots.RegisterHotSpot(300, 200, tables_.FormHelp(row), false);
+    help.OnMouseMove(QPoint(310, 205), spots);
     QVERIFY(help.IsShown());
-    QCOMPARE(help.Tip()->pos(), host.mapToGlobal(QPoint(600 - 180, 300 - above)));
+    QCOMPARE(help.Tip()->pos(), host.mapToGlobal(QPoint(300 - 180, 200 - above)));
     QCOMPARE(help.Tip()->text(), QString::fromStdString(tables_.FormHelp(row)));
     const QPalette& pal = help.Tip()->palette();
     QCOMPARE(pal.color(QPalette::Window), Palette::kBlue);
     QCOMPARE(pal.color(QPalette::WindowText), Palette::kWhite);
+}
+
+void ContextHelpTest::tip_stays_on_the_screen()
+{
+    // A label near the left edge: its anchor lies off the screen, the tip does not.
+    QWidget host;
+    host.setGeometry(0, 0, 700, 500);
+    host.show();
+    ContextHelp help(&host);
+    HotSpotList spots;
+    spots.RegisterHotSpot(40, 80, tables_.FormHelp(1), false);
+    help.OnMouseMove(QPoint(45, 85), spots);
+    const QRect screen = host.screen()->geometry();
+    QVERIFY(screen.contains(help.Tip()->geometry()));
 }
 
 void ContextHelpTest::tip_hides_off_the_spots_and_on_leave()

@@ -135,6 +135,14 @@ void ShadeButton::DrawFace(QPainter& painter, Face face) const
 void ShadeButton::DrawEdge(QPainter& painter, Face face) const
 {
     const QPalette& pal = palette();
+    if (isFlat()) {
+        // Flat buttons show a one-pixel frame only while pressed or hovered.
+        if (face == Pressed)
+            qDrawShadeRect(&painter, rect(), pal, true, 1);
+        else if (face == Hover)
+            qDrawShadeRect(&painter, rect(), pal, false, 1);
+        return;
+    }
     if (face == Pressed) {
         qDrawWinButton(&painter, rect(), pal, true);
         return;

@@ -21,7 +21,8 @@ public:
     int LabelLineHeight() const { return labelLineHeight_; }
 
     // A marker is sensitive from 5 pixels above-left of its point to 30 right and 20 below; a
-    // label over 200 pixels to the right of its top-left corner.
+    // label over 200 pixels to the right of its top-left corner. The reference lasts until the
+    // next registration.
     const HotSpot& RegisterHotSpot(int x, int y, std::string text, bool isMarker);
     // The first spot in drawing order that contains the point, or nullptr.
     const HotSpot* HitTestHotSpots(int x, int y) const;

@@ -69,7 +69,7 @@ void ResultsList::SetupResultsList()
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus); // not a tab stop
+    setFocusPolicy(Qt::ClickFocus); // not a tab stop, but a click takes the focus
     setWordWrap(false);
     setFont(CellHeightFont(QStringLiteral("Arial"), kListCellHeight, false));
 }

@@ -80,6 +80,23 @@ void HelpAboutTest::help_link_opens_home_page()
     QCOMPARE(link.NormalColor(), QColor(0, 0, 238));
 }
 
+void HelpAboutTest::dialogs_keep_their_controls_inside()
+{
+    CHelpDlg help;
+    CAboutDlg about(QStringLiteral("Nordavik Kaldora"), QStringLiteral("1.0 "), QIcon());
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&help, &about}) {
+        const QList<QWidget*> children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QVERIFY(children.size() >= 4);
+        for (const QWidget* child : children) {
+            QVERIFY2(dialog->rect().contains(child->geometry()), qPrintable(child->metaObject()->className()));
+            QVERIFY(!child->geometry().isEmpty());
+        }
+    }
+    // The buttons sit side by side below the text box, the link on their left.
+    QVERIFY(help.HelpBox().geometry().bottom() < help.DisclaimerButton().geometry().top());
+    QVERIFY(help.HomePageLink().geometry().right() < help.DisclaimerButton().geometry().left());
+}
+
 void HelpAboutTest::about_line_data()
 {
     QTest::addColumn<QString>("productName");

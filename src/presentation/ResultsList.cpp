@@ -42,6 +42,7 @@ ResultsList::ResultsList(QWidget* parent)
 {
     setHorizontalHeader(header_);
     setItemDelegate(new ResultRowDelegate(this));
+    setFont(CellHeightFont(QStringLiteral("Arial"), kListCellHeight, false)); // until the window sets its own
     SetupResultsList();
 }
 
@@ -71,7 +72,6 @@ void ResultsList::SetupResultsList()
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::ClickFocus); // not a tab stop, but a click takes the focus
     setWordWrap(false);
-    setFont(CellHeightFont(QStringLiteral("Arial"), kListCellHeight, false));
 }
 
 void ResultsList::ClearResultsList()

@@ -17,8 +17,8 @@ public:
 
     explicit ResultsList(QWidget* parent = nullptr);
 
-    // Columns, colours, selection style, no scroll bars; the list font is Arial in a 20-pixel
-    // cell until the window gives it another.
+    // Columns, colours, selection style, no scroll bars. The font is the window's (Arial in a
+    // 20-pixel cell from the start).
     void SetupResultsList();
     // The start of a calculation: drawing stops and every row goes.
     void ClearResultsList();

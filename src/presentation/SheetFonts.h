@@ -7,7 +7,7 @@
 #include <utility>
 
 // The largest pixel size of a face whose line height still fits a cell of cellHeight pixels:
-// what the window's texts are specified by.
+// how the window sizes its texts.
 QFont CellHeightFont(const QString& family, int cellHeight, bool bold);
 QFont CellHeightFont(const QString& family, int cellHeight, int weight);
 

@@ -13,17 +13,11 @@ DoraRiveApp::DoraRiveApp(int& argc, char** argv) : QApplication(argc, argv)
     setOrganizationName(QString::fromUtf8(SettingsStore::kRoot));
 }
 
-namespace {
-WindowTexts ReadWindowTexts()
-{
-    return {};
-}
-} // namespace
-
 int DoraRiveApp::Run()
 {
     SettingsStore store(applicationName());
-    DoraRiveDlg window(store, ReadWindowTexts());
+    DoraRiveDlg window(store);
+    setApplicationDisplayName(window.Texts().productName);
 
     TerminationSignals termination;
     connect(&termination, &TerminationSignals::terminationRequested, &window, &QDialog::reject);

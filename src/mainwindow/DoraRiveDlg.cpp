@@ -1,9 +1,14 @@
 #include "DoraRiveDlg.h"
 
+#include "AboutCommand.h"
+#include "CAboutDlg.h"
+#include "CHelpDlg.h"
 #include "CSettingsDlg.h"
 #include "ContextHelp.h"
 #include "FormRules.h"
+#include "HyperLinkLabel.h"
 #include "NumericEdit.h"
+#include "OpenAddress.h"
 #include "Palette.h"
 #include "Recalculate.h"
 #include "PrintCommand.h"
@@ -13,6 +18,7 @@
 #include "StoredInputs.h"
 #include "WindowControls.h"
 #include "WindowPlacement.h"
+#include "WebAddresses.h"
 #include "WindowSink.h"
 
 #include <QApplication>
@@ -20,6 +26,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -63,8 +70,8 @@ QRect ToQRect(const ControlRect& r) { return QRect(r.x, r.y, r.width, r.height);
 
 } // namespace
 
-DoraRiveDlg::DoraRiveDlg(ProfileStore& store, WindowTexts texts, QWidget* parent)
-    : QDialog(parent), store_(store), texts_(std::move(texts))
+DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
+    : QDialog(parent), store_(store), texts_(ReadVersionTexts())
 {
     // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
     // maximised.
@@ -251,6 +258,9 @@ void DoraRiveDlg::ApplyLayout()
         if (p.shown)
             w->setGeometry(ToQRect(p.rect));
         w->setEnabled(p.enabled);
+        // A link is as wide as its text, so only the text reacts to the pointer.
+        if (auto* link = qobject_cast<HyperLinkLabel*>(w); link && p.shown)
+            link->ResizeToText();
     }
 }
 
@@ -394,11 +404,19 @@ void DoraRiveDlg::leaveEvent(QEvent* event)
 
 void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
 {
-    QDialog::contextMenuEvent(event);
+    // The window manager's window menu cannot be extended here, so the window's own surface
+    // offers its item.
+    QMenu menu(this);
+    AboutCommand::AppendTo(menu);
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen && AboutCommand::Opens(chosen->data().toInt()))
+        ShowAbout();
 }
 
 void DoraRiveDlg::OnHelpButton()
 {
+    CHelpDlg dialog;
+    dialog.exec();
 }
 
 void DoraRiveDlg::OnPrint()
@@ -409,8 +427,11 @@ void DoraRiveDlg::OnPrint()
 
 void DoraRiveDlg::OnProductSelection()
 {
+    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal);
 }
 
 void DoraRiveDlg::ShowAbout()
 {
+    CAboutDlg dialog(texts_.productName, texts_.versionText, windowIcon(), this);
+    dialog.exec();
 }

@@ -8,6 +8,7 @@
 #include "SheetPainter.h"
 #include "Tables.h"
 #include "UnitSystem.h"
+#include "VersionTexts.h"
 #include "WidgetForm.h"
 
 #include <QDialog>
@@ -25,13 +26,6 @@ class QLabel;
 class QPushButton;
 class ResultsList;
 
-// The window's three version texts: caption and printout title, and the sheet's header.
-struct WindowTexts {
-    QString title = QStringLiteral(" ");
-    QString productName = QStringLiteral("Nordavik Kaldora");
-    QString versionText = QStringLiteral("0.0");
-};
-
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options and units run one at once), keeps
 // itself maximised, and saves every input when it is destroyed.
@@ -39,7 +33,7 @@ class DoraRiveDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit DoraRiveDlg(ProfileStore& store, WindowTexts texts = {}, QWidget* parent = nullptr);
+    explicit DoraRiveDlg(ProfileStore& store, QWidget* parent = nullptr);
     ~DoraRiveDlg() override;
 
     void Recalculate();
@@ -56,6 +50,7 @@ public:
     const Tables& TablesInUse() const { return tables_; }
     const std::string& WarningText() const { return warningText_; }
     const LayoutResult& CurrentLayout() const { return layout_; }
+    const VersionTexts& Texts() const { return texts_; }
     const WidgetForm& Form() const { return form_; }
     QWidget* Control(ControlId id) const { return controls_.at(id); }
     NumericEdit* Field(InputField field) const { return form_.Field(field); }
@@ -100,7 +95,7 @@ private:
     void RestartTimer(int milliseconds);
 
     ProfileStore& store_;
-    WindowTexts texts_;
+    VersionTexts texts_;
     Tables tables_;
     UnitSystem units_;
     LoadResults results_;

@@ -1,11 +1,12 @@
 #include "WindowControls.h"
 
 #include "Artwork.h"
+#include "HyperLinkLabel.h"
 #include "Palette.h"
 #include "ShadeButton.h"
 #include "SkinCombo.h"
+#include "WebAddresses.h"
 
-#include <QLabel>
 
 QComboBox* CreateSelectionBox(QWidget* parent)
 {
@@ -39,14 +40,25 @@ QPushButton* CreateCommandButton(const QString& text, const QString& tooltip, QW
     return button;
 }
 
+namespace {
+HyperLinkLabel* CreateLink(const QString& caption, const char* address, QWidget* parent)
+{
+    auto* link = new HyperLinkLabel(caption, parent);
+    link->SetAddress(QString::fromLatin1(address));
+    // Only the background changes: the window is white.
+    link->SetColorSet(Palette::kWhite, link->NormalColor(), link->VisitedColor(), link->HoverColor());
+    return link;
+}
+} // namespace
+
 QWidget* CreateHomePageLink(QWidget* parent)
 {
-    return new QLabel(QStringLiteral("Visit Nordavik on the Web"), parent);
+    return CreateLink(QStringLiteral("Visit Nordavik on the Web"), WebAddresses::kHomePage, parent);
 }
 
 QWidget* CreateProductPageLink(QWidget* parent)
 {
-    return new QLabel(parent);
+    return CreateLink(QString(), WebAddresses::kProductSelection, parent);
 }
 
 QIcon ApplicationIcon()

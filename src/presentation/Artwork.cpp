@@ -28,7 +28,7 @@ struct BitmapEntry {
 
 constexpr std::array<BitmapEntry, 9> kBitmaps = {{
     {kCabinetPicture, ":/dorarive/cabinet.svg", 800, 800},
-    {kLogo, ":/dorarive/logo.svg", 99, 26},
+    {kLogo, ":/dorarive/logo.png", 99, 26},
     {kComboMiddle, ":/dorarive/bitmaps/combo-middle.png", 15, 24},
     {kComboLeft, ":/dorarive/bitmaps/combo-left.png", 2, 24},
     {kComboButton, ":/dorarive/bitmaps/combo-button.png", 20, 24},
@@ -94,9 +94,8 @@ QString ApplicationIconPath()
 QIcon ApplicationIcon()
 {
     RegisterArtwork();
-    QIcon icon(QStringLiteral(":/dorarive/icon.svg"));
-    icon.addFile(QStringLiteral(":/dorarive/icon-256.png"), QSize(256, 256));
-    return icon;
+    // The bitmap serves every size a window needs; the vector icon is for the desktop.
+    return QIcon(QStringLiteral(":/dorarive/icon-256.png"));
 }
 
 } // namespace Artwork

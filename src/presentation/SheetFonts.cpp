@@ -2,18 +2,48 @@
 
 #include <QFontMetrics>
 
-QFont CellHeightFont(const QString& family, int cellHeight, int weight)
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace {
+
+int LineHeight(QFont font, int pixelSize)
 {
+    font.setPixelSize(pixelSize);
+    return QFontMetrics(font).height();
+}
+
+// Line height grows with the pixel size at nearly a fixed ratio, so one look at a large size
+// tells where to start; the search then goes up or down a size at a time.
+QFont FindCellHeightFont(const QString& family, int cellHeight, int weight)
+{
+    constexpr int kReference = 100;
     QFont font(family);
     font.setWeight(static_cast<QFont::Weight>(weight));
-    int size = std::max(cellHeight, 1);
-    for (; size > 1; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).height() <= cellHeight)
-            return font;
-    }
-    font.setPixelSize(1);
+    const int cell = std::max(cellHeight, 1);
+    const double ratio = std::max(1.0, LineHeight(font, kReference) / double(kReference));
+    int size = std::clamp(static_cast<int>(cell / ratio), 1, cell);
+    while (size > 1 && LineHeight(font, size) > cell)
+        --size;
+    while (size < cell && LineHeight(font, size + 1) <= cell)
+        ++size;
+    font.setPixelSize(size);
     return font;
+}
+
+} // namespace
+
+QFont CellHeightFont(const QString& family, int cellHeight, int weight)
+{
+    // Each probe loads a font engine, and the window, its buttons, the list and the sheet ask
+    // for the same few sizes: find each one once per process.
+    static std::map<std::tuple<QString, int, int>, QFont> found;
+    const auto key = std::make_tuple(family, cellHeight, weight);
+    auto it = found.find(key);
+    if (it == found.end())
+        it = found.emplace(key, FindCellHeightFont(family, cellHeight, weight)).first;
+    return it->second;
 }
 
 QFont CellHeightFont(const QString& family, int cellHeight, bool bold)

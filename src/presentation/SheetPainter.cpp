@@ -79,19 +79,7 @@ SheetPainter::SheetPainter()
 
 SheetPainter::~SheetPainter() = default;
 
-void SheetPainter::Paint(QPainter& target, const SheetState& state, HotSpotList& hotSpots)
-{
-    const QSize size(std::max(state.clientWidth, 1), std::max(state.clientHeight, 1));
-    if (buffer_.size() != size)
-        buffer_ = QImage(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&buffer_);
-        Compose(painter, state, hotSpots);
-    }
-    target.drawImage(0, 0, buffer_);
-}
-
-void SheetPainter::Compose(QPainter& painter, const SheetState& state, HotSpotList& hotSpots)
+void SheetPainter::Paint(QPainter& painter, const SheetState& state, HotSpotList& hotSpots)
 {
     Pass pass{painter, state, hotSpots, fonts_, SheetMetrics::ForScreen(state.screenHeight), {}};
     hotSpots.Clear();

@@ -42,11 +42,10 @@ public:
     SheetPainter(const SheetPainter&) = delete;
     SheetPainter& operator=(const SheetPainter&) = delete;
 
-    // Composes the whole surface in a buffer of the client size and copies it to the target at
-    // (0, 0) in one step. The hot spots are replaced by those of this paint.
-    void Paint(QPainter& target, const SheetState& state, HotSpotList& hotSpots);
-    // The composition itself, straight onto a painter covering the client area.
-    void Compose(QPainter& painter, const SheetState& state, HotSpotList& hotSpots);
+    // Composes the whole surface on a painter covering the client area. A widget's painter
+    // already draws into the window's back buffer, which Qt copies to the screen in one step,
+    // so no buffer of our own is needed. The hot spots are replaced by those of this paint.
+    void Paint(QPainter& painter, const SheetState& state, HotSpotList& hotSpots);
 
     // The scale of the latest picture drawing; 0 before the first paint or with no room for it.
     double PictureScale() const { return pictureScale_; }
@@ -66,6 +65,5 @@ private:
     std::unique_ptr<QSvgRenderer> picture_;
     QImage pictureCache_;
     QPixmap logo_;
-    QImage buffer_;
     double pictureScale_ = 0.0;
 };

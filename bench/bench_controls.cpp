@@ -42,7 +42,8 @@ void ControlsBench::typed_digit()
     edit.SetGroupSize(groupSize);
     edit.AssignText(text);
     edit.setCursorPosition(caret);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QTest::keyClick(&edit, '7');
         QTest::keyClick(&edit, Qt::Key_Backspace);
     }
@@ -66,7 +67,8 @@ void ControlsBench::typed_digit_event()
     edit.SetGroupSize(groupSize);
     edit.AssignText(text);
     edit.setCursorPosition(caret);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QKeyEvent digit(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
         QApplication::sendEvent(&edit, &digit);
         QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
@@ -91,7 +93,8 @@ void ControlsBench::typed_digit_behaviour_only()
     field.Behavior().SetGroupSize(groupSize);
     field.AssignText(text.toStdString());
     field.Select(static_cast<std::size_t>(caret), static_cast<std::size_t>(caret));
-    QBENCHMARK {
+    QBENCHMARK
+    {
         field.TypeChar(U'7');
         field.Backspace();
     }
@@ -117,7 +120,8 @@ void ControlsBench::sanitized_text_full_field()
     field.AssignText(text.toStdString());
     QCOMPARE(QString::fromStdString(field.CurrentText()), text);
     std::string result;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         result = field.Behavior().SanitizedText();
     }
     QCOMPARE(QString::fromStdString(result), text);
@@ -126,8 +130,8 @@ void ControlsBench::sanitized_text_full_field()
 int main(int argc, char** argv)
 {
     // Without a display the benchmark still runs, on the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ControlsBench bench;

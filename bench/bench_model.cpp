@@ -18,7 +18,8 @@ private slots:
         LoadResults results;
         RecordingSink sink;
         const LoadInputs in;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             Recalculate(in, UnitSystem{}, tables, results, sink);
         }
         QVERIFY(results.requestedCapacity > 54);
@@ -37,7 +38,8 @@ private slots:
         in.iLightLoad = 25;
         in.iEvaporating = 5; // the warning too
         const UnitSystem units{1, 0, 1, 1, 0, 0};
-        QBENCHMARK {
+        QBENCHMARK
+        {
             Recalculate(in, units, tables, results, sink);
         }
         QVERIFY(!sink.warning.empty());

@@ -44,7 +44,8 @@ void PaintBench::full_paint_1920x1080()
         QPainter warm(&target);
         painter.Paint(warm, state, spots); // the picture is rendered once per size, as in the window
     }
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QPainter p(&target);
         painter.Paint(p, state, spots);
     }

@@ -12,7 +12,8 @@ private slots:
     void construct_initialise_and_show()
     {
         MemoryProfileStore store;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             DoraRiveDlg window(store);
             QCoreApplication::processEvents();
         }
@@ -23,7 +24,8 @@ private slots:
         MemoryProfileStore store;
         DoraRiveDlg window(store);
         QCoreApplication::processEvents();
-        QBENCHMARK {
+        QBENCHMARK
+        {
             window.Relayout();
         }
     }

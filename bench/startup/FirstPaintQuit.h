@@ -9,7 +9,12 @@
 // start to first picture.
 class FirstPaintQuit : public QObject {
 public:
-    explicit FirstPaintQuit(QDialog& dialog) : QObject(&dialog), dialog_(dialog) { dialog.installEventFilter(this); }
+    explicit FirstPaintQuit(QDialog& dialog)
+        : QObject(&dialog)
+        , dialog_(dialog)
+    {
+        dialog.installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {

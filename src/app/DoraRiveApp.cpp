@@ -6,7 +6,8 @@
 
 #include <QFileInfo>
 
-DoraRiveApp::DoraRiveApp(int& argc, char** argv) : QApplication(argc, argv)
+DoraRiveApp::DoraRiveApp(int& argc, char** argv)
+    : QApplication(argc, argv)
 {
     // The settings are kept under the program file's base name.
     setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());

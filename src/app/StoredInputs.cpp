@@ -51,29 +51,29 @@ constexpr OptionEntry kOptions[] = {
 
 // Whole numbers, in the order they are saved.
 constexpr Entry kWholeEntries[] = {
-    {InputField::iRunTime, 75},   {InputField::iAmbient, 32},     {InputField::iEvapTemp, 3},
-    {InputField::iEvaporating, -7}, {InputField::iCondensing, 42}, {InputField::iSubcool, 1},
-    {InputField::iOpenings, 0},   {InputField::iCoolMass, 0},     {InputField::iFanLoad, 0},
-    {InputField::iAntisweatLoad, 0}, {InputField::iLightLoad, 0}, {InputField::iStart, 25},
+    {InputField::iRunTime, 75},      {InputField::iAmbient, 32},    {InputField::iEvapTemp, 3},
+    {InputField::iEvaporating, -7},  {InputField::iCondensing, 42}, {InputField::iSubcool, 1},
+    {InputField::iOpenings, 0},      {InputField::iCoolMass, 0},    {InputField::iFanLoad, 0},
+    {InputField::iAntisweatLoad, 0}, {InputField::iLightLoad, 0},   {InputField::iStart, 25},
     {InputField::iEnd, 5},
 };
 
 // Whole numbers in the order they are loaded (the runtime comes last, after the time).
 constexpr InputField kWholeLoadOrder[] = {
-    InputField::iAmbient,  InputField::iEvapTemp,      InputField::iEvaporating, InputField::iCondensing,
-    InputField::iSubcool,  InputField::iOpenings,      InputField::iFanLoad,     InputField::iLightLoad,
+    InputField::iAmbient,       InputField::iEvapTemp, InputField::iEvaporating, InputField::iCondensing,
+    InputField::iSubcool,       InputField::iOpenings, InputField::iFanLoad,     InputField::iLightLoad,
     InputField::iAntisweatLoad, InputField::iCoolMass, InputField::iStart,       InputField::iEnd,
 };
 
 // Lengths stored x100, in the order they are saved.
 constexpr Entry kHundredthEntries[] = {
-    {InputField::iDepth, 40000},    {InputField::iDoorWidth, 50000}, {InputField::iDoorHeight, 100000},
-    {InputField::iWidth, 50000},    {InputField::iHeight, 100000},   {InputField::iDoorInsul, 5000},
+    {InputField::iDepth, 40000},     {InputField::iDoorWidth, 50000}, {InputField::iDoorHeight, 100000},
+    {InputField::iWidth, 50000},     {InputField::iHeight, 100000},   {InputField::iDoorInsul, 5000},
     {InputField::iInsulation, 5000},
 };
 
 constexpr InputField kHundredthLoadOrder[] = {
-    InputField::iDepth,     InputField::iWidth,      InputField::iHeight,   InputField::iDoorWidth,
+    InputField::iDepth,      InputField::iWidth,      InputField::iHeight,    InputField::iDoorWidth,
     InputField::iDoorHeight, InputField::iInsulation, InputField::iDoorInsul,
 };
 
@@ -158,11 +158,11 @@ void WriteUnitChoices(ProfileStore& store, const UnitSystem& units)
 
 void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables, const UnitSystem& units)
 {
-    const int rowCounts[] = {tables.insulationMaterials.Count(), tables.doorMaterials.Count(),
-                             tables.products.Count()};
+    const int rowCounts[] = {tables.insulationMaterials.Count(), tables.doorMaterials.Count(), tables.products.Count()};
     for (int i = 0; i < 3; ++i) {
         const SelectionEntry& s = kSelections[i];
-        form.SetSelection(s.selector, ClampRowIndex(store.GetProfileInt(kSection, s.name, s.defaultValue), rowCounts[i]));
+        form.SetSelection(s.selector,
+                          ClampRowIndex(store.GetProfileInt(kSection, s.name, s.defaultValue), rowCounts[i]));
     }
     // Scaled entries are read as signed numbers, so a negative value comes back as itself.
     for (InputField field : kHundredthLoadOrder)
@@ -172,7 +172,8 @@ void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables
     LoadCustomK(store, form, tables.insulationMaterials, tables, units, InputField::iInsulTherm, Selector::iType);
     LoadCustomK(store, form, tables.doorMaterials, tables, units, InputField::iDoorInsulTherm, Selector::iType2);
     form.SetValue(InputField::iTime, Read(store, InputField::iTime, kTimeDefault) / 10.0, true);
-    form.SetIntValue(InputField::iRunTime, Read(store, InputField::iRunTime, DefaultOf(kWholeEntries, InputField::iRunTime)));
+    form.SetIntValue(InputField::iRunTime,
+                     Read(store, InputField::iRunTime, DefaultOf(kWholeEntries, InputField::iRunTime)));
     for (const OptionEntry& o : kOptions)
         form.SetOption(o.box, store.GetProfileInt(kSection, o.name, 0) != 0);
 }

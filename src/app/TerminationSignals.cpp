@@ -19,7 +19,8 @@ void OnSignal(int)
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
+TerminationSignals::TerminationSignals(QObject* parent)
+    : QObject(parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
         return;

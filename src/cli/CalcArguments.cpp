@@ -41,7 +41,10 @@ int WholeNumber(const std::string& value)
     return static_cast<int>(std::clamp<long long>(n, INT_MIN, INT_MAX));
 }
 
-std::string Quoted(const std::string& argument) { return "'" + argument + "'"; }
+std::string Quoted(const std::string& argument)
+{
+    return "'" + argument + "'";
+}
 
 } // namespace
 

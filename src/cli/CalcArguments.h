@@ -9,9 +9,9 @@
 // unit choices, then selections and options, then numbers. Within a round the last of a
 // repeated name wins.
 struct CalcAssignments {
-    std::map<std::string, int> units;         // "UnitsLength" -> 0 or 1
-    std::map<std::string, int> selections;    // "iType" -> row (limited to its table later)
-    std::map<std::string, int> options;       // "iDoorCheck" -> 0 or 1
+    std::map<std::string, int> units;           // "UnitsLength" -> 0 or 1
+    std::map<std::string, int> selections;      // "iType" -> row (limited to its table later)
+    std::map<std::string, int> options;         // "iDoorCheck" -> 0 or 1
     std::map<std::string, std::string> numbers; // "iDepth" -> "455.5599"
 };
 

@@ -25,7 +25,10 @@ std::string Columns(const std::string& left, const std::string& right)
     return line + "\n";
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 QJsonObject SheetObject(const CalcRun& run)
 {
@@ -33,10 +36,8 @@ QJsonObject SheetObject(const CalcRun& run)
         const char* name;
         SheetValue value;
     } values[] = {
-        {"netVolume", SheetValue::NetVolume},
-        {"cabinetLoad", SheetValue::CabinetLoad},
-        {"doorLoad", SheetValue::DoorLoad},
-        {"additionalLoad", SheetValue::AdditionalLoad},
+        {"netVolume", SheetValue::NetVolume},       {"cabinetLoad", SheetValue::CabinetLoad},
+        {"doorLoad", SheetValue::DoorLoad},         {"additionalLoad", SheetValue::AdditionalLoad},
         {"coolDownLoad", SheetValue::CoolDownLoad},
     };
     QJsonObject sheet;

@@ -13,7 +13,8 @@ void FormRecordingSink::WriteDoorThickness(double shownValue, bool inches)
     form_.SetValue(InputField::iDoorInsul, shownValue, true);
 }
 
-CalcRun::CalcRun(const ProfileStore& start, const LocaleChars& chars) : form_(chars)
+CalcRun::CalcRun(const ProfileStore& start, const LocaleChars& chars)
+    : form_(chars)
 {
     BuildTables(tables_);
     units_ = StoredInputs::ReadUnitChoices(start);
@@ -32,8 +33,7 @@ void CalcRun::ApplyUnits(const std::map<std::string, int>& choices)
 {
     UnitSystem chosen = units_;
     // In the order of the names in kUnitArgumentNames.
-    int* slots[6] = {&chosen.energy, &chosen.temperature, &chosen.kValue,
-                     &chosen.volume, &chosen.length,      &chosen.mass};
+    int* slots[6] = {&chosen.energy, &chosen.temperature, &chosen.kValue, &chosen.volume, &chosen.length, &chosen.mass};
     for (int i = 0; i < 6; ++i) {
         const auto it = choices.find(kUnitArgumentNames[i]);
         if (it != choices.end())

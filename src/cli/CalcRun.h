@@ -4,8 +4,8 @@
 #include "HeadlessForm.h"
 #include "LoadResults.h"
 #include "ProfileStore.h"
-#include "RecordingSink.h"
 #include "Recalculate.h"
+#include "RecordingSink.h"
 #include "Tables.h"
 #include "UnitSystem.h"
 
@@ -15,7 +15,10 @@
 // The recorded calculation; a glass door's thickness goes into the form's field as in the window.
 class FormRecordingSink : public RecordingSink {
 public:
-    explicit FormRecordingSink(HeadlessForm& form) : form_(form) {}
+    explicit FormRecordingSink(HeadlessForm& form)
+        : form_(form)
+    {
+    }
     void WriteDoorThickness(double shownValue, bool inches) override;
 
 private:

@@ -2,11 +2,13 @@
 
 #include <tuple>
 
-HeadlessForm::HeadlessForm(const LocaleChars& chars) : chars_(chars)
+HeadlessForm::HeadlessForm(const LocaleChars& chars)
+    : chars_(chars)
 {
     // Every field of the form takes 9 whole digits and 2 decimal places.
     for (const InputFieldInfo& info : kInputFields)
-        fields_.emplace(std::piecewise_construct, std::forward_as_tuple(info.field), std::forward_as_tuple(9, 2, chars));
+        fields_.emplace(std::piecewise_construct, std::forward_as_tuple(info.field),
+                        std::forward_as_tuple(9, 2, chars));
     selections_ = {{Selector::iType, 0}, {Selector::iType2, 0}, {Selector::iProd, 0}};
     options_ = {{OptionBox::iDoorCheck, false},
                 {OptionBox::iHeatCheck, false},
@@ -14,17 +16,47 @@ HeadlessForm::HeadlessForm(const LocaleChars& chars) : chars_(chars)
                 {OptionBox::iCondCheck, false}};
 }
 
-std::string HeadlessForm::Text(InputField field) const { return At(field).CurrentText(); }
-double HeadlessForm::Value(InputField field) const { return At(field).Value(); }
-int HeadlessForm::IntValue(InputField field) const { return At(field).IntValue(); }
-void HeadlessForm::SetValue(InputField field, double value, bool trimZeros) { At(field).SetValue(value, trimZeros); }
-void HeadlessForm::SetIntValue(InputField field, int value) { At(field).SetIntValue(value); }
-void HeadlessForm::SetDecimalPlaces(InputField field, int places) { At(field).SetDecimalPlaces(places); }
+std::string HeadlessForm::Text(InputField field) const
+{
+    return At(field).CurrentText();
+}
+double HeadlessForm::Value(InputField field) const
+{
+    return At(field).Value();
+}
+int HeadlessForm::IntValue(InputField field) const
+{
+    return At(field).IntValue();
+}
+void HeadlessForm::SetValue(InputField field, double value, bool trimZeros)
+{
+    At(field).SetValue(value, trimZeros);
+}
+void HeadlessForm::SetIntValue(InputField field, int value)
+{
+    At(field).SetIntValue(value);
+}
+void HeadlessForm::SetDecimalPlaces(InputField field, int places)
+{
+    At(field).SetDecimalPlaces(places);
+}
 
-int HeadlessForm::Selection(Selector selector) const { return selections_.at(selector); }
-void HeadlessForm::SetSelection(Selector selector, int row) { selections_[selector] = row; }
-bool HeadlessForm::Option(OptionBox box) const { return options_.at(box); }
-void HeadlessForm::SetOption(OptionBox box, bool on) { options_[box] = on; }
+int HeadlessForm::Selection(Selector selector) const
+{
+    return selections_.at(selector);
+}
+void HeadlessForm::SetSelection(Selector selector, int row)
+{
+    selections_[selector] = row;
+}
+bool HeadlessForm::Option(OptionBox box) const
+{
+    return options_.at(box);
+}
+void HeadlessForm::SetOption(OptionBox box, bool on)
+{
+    options_[box] = on;
+}
 
 void HeadlessForm::PasteText(InputField field, const std::string& text)
 {

@@ -42,8 +42,10 @@ int main(int argc, char* argv[])
         "Starts from the first-run inputs (or, with --stored, the inputs the window stored),\n"
         "sets NAME=VALUE inputs (unit choices first, then selections and options, then numbers)\n"
         "and prints the report. Exit status: 0 calculated, 1 stopped at an input check, 2 usage error."));
-    const QCommandLineOption stored(QStringLiteral("stored"), QStringLiteral("Start from the inputs the window stored."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of the report."));
+    const QCommandLineOption stored(QStringLiteral("stored"),
+                                    QStringLiteral("Start from the inputs the window stored."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead of the report."));
     parser.addOption(stored);
     parser.addOption(json);
     parser.addHelpOption();

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-EditBehavior::EditBehavior(EditWindow& window) : window_(window) {}
+EditBehavior::EditBehavior(EditWindow& window)
+    : window_(window)
+{
+}
 
 EditBehavior::~EditBehavior() = default;
 

@@ -20,7 +20,10 @@ struct EditState {
 };
 
 // Keys that reach a behaviour as key-downs rather than as typed characters.
-enum class EditKey { Delete, Other };
+enum class EditKey {
+    Delete,
+    Other
+};
 
 // What an edit behaviour needs from the field it runs in. The platform field (a Qt widget, or
 // MemoryEditWindow in headless use) does the plain editing; the behaviour decides what to allow.

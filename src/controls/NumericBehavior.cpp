@@ -54,10 +54,10 @@ std::size_t ShiftPosition(std::size_t pos, int shift)
 } // namespace
 
 NumericBehavior::NumericBehavior(EditWindow& window, int wholeDigits, int decimalPlaces, LocaleChars chars)
-    : EditBehavior(window),
-      wholeDigits_(AbsoluteDigits(wholeDigits)),
-      decimalPlaces_(std::max(0, decimalPlaces)),
-      chars_(chars)
+    : EditBehavior(window)
+    , wholeDigits_(AbsoluteDigits(wholeDigits))
+    , decimalPlaces_(std::max(0, decimalPlaces))
+    , chars_(chars)
 {
     if (wholeDigits < 0)
         options_ |= NoNegative;
@@ -166,8 +166,8 @@ std::string NumericBehavior::SanitizeText(const std::string& text) const
             point = true;
         }
     }
-    const bool zeroFill = (options_ & ZeroFillDecimalsAlways) != 0
-                          || ((options_ & ZeroFillDecimalsOnSet) != 0 && !reformatting_);
+    const bool zeroFill =
+        (options_ & ZeroFillDecimalsAlways) != 0 || ((options_ & ZeroFillDecimalsOnSet) != 0 && !reformatting_);
     if (decimalPlaces_ > 0 && !out.empty() && zeroFill) {
         if (!point)
             out += chars_.decimalPoint;
@@ -436,8 +436,8 @@ void NumericBehavior::HandleKeyDown(EditKey key)
     }
     window_.DefaultKey(EditKey::Delete);
     // A separator on its own is not worth a keystroke: it goes together with the digit after it.
-    if (selection.start == selection.end && selection.start < text.size()
-        && text[selection.start] == chars_.groupSeparator)
+    if (selection.start == selection.end && selection.start < text.size() &&
+        text[selection.start] == chars_.groupSeparator)
         window_.DefaultKey(EditKey::Delete);
     ReformatKeepingCaret(separators);
     if (selection.end == text.size())

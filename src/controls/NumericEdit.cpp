@@ -15,8 +15,9 @@ NumericEdit::NumericEdit(int wholeDigits, int decimalPlaces, QWidget* parent)
 }
 
 NumericEdit::NumericEdit(int wholeDigits, int decimalPlaces, LocaleChars chars, QWidget* parent)
-    : QLineEdit(parent), ValidatingEdit(static_cast<QWidget&>(*this)),
-      behavior_(static_cast<EditWindow&>(*this), wholeDigits, decimalPlaces, chars)
+    : QLineEdit(parent)
+    , ValidatingEdit(static_cast<QWidget&>(*this))
+    , behavior_(static_cast<EditWindow&>(*this), wholeDigits, decimalPlaces, chars)
 {
     // A drop would insert unchecked text; numbers are typed or pasted.
     setAcceptDrops(false);

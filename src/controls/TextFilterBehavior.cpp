@@ -6,7 +6,9 @@
 #include <utility>
 
 TextFilterBehavior::TextFilterBehavior(EditWindow& window, int maxLength, std::string rejectedChars)
-    : EditBehavior(window), maxLength_(std::max(0, maxLength)), rejectedChars_(std::move(rejectedChars))
+    : EditBehavior(window)
+    , maxLength_(std::max(0, maxLength))
+    , rejectedChars_(std::move(rejectedChars))
 {
 }
 
@@ -41,8 +43,8 @@ void TextFilterBehavior::HandleChar(char32_t c)
         return;
     }
     const std::string text = window_.Text();
-    if (maxLength_ > 0 && Utf8Text::IsPrintable(c)
-        && Utf8Text::CharCount(text) >= static_cast<std::size_t>(maxLength_)) {
+    if (maxLength_ > 0 && Utf8Text::IsPrintable(c) &&
+        Utf8Text::CharCount(text) >= static_cast<std::size_t>(maxLength_)) {
         const EditSelection selection = window_.Selection();
         const std::size_t caret = Utf8Text::CharCount(text.substr(0, selection.start));
         if (caret < static_cast<std::size_t>(maxLength_) && AcceptChar(c)) {

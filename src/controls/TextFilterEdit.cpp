@@ -10,8 +10,9 @@
 #include <utility>
 
 TextFilterEdit::TextFilterEdit(int maxLength, const QString& rejectedChars, QWidget* parent)
-    : QPlainTextEdit(parent), ValidatingEdit(static_cast<QWidget&>(*this)),
-      behavior_(static_cast<EditWindow&>(*this), maxLength, rejectedChars.toStdString())
+    : QPlainTextEdit(parent)
+    , ValidatingEdit(static_cast<QWidget&>(*this))
+    , behavior_(static_cast<EditWindow&>(*this), maxLength, rejectedChars.toStdString())
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);

@@ -39,7 +39,10 @@ bool AllPrintable(const QString& text)
 
 } // namespace
 
-ValidatingEdit::ValidatingEdit(QWidget& widget) : widget_(widget) {}
+ValidatingEdit::ValidatingEdit(QWidget& widget)
+    : widget_(widget)
+{
+}
 
 ValidatingEdit::~ValidatingEdit() = default;
 
@@ -115,7 +118,8 @@ void ValidatingEdit::ApplyColours()
 
 // --- change reporting -----------------------------------------------------------------------
 
-ValidatingEdit::ChangeScope::ChangeScope(ValidatingEdit& edit) : edit_(edit)
+ValidatingEdit::ChangeScope::ChangeScope(ValidatingEdit& edit)
+    : edit_(edit)
 {
     if (edit_.depth_++ == 0)
         edit_.textBefore_ = edit_.WidgetText();
@@ -257,8 +261,8 @@ void ValidatingEdit::RouteKeyPress(QKeyEvent* event)
         Behavior().HandleChar(U'\b');
         event->accept();
     } else if (const QString text = event->text();
-               !text.isEmpty() && AllPrintable(text)
-               && (modifiers == Qt::NoModifier || modifiers == (Qt::ControlModifier | Qt::AltModifier))) {
+               !text.isEmpty() && AllPrintable(text) &&
+               (modifiers == Qt::NoModifier || modifiers == (Qt::ControlModifier | Qt::AltModifier))) {
         // Ctrl+Alt is how AltGr arrives on some platforms.
         TypeText(text);
         event->accept();

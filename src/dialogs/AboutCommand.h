@@ -10,7 +10,10 @@ namespace AboutCommand {
 inline constexpr int kId = 16;
 inline constexpr char kMenuText[] = "&About...";
 
-constexpr bool Opens(int commandId) { return (commandId & ~0xF) == kId; }
+constexpr bool Opens(int commandId)
+{
+    return (commandId & ~0xF) == kId;
+}
 
 // A separator, then the item, carrying kId as its data.
 QAction* AppendTo(QMenu& menu);

@@ -57,4 +57,7 @@ QString CAboutDlg::NameAndVersion(const QString& productName, const QString& ver
     return productName + QStringLiteral(" v") + versionText;
 }
 
-QString CAboutDlg::NameAndVersionLine() const { return nameAndVersion_->text(); }
+QString CAboutDlg::NameAndVersionLine() const
+{
+    return nameAndVersion_->text();
+}

@@ -11,8 +11,7 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CAboutDlg(const QString& productName, const QString& versionText, const QIcon& icon,
-        QWidget* parent = nullptr);
+    CAboutDlg(const QString& productName, const QString& versionText, const QIcon& icon, QWidget* parent = nullptr);
 
     // "Nordavik Kaldora v1.0 " for the name "Nordavik Kaldora" and the version text "1.0 ".
     static QString NameAndVersion(const QString& productName, const QString& versionText);

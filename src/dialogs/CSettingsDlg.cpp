@@ -21,18 +21,17 @@ struct UnitPair {
 
 // In the order the choices are taken and stored.
 const UnitPair kPairs[6] = {
-    {"Energy", "W", "Btu/hr", &UnitSystem::energy},
-    {"Temperature", "ºC", "ºF", &UnitSystem::temperature},
-    {"k Value", "W/m·K", "BTU/h·ft·°F", &UnitSystem::kValue},
-    {"Volume", "litres", "cubic feet", &UnitSystem::volume},
-    {"Length", "millimeters", "inches", &UnitSystem::length},
-    {"Mass", "kilograms", "pounds", &UnitSystem::mass},
+    {"Energy", "W", "Btu/hr", &UnitSystem::energy},           {"Temperature", "ºC", "ºF", &UnitSystem::temperature},
+    {"k Value", "W/m·K", "BTU/h·ft·°F", &UnitSystem::kValue}, {"Volume", "litres", "cubic feet", &UnitSystem::volume},
+    {"Length", "millimeters", "inches", &UnitSystem::length}, {"Mass", "kilograms", "pounds", &UnitSystem::mass},
 };
 
 } // namespace
 
 CSettingsDlg::CSettingsDlg(UnitSystem& units, ProfileStore& store, QWidget* parent)
-    : QDialog(parent), units_(units), store_(store)
+    : QDialog(parent)
+    , units_(units)
+    , store_(store)
 {
     setWindowTitle(QStringLiteral("Units"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -102,12 +102,25 @@ QString Unescape(const QString& value)
         }
         const QChar next = value[++i];
         switch (next.unicode()) {
-        case 's': out += u' '; break;
-        case 'n': out += u'\n'; break;
-        case 't': out += u'\t'; break;
-        case 'r': out += u'\r'; break;
-        case '\\': out += u'\\'; break;
-        default: out += u'\\'; out += next; break; // left for the quoting rules
+        case 's':
+            out += u' ';
+            break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 't':
+            out += u'\t';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        case '\\':
+            out += u'\\';
+            break;
+        default:
+            out += u'\\';
+            out += next;
+            break; // left for the quoting rules
         }
     }
     return out;
@@ -156,7 +169,10 @@ std::optional<std::vector<Token>> Tokenize(const QString& line)
     return tokens;
 }
 
-bool IsAddressCode(QChar c) { return c == u'u' || c == u'U' || c == u'f' || c == u'F'; }
+bool IsAddressCode(QChar c)
+{
+    return c == u'u' || c == u'U' || c == u'f' || c == u'F';
+}
 
 } // namespace
 
@@ -166,8 +182,8 @@ DesktopHandler::SearchPaths DesktopHandler::FromEnvironment()
     SearchPaths paths;
     paths.configDirs << EnvDir("XDG_CONFIG_HOME", home + QStringLiteral("/.config"))
                      << EnvDirs("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"));
-    const QStringList dataDirs = QStringList{EnvDir("XDG_DATA_HOME", home + QStringLiteral("/.local/share"))}
-        + EnvDirs("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+    const QStringList dataDirs = QStringList{EnvDir("XDG_DATA_HOME", home + QStringLiteral("/.local/share"))} +
+                                 EnvDirs("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
     for (const QString& dir : dataDirs)
         paths.applicationDirs << QDir(dir).filePath(QStringLiteral("applications"));
     for (const QString& desktop : EnvDirs("XDG_CURRENT_DESKTOP", {}))

@@ -24,12 +24,21 @@ DialogUnits::DialogUnits(const QFont& font)
     baseY_ = metrics.height();
 }
 
-int DialogUnits::X(int units) const { return Scale(units, baseX_, 4); }
-int DialogUnits::Y(int units) const { return Scale(units, baseY_, 8); }
+int DialogUnits::X(int units) const
+{
+    return Scale(units, baseX_, 4);
+}
+int DialogUnits::Y(int units) const
+{
+    return Scale(units, baseY_, 8);
+}
 
 QRect DialogUnits::ToPixels(const QRect& units) const
 {
     return {X(units.x()), Y(units.y()), X(units.width()), Y(units.height())};
 }
 
-QSize DialogUnits::ToPixels(const QSize& units) const { return {X(units.width()), Y(units.height())}; }
+QSize DialogUnits::ToPixels(const QSize& units) const
+{
+    return {X(units.width()), Y(units.height())};
+}

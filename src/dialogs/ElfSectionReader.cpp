@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::size_t kIdentSize = 16;
-constexpr std::uint32_t kNoBits = 8;         // SHT_NOBITS: occupies no file space
+constexpr std::uint32_t kNoBits = 8;             // SHT_NOBITS: occupies no file space
 constexpr std::uint64_t kExtendedIndex = 0xFFFF; // SHN_XINDEX
 // The table of section names is small in any real file; this only bounds a corrupted one.
 constexpr std::uint64_t kMaxNameTable = 1 << 20;
@@ -36,7 +36,9 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::Bytes(std::uint64_t o
 }
 
 std::optional<ElfSectionReader::SectionHeader> ElfSectionReader::HeaderAt(const Layout& layout,
-    std::uint64_t tableOffset, std::uint64_t entrySize, std::uint64_t index) const
+                                                                          std::uint64_t tableOffset,
+                                                                          std::uint64_t entrySize,
+                                                                          std::uint64_t index) const
 {
     auto raw = Bytes(tableOffset + index * entrySize, entrySize);
     if (!raw)
@@ -56,7 +58,10 @@ std::optional<ElfSectionReader::SectionHeader> ElfSectionReader::HeaderAt(const 
 std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_view name, std::size_t maxSize) const
 {
     auto ident = Bytes(0, kIdentSize);
-    if (!ident || std::memcmp(ident->data(), "\x7F" "ELF", 4) != 0)
+    if (!ident || std::memcmp(ident->data(),
+                              "\x7F"
+                              "ELF",
+                              4) != 0)
         return std::nullopt;
     const std::uint8_t elfClass = (*ident)[4];
     const std::uint8_t data = (*ident)[5];
@@ -88,8 +93,8 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_v
         if (namesIndex == kExtendedIndex)
             namesIndex = first->link;
     }
-    if (count == 0 || count > kMaxSections || namesIndex >= count
-        || tableOffset > fileSize_ || count * entrySize > fileSize_ - tableOffset)
+    if (count == 0 || count > kMaxSections || namesIndex >= count || tableOffset > fileSize_ ||
+        count * entrySize > fileSize_ - tableOffset)
         return std::nullopt;
 
     auto namesHeader = HeaderAt(layout, tableOffset, entrySize, namesIndex);
@@ -116,8 +121,8 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_v
     return std::nullopt;
 }
 
-std::optional<std::vector<std::uint8_t>> ElfSectionReader::FromFile(
-    const std::string& path, std::string_view name, std::size_t maxSize)
+std::optional<std::vector<std::uint8_t>> ElfSectionReader::FromFile(const std::string& path, std::string_view name,
+                                                                    std::size_t maxSize)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file)
@@ -135,8 +140,8 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::FromFile(
     return ElfSectionReader(read, static_cast<std::uint64_t>(size)).Section(name, maxSize);
 }
 
-std::optional<std::vector<std::uint8_t>> ElfSectionReader::FromImage(
-    std::span<const std::uint8_t> image, std::string_view name, std::size_t maxSize)
+std::optional<std::vector<std::uint8_t>> ElfSectionReader::FromImage(std::span<const std::uint8_t> image,
+                                                                     std::string_view name, std::size_t maxSize)
 {
     auto read = [image](std::uint64_t offset, std::size_t length, std::uint8_t* out) {
         std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(offset), length, out);

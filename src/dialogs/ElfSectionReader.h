@@ -17,14 +17,18 @@ public:
     // Fills out with length bytes from offset; false when they are not all there.
     using ReadAt = std::function<bool(std::uint64_t offset, std::size_t length, std::uint8_t* out)>;
 
-    ElfSectionReader(ReadAt read, std::uint64_t fileSize) : read_(std::move(read)), fileSize_(fileSize) {}
+    ElfSectionReader(ReadAt read, std::uint64_t fileSize)
+        : read_(std::move(read))
+        , fileSize_(fileSize)
+    {
+    }
 
     std::optional<std::vector<std::uint8_t>> Section(std::string_view name, std::size_t maxSize) const;
 
-    static std::optional<std::vector<std::uint8_t>> FromFile(
-        const std::string& path, std::string_view name, std::size_t maxSize);
-    static std::optional<std::vector<std::uint8_t>> FromImage(
-        std::span<const std::uint8_t> image, std::string_view name, std::size_t maxSize);
+    static std::optional<std::vector<std::uint8_t>> FromFile(const std::string& path, std::string_view name,
+                                                             std::size_t maxSize);
+    static std::optional<std::vector<std::uint8_t>> FromImage(std::span<const std::uint8_t> image,
+                                                              std::string_view name, std::size_t maxSize);
 
 private:
     struct Layout {
@@ -40,8 +44,8 @@ private:
     };
 
     std::optional<std::vector<std::uint8_t>> Bytes(std::uint64_t offset, std::uint64_t length) const;
-    std::optional<SectionHeader> HeaderAt(const Layout& layout, std::uint64_t tableOffset,
-        std::uint64_t entrySize, std::uint64_t index) const;
+    std::optional<SectionHeader> HeaderAt(const Layout& layout, std::uint64_t tableOffset, std::uint64_t entrySize,
+                                          std::uint64_t index) const;
 
     ReadAt read_;
     std::uint64_t fileSize_ = 0;

@@ -33,7 +33,7 @@ void HyperLinkLabel::SetAddress(const QString& address)
 }
 
 void HyperLinkLabel::SetColorSet(const QColor& background, const QColor& normal, const QColor& visited,
-    const QColor& hover)
+                                 const QColor& hover)
 {
     backgroundColour_ = background;
     normalColour_ = normal;
@@ -94,7 +94,7 @@ QMargins HyperLinkLabel::Frame() const
 }
 
 QRect HyperLinkLabel::FittedGeometry(const QRect& current, const QSize& content, const QMargins& frame,
-    Qt::Alignment alignment)
+                                     Qt::Alignment alignment)
 {
     const QSize size = content.grownBy(frame);
     QRect fitted(current.topLeft(), size);

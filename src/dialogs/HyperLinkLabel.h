@@ -18,7 +18,11 @@ public:
     // How often the label checks whether the pointer has left it.
     static constexpr int kLeaveCheckMs = 100;
 
-    enum UnderlineRule { kNever = 0, kAlways = 1, kWhileOver = -1 };
+    enum UnderlineRule {
+        kNever = 0,
+        kAlways = 1,
+        kWhileOver = -1
+    };
 
     // Without an address the label opens its caption; without a caption it shows its address.
     explicit HyperLinkLabel(const QString& caption = {}, QWidget* parent = nullptr);
@@ -59,7 +63,7 @@ public:
     // the top edge stays; a centred label keeps its centre, a right-aligned one its right edge,
     // any other its left edge.
     static QRect FittedGeometry(const QRect& current, const QSize& content, const QMargins& frame,
-        Qt::Alignment alignment);
+                                Qt::Alignment alignment);
 
     // The click: open, then decide the visited state from this attempt alone.
     void Activate();

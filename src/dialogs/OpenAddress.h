@@ -4,7 +4,6 @@
 
 #include <QString>
 
-
 // Opening a web address in the user's browser. The results keep the platform's shell-execute
 // codes, so a caller tests "greater than 32" for success and ShowOpenError explains the rest.
 // How this platform's outcomes map onto them:

@@ -49,8 +49,8 @@ std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t offset)
 
 std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t offset)
 {
-    return static_cast<std::uint32_t>(ReadU16(bytes, offset))
-        | (static_cast<std::uint32_t>(ReadU16(bytes, offset + 2)) << 16);
+    return static_cast<std::uint32_t>(ReadU16(bytes, offset)) |
+           (static_cast<std::uint32_t>(ReadU16(bytes, offset + 2)) << 16);
 }
 
 std::u16string TranslationKey(std::uint16_t language, std::uint16_t codePage)

@@ -54,7 +54,10 @@ std::optional<FixedFileInfo> DecodeFixedInfo(std::span<const std::uint8_t> bytes
 std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t offset);
 std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t offset);
 
-constexpr std::size_t AlignUp4(std::size_t offset) { return (offset + 3) & ~std::size_t{3}; }
+constexpr std::size_t AlignUp4(std::size_t offset)
+{
+    return (offset + 3) & ~std::size_t{3};
+}
 
 // "040904E4" for language 0x0409 and code page 0x04E4.
 std::u16string TranslationKey(std::uint16_t language, std::uint16_t codePage);

@@ -8,7 +8,10 @@ namespace F = VersionBlockFormat;
 
 namespace {
 
-char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c; }
+char16_t FoldAscii(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+}
 
 bool SameKey(std::u16string_view a, std::u16string_view b)
 {

@@ -18,7 +18,10 @@ public:
         std::span<const std::uint8_t> bytes;
     };
 
-    explicit VersionBlockReader(std::span<const std::uint8_t> block) : block_(block) {}
+    explicit VersionBlockReader(std::span<const std::uint8_t> block)
+        : block_(block)
+    {
+    }
 
     // Keys compare without regard to ASCII case, as the platform's query does. Empty when a node
     // on the way is missing or malformed.

@@ -20,16 +20,22 @@ void PutText(Bytes& out, const std::u16string& text)
     PutU16(out, 0);
 }
 
-void Pad(Bytes& out) { out.resize(F::AlignUp4(out.size()), 0); }
+void Pad(Bytes& out)
+{
+    out.resize(F::AlignUp4(out.size()), 0);
+}
 
 class NodeWriter {
 public:
-    explicit NodeWriter(Bytes& out) : out_(out) {}
+    explicit NodeWriter(Bytes& out)
+        : out_(out)
+    {
+    }
 
     // One node: header, key, value, then the children the callback writes. False when a
     // length does not fit its 16-bit field.
-    bool Write(const std::u16string& key, std::uint16_t type, const Bytes& value,
-        std::size_t valueLength, const std::function<bool()>& children = {})
+    bool Write(const std::u16string& key, std::uint16_t type, const Bytes& value, std::size_t valueLength,
+               const std::function<bool()>& children = {})
     {
         Pad(out_);
         const std::size_t start = out_.size();
@@ -96,7 +102,7 @@ bool WriteTranslations(NodeWriter& node, const VersionBlockContents& contents)
         PutU16(list, static_cast<std::uint16_t>(entry >> 16));
     }
     return node.Write(u"VarFileInfo", F::kText, {}, 0,
-        [&] { return node.Write(u"Translation", F::kBinary, list, list.size()); });
+                      [&] { return node.Write(u"Translation", F::kBinary, list, list.size()); });
 }
 
 } // namespace
@@ -106,8 +112,8 @@ std::optional<std::vector<std::uint8_t>> VersionBlockWriter::Build(const Version
     Bytes out;
     NodeWriter node(out);
     const auto fixed = F::EncodeFixedInfo(contents.fixed);
-    const bool written = node.Write(u"VS_VERSION_INFO", F::kBinary, Bytes(fixed.begin(), fixed.end()),
-        fixed.size(), [&] { return WriteStrings(node, contents) && WriteTranslations(node, contents); });
+    const bool written = node.Write(u"VS_VERSION_INFO", F::kBinary, Bytes(fixed.begin(), fixed.end()), fixed.size(),
+                                    [&] { return WriteStrings(node, contents) && WriteTranslations(node, contents); });
     if (!written)
         return std::nullopt;
     return out;

@@ -14,9 +14,9 @@ namespace {
 namespace F = VersionBlockFormat;
 
 constexpr std::array<const char*, VersionInfo::kStandardNames> kValueNames = {
-    "Comments", "CompanyName", "FileDescription", "FileVersion", "InternalName",
+    "Comments",       "CompanyName",     "FileDescription",  "FileVersion",  "InternalName",
     "LegalCopyright", "LegalTrademarks", "OriginalFilename", "PrivateBuild", "ProductName",
-    "ProductVersion", "SpecialBuild", "OLESelfRegister",
+    "ProductVersion", "SpecialBuild",    "OLESelfRegister",
 };
 
 constexpr std::array<std::pair<std::uint16_t, const char*>, 12> kCodePages = {{
@@ -67,7 +67,10 @@ constexpr std::uint32_t kStaticLibrary = 7;
 
 } // namespace
 
-QString VersionInfo::ModulePath() { return QStringLiteral("/proc/self/exe"); }
+QString VersionInfo::ModulePath()
+{
+    return QStringLiteral("/proc/self/exe");
+}
 
 void VersionInfo::Reset()
 {
@@ -78,15 +81,17 @@ void VersionInfo::Reset()
     block_.clear();
 }
 
-bool VersionInfo::LoadFromModule() { return LoadFromFile(ModulePath()); }
+bool VersionInfo::LoadFromModule()
+{
+    return LoadFromFile(ModulePath());
+}
 
 bool VersionInfo::LoadFromFile(const QString& path)
 {
     Reset();
     if (path.isEmpty())
         return false;
-    auto block = ElfSectionReader::FromFile(QFile::encodeName(path).toStdString(), F::kSectionName,
-        F::kMaxBlockSize);
+    auto block = ElfSectionReader::FromFile(QFile::encodeName(path).toStdString(), F::kSectionName, F::kMaxBlockSize);
     if (!block)
         return false;
     return LoadFromBlock(std::move(*block));
@@ -123,9 +128,10 @@ bool VersionInfo::QueryString(const QString& name, QString* out, int capacity) c
     if (out)
         out->clear();
     const std::uint32_t entry = translations_[static_cast<std::size_t>(current_)];
-    const std::u16string path = u"\\StringFileInfo\\"
-        + F::TranslationKey(static_cast<std::uint16_t>(entry), static_cast<std::uint16_t>(entry >> 16))
-        + u"\\" + name.toStdU16String();
+    const std::u16string path =
+        u"\\StringFileInfo\\" +
+        F::TranslationKey(static_cast<std::uint16_t>(entry), static_cast<std::uint16_t>(entry >> 16)) + u"\\" +
+        name.toStdU16String();
     auto value = VersionBlockReader(block_).Query(path);
     if (!value)
         return false;

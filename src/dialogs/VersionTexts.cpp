@@ -26,7 +26,7 @@ VersionTexts VersionTextsFrom(const VersionInfo& info)
     // The space stays when the special-build text is empty: "1.0 ".
     const QString version = QStringLiteral("%1.%2 ").arg(info.FileMajor()).arg(info.FileMinor()) + special;
     return {Standard(info, VersionInfo::kFileDescription, kNameCapacity),
-        Standard(info, VersionInfo::kProductName, kNameCapacity), version};
+            Standard(info, VersionInfo::kProductName, kNameCapacity), version};
 }
 
 VersionTexts ReadVersionTexts()

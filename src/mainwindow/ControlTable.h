@@ -41,7 +41,14 @@ enum class ControlId : int {
     ProductPageLink = 1039,
 };
 
-enum class ControlKind { Field, CheckBox, SelectionBox, Button, ReportList, LinkLabel };
+enum class ControlKind {
+    Field,
+    CheckBox,
+    SelectionBox,
+    Button,
+    ReportList,
+    LinkLabel
+};
 
 // C conditions, D detailed conditions, K cabinet, R door, A additional loads, L cool-down,
 // P compressor; 0 for the controls outside the form.

@@ -10,15 +10,15 @@
 #include "NumericEdit.h"
 #include "OpenAddress.h"
 #include "Palette.h"
-#include "Recalculate.h"
 #include "PrintCommand.h"
+#include "Recalculate.h"
 #include "ReportLines.h"
 #include "ResultsList.h"
 #include "SheetFonts.h"
 #include "StoredInputs.h"
+#include "WebAddresses.h"
 #include "WindowControls.h"
 #include "WindowPlacement.h"
-#include "WebAddresses.h"
 #include "WindowSink.h"
 
 #include <QApplication>
@@ -39,17 +39,28 @@ constexpr int kRemaximiseMs = 100;
 
 // Which numeric field each control identifier holds.
 const std::pair<ControlId, InputField> kFieldControls[] = {
-    {ControlId::Ambient, InputField::iAmbient},         {ControlId::BoxTemperature, InputField::iEvapTemp},
-    {ControlId::Evaporating, InputField::iEvaporating}, {ControlId::Condensing, InputField::iCondensing},
-    {ControlId::Subcooling, InputField::iSubcool},      {ControlId::Depth, InputField::iDepth},
-    {ControlId::Width, InputField::iWidth},             {ControlId::Height, InputField::iHeight},
-    {ControlId::InsulationK, InputField::iInsulTherm},  {ControlId::Insulation, InputField::iInsulation},
-    {ControlId::DoorWidth, InputField::iDoorWidth},     {ControlId::DoorHeight, InputField::iDoorHeight},
-    {ControlId::DoorK, InputField::iDoorInsulTherm},    {ControlId::DoorInsulation, InputField::iDoorInsul},
-    {ControlId::Openings, InputField::iOpenings},       {ControlId::Light, InputField::iLightLoad},
-    {ControlId::Fan, InputField::iFanLoad},             {ControlId::Antisweat, InputField::iAntisweatLoad},
-    {ControlId::CoolMass, InputField::iCoolMass},       {ControlId::Start, InputField::iStart},
-    {ControlId::End, InputField::iEnd},                 {ControlId::CoolTime, InputField::iTime},
+    {ControlId::Ambient, InputField::iAmbient},
+    {ControlId::BoxTemperature, InputField::iEvapTemp},
+    {ControlId::Evaporating, InputField::iEvaporating},
+    {ControlId::Condensing, InputField::iCondensing},
+    {ControlId::Subcooling, InputField::iSubcool},
+    {ControlId::Depth, InputField::iDepth},
+    {ControlId::Width, InputField::iWidth},
+    {ControlId::Height, InputField::iHeight},
+    {ControlId::InsulationK, InputField::iInsulTherm},
+    {ControlId::Insulation, InputField::iInsulation},
+    {ControlId::DoorWidth, InputField::iDoorWidth},
+    {ControlId::DoorHeight, InputField::iDoorHeight},
+    {ControlId::DoorK, InputField::iDoorInsulTherm},
+    {ControlId::DoorInsulation, InputField::iDoorInsul},
+    {ControlId::Openings, InputField::iOpenings},
+    {ControlId::Light, InputField::iLightLoad},
+    {ControlId::Fan, InputField::iFanLoad},
+    {ControlId::Antisweat, InputField::iAntisweatLoad},
+    {ControlId::CoolMass, InputField::iCoolMass},
+    {ControlId::Start, InputField::iStart},
+    {ControlId::End, InputField::iEnd},
+    {ControlId::CoolTime, InputField::iTime},
     {ControlId::RunTime, InputField::iRunTime},
 };
 
@@ -66,12 +77,17 @@ int ScreenHeight()
     return screen ? screen->geometry().height() : 768;
 }
 
-QRect ToQRect(const ControlRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+QRect ToQRect(const ControlRect& r)
+{
+    return QRect(r.x, r.y, r.width, r.height);
+}
 
 } // namespace
 
 DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
-    : QDialog(parent), store_(store), texts_(ReadVersionTexts())
+    : QDialog(parent)
+    , store_(store)
+    , texts_(ReadVersionTexts())
 {
     // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
     // maximised.
@@ -139,8 +155,7 @@ void DoraRiveDlg::CreateSelections()
     }
     connect(form_.SelectionBox(Selector::iType), &QComboBox::currentIndexChanged, this,
             &DoraRiveDlg::OnInsulationSelected);
-    connect(form_.SelectionBox(Selector::iType2), &QComboBox::currentIndexChanged, this,
-            &DoraRiveDlg::OnDoorSelected);
+    connect(form_.SelectionBox(Selector::iType2), &QComboBox::currentIndexChanged, this, &DoraRiveDlg::OnDoorSelected);
     connect(form_.SelectionBox(Selector::iProd), &QComboBox::currentIndexChanged, this,
             &DoraRiveDlg::RequestRecalculation);
 }

@@ -4,7 +4,10 @@
 
 namespace {
 
-bool IsGlass(int doorType) { return doorType >= 1 && doorType <= 3; }
+bool IsGlass(int doorType)
+{
+    return doorType >= 1 && doorType <= 3;
+}
 
 int IndexOf(ControlId id)
 {
@@ -18,7 +21,9 @@ int IndexOf(ControlId id)
 class Column {
 public:
     Column(LayoutResult& result, int fieldX, int selectionX)
-        : result_(result), fieldX_(fieldX), selectionX_(selectionX)
+        : result_(result)
+        , fieldX_(fieldX)
+        , selectionX_(selectionX)
     {
     }
 

@@ -34,9 +34,9 @@ struct LayoutResult {
     int formLeft = 0;
     bool wideLayout = true;
     bool largeScreen = true;
-    int measuringFontHeight = 12; // character height, default face
-    int fieldFontCellHeight = 14; // Arial
-    int listFontCellHeight = 20;  // Arial
+    int measuringFontHeight = 12;                             // character height, default face
+    int fieldFontCellHeight = 14;                             // Arial
+    int listFontCellHeight = 20;                              // Arial
     std::array<ControlPlacement, kControlCount> placements{}; // in the order of kControls
 
     const ControlPlacement& Of(ControlId id) const;

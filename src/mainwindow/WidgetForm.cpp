@@ -12,14 +12,35 @@ void WidgetForm::TakeOptionStates()
         options_[box] = check->isChecked();
 }
 
-std::string WidgetForm::Text(InputField field) const { return Field(field)->CurrentText().toStdString(); }
-double WidgetForm::Value(InputField field) const { return Field(field)->Value(); }
-int WidgetForm::IntValue(InputField field) const { return Field(field)->IntValue(); }
-void WidgetForm::SetValue(InputField field, double value, bool trimZeros) { Field(field)->SetValue(value, trimZeros); }
-void WidgetForm::SetIntValue(InputField field, int value) { Field(field)->SetIntValue(value); }
-void WidgetForm::SetDecimalPlaces(InputField field, int places) { Field(field)->SetDecimalPlaces(places); }
+std::string WidgetForm::Text(InputField field) const
+{
+    return Field(field)->CurrentText().toStdString();
+}
+double WidgetForm::Value(InputField field) const
+{
+    return Field(field)->Value();
+}
+int WidgetForm::IntValue(InputField field) const
+{
+    return Field(field)->IntValue();
+}
+void WidgetForm::SetValue(InputField field, double value, bool trimZeros)
+{
+    Field(field)->SetValue(value, trimZeros);
+}
+void WidgetForm::SetIntValue(InputField field, int value)
+{
+    Field(field)->SetIntValue(value);
+}
+void WidgetForm::SetDecimalPlaces(InputField field, int places)
+{
+    Field(field)->SetDecimalPlaces(places);
+}
 
-int WidgetForm::Selection(Selector selector) const { return SelectionBox(selector)->currentIndex(); }
+int WidgetForm::Selection(Selector selector) const
+{
+    return SelectionBox(selector)->currentIndex();
+}
 
 void WidgetForm::SetSelection(Selector selector, int row)
 {
@@ -34,4 +55,7 @@ bool WidgetForm::Option(OptionBox box) const
     return it != options_.end() && it->second;
 }
 
-void WidgetForm::SetOption(OptionBox box, bool on) { CheckBox(box)->setChecked(on); }
+void WidgetForm::SetOption(OptionBox box, bool on)
+{
+    CheckBox(box)->setChecked(on);
+}

@@ -7,7 +7,6 @@
 #include "SkinCombo.h"
 #include "WebAddresses.h"
 
-
 QComboBox* CreateSelectionBox(QWidget* parent)
 {
     auto* box = new SkinCombo(parent);

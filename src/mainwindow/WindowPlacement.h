@@ -25,7 +25,10 @@ OuterRect ExpandByFrame(int clientX, int clientY, int clientWidth, int clientHei
 // The frame the platform gives the window, or the standard frame where it gives none.
 FrameMargins WindowFrame(const QWidget& window);
 
-enum class WindowPlacementPart { Size, Position };
+enum class WindowPlacementPart {
+    Size,
+    Position
+};
 
 // Writes Location1's XSiz/YSiz (the outer size for the client size) or XPos/YPos (the outer
 // position for the client position).

@@ -8,7 +8,10 @@ class DoraRiveDlg;
 // the door thickness field and the repaint.
 class WindowSink : public RecalcSink {
 public:
-    explicit WindowSink(DoraRiveDlg& window) : window_(window) {}
+    explicit WindowSink(DoraRiveDlg& window)
+        : window_(window)
+    {
+    }
 
     void BeginCalculation() override;
     void ClearRecalcPending() override;

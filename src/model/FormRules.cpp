@@ -7,12 +7,12 @@ using namespace Conversions;
 namespace {
 
 constexpr InputField kTemperatureFields[] = {
-    InputField::iEvapTemp, InputField::iStart,      InputField::iEnd,
+    InputField::iEvapTemp, InputField::iStart,       InputField::iEnd,
     InputField::iAmbient,  InputField::iEvaporating, InputField::iCondensing,
 };
 
 constexpr InputField kLengthFields[] = {
-    InputField::iDepth,     InputField::iWidth,      InputField::iHeight,   InputField::iInsulation,
+    InputField::iDepth,     InputField::iWidth,      InputField::iHeight,    InputField::iInsulation,
     InputField::iDoorWidth, InputField::iDoorHeight, InputField::iDoorInsul,
 };
 
@@ -120,10 +120,10 @@ LoadInputs ReadLoadInputs(const InputForm& form, const Tables& tables, const Uni
     in.iLightLoad = form.Value(InputField::iLightLoad);
     in.iFanLoad = form.Value(InputField::iFanLoad);
     in.iAntisweatLoad = form.Value(InputField::iAntisweatLoad);
-    in.iInsulTherm = in.iType == 0 ? SiK(form.Value(InputField::iInsulTherm), units)
-                                   : tables.insulationMaterials.CustomK();
-    in.iDoorInsulTherm = in.iType2 == 0 ? SiK(form.Value(InputField::iDoorInsulTherm), units)
-                                        : tables.doorMaterials.CustomK();
+    in.iInsulTherm =
+        in.iType == 0 ? SiK(form.Value(InputField::iInsulTherm), units) : tables.insulationMaterials.CustomK();
+    in.iDoorInsulTherm =
+        in.iType2 == 0 ? SiK(form.Value(InputField::iDoorInsulTherm), units) : tables.doorMaterials.CustomK();
     in.iRunTime = form.IntValue(InputField::iRunTime);
     return in;
 }

@@ -23,7 +23,7 @@ enum class InputField : int {
     iDoorHeight = 1037,
     iDoorInsul = 1038,
     iAntisweatLoad = 1043,
-    iInsulTherm = 1044, // the wall k-value field
+    iInsulTherm = 1044,     // the wall k-value field
     iDoorInsulTherm = 1045, // the door k-value field
     iEvaporating = 1049,
     iCondensing = 1050,

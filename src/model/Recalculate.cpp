@@ -10,9 +10,12 @@ namespace {
 // Runs the calculation's steps in order; every check that fails reports itself and stops it.
 class Calculation {
 public:
-    Calculation(const LoadInputs& in, const UnitSystem& units, Tables& tables, LoadResults& results,
-                RecalcSink& sink)
-        : in_(in), units_(units), tables_(tables), r_(results), sink_(sink)
+    Calculation(const LoadInputs& in, const UnitSystem& units, Tables& tables, LoadResults& results, RecalcSink& sink)
+        : in_(in)
+        , units_(units)
+        , tables_(tables)
+        , r_(results)
+        , sink_(sink)
     {
     }
 
@@ -49,10 +52,7 @@ private:
     }
 
     double Length(double shown) const { return units_.LengthImperial() ? InchesToMillimetres(shown) : shown; }
-    double Temperature(double shown) const
-    {
-        return units_.TemperatureImperial() ? FahrenheitToCelsius(shown) : shown;
-    }
+    double Temperature(double shown) const { return units_.TemperatureImperial() ? FahrenheitToCelsius(shown) : shown; }
 
     bool Dimensions()
     {
@@ -65,8 +65,7 @@ private:
         if (!Passes(CheckId::CabinetDepth, depth_) || !Passes(CheckId::CabinetWidth, width_) ||
             !Passes(CheckId::CabinetHeight, height_))
             return false;
-        if (in_.iDoorCheck &&
-            (!Passes(CheckId::DoorWidth, doorWidth_) || !Passes(CheckId::DoorHeight, doorHeight_)))
+        if (in_.iDoorCheck && (!Passes(CheckId::DoorWidth, doorWidth_) || !Passes(CheckId::DoorHeight, doorHeight_)))
             return false;
 
         r_.netVolume = height_ * depth_ * width_ / 1000000.0;
@@ -98,8 +97,8 @@ private:
             if (end < box_)
                 return Fail(Check(CheckId::EndNotBelowBox));
         }
-        if (in_.iCoolCheck && (!Passes(CheckId::StartTemperature, start) ||
-                               !Passes(CheckId::CoolDownMass, mass) || !Passes(CheckId::CoolDownTime, time)))
+        if (in_.iCoolCheck && (!Passes(CheckId::StartTemperature, start) || !Passes(CheckId::CoolDownMass, mass) ||
+                               !Passes(CheckId::CoolDownTime, time)))
             return false;
         if (ambient_ <= box_)
             return Fail(Check(CheckId::AmbientAboveBox));
@@ -107,8 +106,7 @@ private:
             return false;
         if (in_.iCondCheck) {
             if (!Passes(CheckId::EvaporatingTemperature, evaporating) ||
-                !Passes(CheckId::CondensingTemperature, condensing) ||
-                !Passes(CheckId::Subcooling, r_.subcooling))
+                !Passes(CheckId::CondensingTemperature, condensing) || !Passes(CheckId::Subcooling, r_.subcooling))
                 return false;
             r_.subcooling = in_.iSubcool; // back to the user's unit
             if (evaporating > box_)
@@ -223,8 +221,8 @@ private:
 
 } // namespace
 
-RecalcOutcome Recalculate(const LoadInputs& inputs, const UnitSystem& units, Tables& tables,
-                          LoadResults& results, RecalcSink& sink)
+RecalcOutcome Recalculate(const LoadInputs& inputs, const UnitSystem& units, Tables& tables, LoadResults& results,
+                          RecalcSink& sink)
 {
     return Calculation(inputs, units, tables, results, sink).Run();
 }

@@ -14,5 +14,5 @@ enum class RecalcOutcome {
 // One calculation: checks the inputs, computes the loads and the compressor conditions, and tells
 // the sink what to show. Writes the custom k of both material tables while "Customized" is
 // selected, and leaves the results it did not reach untouched when a check stops it.
-RecalcOutcome Recalculate(const LoadInputs& inputs, const UnitSystem& units, Tables& tables,
-                          LoadResults& results, RecalcSink& sink);
+RecalcOutcome Recalculate(const LoadInputs& inputs, const UnitSystem& units, Tables& tables, LoadResults& results,
+                          RecalcSink& sink);

@@ -72,8 +72,7 @@ ColumnX ColumnPositions(SheetColumn column, int formLeft)
     return {formLeft + kRightLabelX, formLeft + kRightUnitX, formLeft + kRightValueX};
 }
 
-SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& results,
-                   const UnitSystem& units)
+SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& results, const UnitSystem& units)
 {
     const SheetRow& row = kRows[static_cast<size_t>(r)];
     const ColumnX x = ColumnPositions(row.column, frame.formLeft);

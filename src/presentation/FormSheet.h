@@ -18,9 +18,22 @@ struct SheetOptions {
     bool iCoolCheck = false;
 };
 
-enum class SheetColumn { Left, Right };
-enum class SheetVisibility { Always, CondCheck, DoorCheck, HeatCheck, CoolCheck };
-enum class SheetMarker { None, Info, Letter };
+enum class SheetColumn {
+    Left,
+    Right
+};
+enum class SheetVisibility {
+    Always,
+    CondCheck,
+    DoorCheck,
+    HeatCheck,
+    CoolCheck
+};
+enum class SheetMarker {
+    None,
+    Info,
+    Letter
+};
 
 // One of the 40 rows of the painted sheet. The row number is also the index of its help text.
 struct SheetRow {

@@ -13,7 +13,7 @@ class QWidget;
 enum class PrintOutcome {
     Cancelled, // the dialog was closed without printing
     Printed,
-    Failed,    // the printer could not start the job
+    Failed, // the printer could not start the job
 };
 
 // The report's page title: the file description and the version text as "%s v%s".

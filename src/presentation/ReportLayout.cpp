@@ -3,12 +3,13 @@
 #include <algorithm>
 
 ReportLayout::ReportLayout(const ReportDevice& device)
-    : device_(device),
-      topMargin_(device.dpiY / 2 + kExtraTop),
-      leftMargin_(device.dpiX / 2),
-      // A font reporting no height would stack every line on the same spot.
-      lineHeight_(std::max(1, device.lineHeight)),
-      y_(topMargin_)
+    : device_(device)
+    , topMargin_(device.dpiY / 2 + kExtraTop)
+    , leftMargin_(device.dpiX / 2)
+    ,
+    // A font reporting no height would stack every line on the same spot.
+    lineHeight_(std::max(1, device.lineHeight))
+    , y_(topMargin_)
 {
 }
 

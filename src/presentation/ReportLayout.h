@@ -5,9 +5,9 @@
 
 // What the layout needs to know about the device and the report font.
 struct ReportDevice {
-    int dpiX = 0;       // horizontal pixels per inch
-    int dpiY = 0;       // vertical pixels per inch
-    int pageWidth = 0;  // printable area
+    int dpiX = 0;      // horizontal pixels per inch
+    int dpiY = 0;      // vertical pixels per inch
+    int pageWidth = 0; // printable area
     int pageHeight = 0;
     int lineHeight = 0; // character height plus external leading of the report font
 };
@@ -26,7 +26,10 @@ struct PageHeaderGeometry {
     int penWidth = 0;
 };
 
-enum class ReportColumn { Label = 0, Value = 1 };
+enum class ReportColumn {
+    Label = 0,
+    Value = 1
+};
 
 // Where one text of the report goes.
 struct LinePlacement {

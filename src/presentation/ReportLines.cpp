@@ -8,7 +8,11 @@ namespace {
 
 class ReportBuilder {
 public:
-    ReportBuilder(const InputForm& form, const UnitSystem& units) : form_(form), units_(units) {}
+    ReportBuilder(const InputForm& form, const UnitSystem& units)
+        : form_(form)
+        , units_(units)
+    {
+    }
 
     void Line(const std::string& label) { lines_.push_back({label, {}, false}); }
     void Value(const std::string& label, const std::string& value) { lines_.push_back({label, value, true}); }
@@ -16,10 +20,7 @@ public:
     {
         Value(label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()));
     }
-    void Field(const std::string& label, InputField field, int unitKind)
-    {
-        Value(label, form_.Text(field), unitKind);
-    }
+    void Field(const std::string& label, InputField field, int unitKind) { Value(label, form_.Text(field), unitKind); }
 
     std::vector<ReportLine> Take() { return std::move(lines_); }
 

@@ -6,7 +6,9 @@
 #include <QPen>
 #include <QPrinter>
 
-ReportPrinter::ReportPrinter(QPrinter* dc, const QString& title) : dc_(dc), title_(title.left(kMaxTitleLength))
+ReportPrinter::ReportPrinter(QPrinter* dc, const QString& title)
+    : dc_(dc)
+    , title_(title.left(kMaxTitleLength))
 {
 }
 

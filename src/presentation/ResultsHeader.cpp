@@ -4,8 +4,8 @@
 #include "Palette.h"
 #include "SheetFonts.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace {
 constexpr int kBandStart = 2;

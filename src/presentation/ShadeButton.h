@@ -15,7 +15,12 @@ class ShadeButton : public QPushButton {
 public:
     static constexpr int kFocusInset = 4;
     static constexpr int kTooltipWidth = 300;
-    enum Face { Normal, Hover, Pressed, Disabled };
+    enum Face {
+        Normal,
+        Hover,
+        Pressed,
+        Disabled
+    };
 
     explicit ShadeButton(const QString& caption, QWidget* parent = nullptr);
     ~ShadeButton() override;
@@ -26,8 +31,8 @@ public:
     QColor SetTextColour(const QColor& colour); // returns the previous colour
     // Style 3 is the horizontal ramp, the only one the program uses; granularity, highlight and
     // colouring are in per cent.
-    void SetShade(int style, int granularity, int highlight, int colouring, const QColor& tint,
-                  const QColor& light, const QColor& middle, const QColor& dark);
+    void SetShade(int style, int granularity, int highlight, int colouring, const QColor& tint, const QColor& light,
+                  const QColor& middle, const QColor& dark);
 
     bool IsHovering() const { return hovering_; }
     bool IsTracking() const { return tracking_; }

@@ -25,9 +25,9 @@ struct SheetRect {
 
 // Size-dependent values of one paint, all following the screen height.
 struct SheetMetrics {
-    int sheetFontHeight = 16;     // cell height of the row texts
+    int sheetFontHeight = 16;      // cell height of the row texts
     int letterMarkerDiameter = 23; // letter markers on the rows
-    int measuringCharHeight = 12; // character height of the measuring font
+    int measuringCharHeight = 12;  // character height of the measuring font
 
     static SheetMetrics ForScreen(int screenHeight);
 };

@@ -66,8 +66,7 @@ struct SheetPainter::Pass {
 
     void DrawLetterMarker(SheetPoint centre, int diameter, int index)
     {
-        DrawMarker(SheetGeometry::LetterMarkerBox(centre, diameter), Palette::kOrange,
-                   QString(QChar(u'A' + index)));
+        DrawMarker(SheetGeometry::LetterMarkerBox(centre, diameter), Palette::kOrange, QString(QChar(u'A' + index)));
     }
 };
 
@@ -145,7 +144,8 @@ void SheetPainter::DrawRows(Pass& pass) const
         if (s.tables && !s.tables->FormHelp(line.row).empty())
             pass.hotSpots.RegisterHotSpot(line.label.x, line.label.y, s.tables->FormHelp(line.row), false);
         if (line.marker == SheetMarker::Info)
-            pass.DrawInfoMarker(SheetGeometry::RowInfoMarkerPoint(line.label), SheetGeometry::kInfoMarkerDiameter, label);
+            pass.DrawInfoMarker(SheetGeometry::RowInfoMarkerPoint(line.label), SheetGeometry::kInfoMarkerDiameter,
+                                label);
         else if (line.marker == SheetMarker::Letter)
             pass.DrawLetterMarker(SheetGeometry::RowLetterMarkerPoint(line.label), pass.metrics.letterMarkerDiameter,
                                   line.letter);

@@ -50,8 +50,8 @@ public:
         painter->fillRect(rect, highlighted ? combo_->focusBack_ : combo_->normalBack_);
         painter->setPen(highlighted ? combo_->focusText_ : combo_->normalText_);
         painter->setFont(combo_->itemFont_);
-        painter->drawText(rect.adjusted(SkinCombo::kTextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data().toString());
+        painter->drawText(rect.adjusted(SkinCombo::kTextLeft, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, index.data().toString());
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -143,7 +143,8 @@ void SkinCombo::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Palette::kWhite);
     const QPixmap& button = dropped_ ? buttonDropped_ : button_;
     painter.drawPixmap(0, 0, left_);
-    painter.drawPixmap(QRect(left_.width(), 0, std::max(w - left_.width() - button.width(), 0), middle_.height()), middle_);
+    painter.drawPixmap(QRect(left_.width(), 0, std::max(w - left_.width() - button.width(), 0), middle_.height()),
+                       middle_);
     painter.drawPixmap(w - button.width(), 0, button);
 
     const bool focus = ShowsFocus();

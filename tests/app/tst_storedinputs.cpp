@@ -46,19 +46,23 @@ private slots:
         const MemoryProfileStore empty;
         Session s(empty);
         const std::pair<InputField, const char*> expected[] = {
-            {InputField::iAmbient, "32"},  {InputField::iEvapTemp, "3"},   {InputField::iEvaporating, "-7"},
-            {InputField::iCondensing, "42"}, {InputField::iSubcool, "1"},  {InputField::iDepth, "400"},
-            {InputField::iWidth, "500"},   {InputField::iHeight, "1000"},  {InputField::iInsulation, "50"},
-            {InputField::iDoorWidth, "500"}, {InputField::iDoorHeight, "1000"}, {InputField::iDoorInsul, "50"},
-            {InputField::iStart, "25"},    {InputField::iEnd, "5"},        {InputField::iTime, "6"},
-            {InputField::iRunTime, "75"},  {InputField::iOpenings, "0"},   {InputField::iCoolMass, "0"},
+            {InputField::iAmbient, "32"},       {InputField::iEvapTemp, "3"},
+            {InputField::iEvaporating, "-7"},   {InputField::iCondensing, "42"},
+            {InputField::iSubcool, "1"},        {InputField::iDepth, "400"},
+            {InputField::iWidth, "500"},        {InputField::iHeight, "1000"},
+            {InputField::iInsulation, "50"},    {InputField::iDoorWidth, "500"},
+            {InputField::iDoorHeight, "1000"},  {InputField::iDoorInsul, "50"},
+            {InputField::iStart, "25"},         {InputField::iEnd, "5"},
+            {InputField::iTime, "6"},           {InputField::iRunTime, "75"},
+            {InputField::iOpenings, "0"},       {InputField::iCoolMass, "0"},
             {InputField::iInsulTherm, "0.027"}, {InputField::iDoorInsulTherm, "0.027"}};
         for (const auto& [field, text] : expected)
             QCOMPARE(s.Text(field), QString::fromLatin1(text));
         QCOMPARE(s.form.Selection(Selector::iType), 1);
         QCOMPARE(s.form.Selection(Selector::iType2), 4);
         QCOMPARE(s.form.Selection(Selector::iProd), 7);
-        for (OptionBox box : {OptionBox::iDoorCheck, OptionBox::iHeatCheck, OptionBox::iCoolCheck, OptionBox::iCondCheck})
+        for (OptionBox box :
+             {OptionBox::iDoorCheck, OptionBox::iHeatCheck, OptionBox::iCoolCheck, OptionBox::iCondCheck})
             QVERIFY(!s.form.Option(box));
         QCOMPARE(s.units, UnitSystem{});
         QCOMPARE(s.tables.insulationMaterials.CustomK(), 0.0);
@@ -72,8 +76,8 @@ private slots:
         store.WriteProfileInt(kSection, "iType2", -3);
         store.WriteProfileInt(kSection, "iProd", 18);
         Session s(store);
-        QCOMPARE(s.form.Selection(Selector::iType), 4);   // Rockwool
-        QCOMPARE(s.form.Selection(Selector::iType2), 0);  // Customized
+        QCOMPARE(s.form.Selection(Selector::iType), 4);  // Rockwool
+        QCOMPARE(s.form.Selection(Selector::iType2), 0); // Customized
         QCOMPARE(s.form.Selection(Selector::iProd), 17);
         QCOMPARE(s.Text(InputField::iInsulTherm), QStringLiteral("0.036"));
         QCOMPARE(s.Text(InputField::iDoorInsulTherm), QStringLiteral("0"));

@@ -50,9 +50,18 @@ private:
         return rows;
     }
 
-    static QString Field(const QJsonObject& o, const char* name) { return o.value("fields").toObject().value(name).toString(); }
-    static double Result(const QJsonObject& o, const char* name) { return o.value("results").toObject().value(name).toDouble(); }
-    static QString Sheet(const QJsonObject& o, const char* name) { return o.value("sheet").toObject().value(name).toString(); }
+    static QString Field(const QJsonObject& o, const char* name)
+    {
+        return o.value("fields").toObject().value(name).toString();
+    }
+    static double Result(const QJsonObject& o, const char* name)
+    {
+        return o.value("results").toObject().value(name).toDouble();
+    }
+    static QString Sheet(const QJsonObject& o, const char* name)
+    {
+        return o.value("sheet").toObject().value(name).toString();
+    }
 
 private slots:
     void defaults_answer_by_the_contract()
@@ -75,12 +84,23 @@ private slots:
         QVERIFY(qAbs(Result(o, "requestedCapacity") - 54.1836) < 1e-9);
         QCOMPARE(Result(o, "netVolume"), 200.0);
         QCOMPARE(o.value("fields").toObject().size(), 23);
-        const QStringList expected[] = {{"iAmbient", "32"},  {"iEvapTemp", "3"},      {"iEvaporating", "-7"},
-                                        {"iCondensing", "42"}, {"iSubcool", "1"},     {"iDepth", "400"},
-                                        {"iWidth", "500"},   {"iHeight", "1000"},     {"iInsulation", "50"},
-                                        {"iInsulTherm", "0.027"}, {"iDoorInsulTherm", "0.027"}, {"iTime", "6"},
-                                        {"iRunTime", "75"},  {"iStart", "25"},        {"iEnd", "5"},
-                                        {"iCoolMass", "0"},  {"iDoorInsul", "50"}};
+        const QStringList expected[] = {{"iAmbient", "32"},
+                                        {"iEvapTemp", "3"},
+                                        {"iEvaporating", "-7"},
+                                        {"iCondensing", "42"},
+                                        {"iSubcool", "1"},
+                                        {"iDepth", "400"},
+                                        {"iWidth", "500"},
+                                        {"iHeight", "1000"},
+                                        {"iInsulation", "50"},
+                                        {"iInsulTherm", "0.027"},
+                                        {"iDoorInsulTherm", "0.027"},
+                                        {"iTime", "6"},
+                                        {"iRunTime", "75"},
+                                        {"iStart", "25"},
+                                        {"iEnd", "5"},
+                                        {"iCoolMass", "0"},
+                                        {"iDoorInsul", "50"}};
         for (const QStringList& f : expected)
             QCOMPARE(Field(o, qPrintable(f[0])), f[1]);
     }
@@ -95,20 +115,21 @@ private slots:
     void unit_choices_convert_the_start_values_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("fields");  // name=text pairs
-        QTest::addColumn<QStringList>("rows");    // expected rows, empty: not checked
+        QTest::addColumn<QStringList>("fields"); // name=text pairs
+        QTest::addColumn<QStringList>("rows");   // expected rows, empty: not checked
 
         QTest::newRow("inches") << QStringList{"UnitsLength=1"}
-                                << QStringList{"iDepth=15.74", "iWidth=19.68", "iHeight=39.37", "iInsulation=1.96",
-                                               "iDoorWidth=19.68", "iDoorHeight=39.37", "iDoorInsul=1.96"}
+                                << QStringList{"iDepth=15.74",     "iWidth=19.68",     "iHeight=39.37",
+                                               "iInsulation=1.96", "iDoorWidth=19.68", "iDoorHeight=39.37",
+                                               "iDoorInsul=1.96"}
                                 << QStringList{};
-        QTest::newRow("Btu/hr changes no field") << QStringList{"UnitsEnergy=1"} << QStringList{"iDepth=400"}
-                                                 << QStringList{"Requested compressor capacity | 185 Btu/hr",
-                                                                "T Evaporator | -7.0 ºC", "T Condenser | 42.0 ºC",
-                                                                "Subcooling | 1.0 ºK"};
+        QTest::newRow("Btu/hr changes no field")
+            << QStringList{"UnitsEnergy=1"} << QStringList{"iDepth=400"}
+            << QStringList{"Requested compressor capacity | 185 Btu/hr", "T Evaporator | -7.0 ºC",
+                           "T Condenser | 42.0 ºC", "Subcooling | 1.0 ºK"};
         QTest::newRow("Fahrenheit") << QStringList{"UnitsTemperature=1"}
-                                    << QStringList{"iAmbient=90", "iEvapTemp=37", "iEvaporating=19", "iCondensing=108",
-                                                   "iSubcool=1.8", "iStart=77", "iEnd=41"}
+                                    << QStringList{"iAmbient=90",  "iEvapTemp=37", "iEvaporating=19", "iCondensing=108",
+                                                   "iSubcool=1.8", "iStart=77",    "iEnd=41"}
                                     << QStringList{"Requested compressor capacity | 55 W", "T Evaporator | 19.0 ºF",
                                                    "T Condenser | 108.0 ºF", "Subcooling | 1.8 ºF"};
         QTest::newRow("k in BTU") << QStringList{"UnitsPressure=1"}
@@ -140,10 +161,18 @@ private slots:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("decimals cut, not rounded") << "iDepth=455.5599" << "iDepth" << "455.55";
-        QTest::newRow("whole digits cut") << "iWidth=12345678901" << "iWidth" << "123456789";
-        QTest::newRow("negative") << "iAmbient=-12.5" << "iAmbient" << "-12.5";
-        QTest::newRow("last repeated name wins") << "iHeight=900" << "iHeight" << "900";
+        QTest::newRow("decimals cut, not rounded") << "iDepth=455.5599"
+                                                   << "iDepth"
+                                                   << "455.55";
+        QTest::newRow("whole digits cut") << "iWidth=12345678901"
+                                          << "iWidth"
+                                          << "123456789";
+        QTest::newRow("negative") << "iAmbient=-12.5"
+                                  << "iAmbient"
+                                  << "-12.5";
+        QTest::newRow("last repeated name wins") << "iHeight=900"
+                                                 << "iHeight"
+                                                 << "900";
     }
 
     void numbers_are_cut_like_pasted_text()
@@ -195,7 +224,8 @@ private slots:
     {
         const CalcOutput r = Json({"iCondCheck=1", "iEvaporating=5"});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.json().value("warning").toString(), QStringLiteral("Warning: Evaporating temp greater than box temp."));
+        QCOMPARE(r.json().value("warning").toString(),
+                 QStringLiteral("Warning: Evaporating temp greater than box temp."));
         QCOMPARE(Rows(r.json()).size(), 4);
     }
 
@@ -275,7 +305,8 @@ private slots:
 
         const CalcOutput error = Run({"iDepth=20"});
         QCOMPARE(error.exitCode, 1);
-        QVERIFY(QString::fromUtf8(error.out).contains(QRegularExpression("\nError: Invalid cabinet depth. +50mm to 10000mm\n")));
+        QVERIFY(QString::fromUtf8(error.out).contains(
+            QRegularExpression("\nError: Invalid cabinet depth. +50mm to 10000mm\n")));
     }
 
     void stored_inputs_are_read_never_written()
@@ -287,7 +318,7 @@ private slots:
             s.setValue("Settings1/UnitsEnergy     ", 1);
             s.setValue("Settings1/UnitsEnergy", 0); // not the stored name: ignored
             s.setValue("Settings1/iDepth", 45555);
-            s.setValue("Settings1/iType", 9);     // beyond the table: Rockwool
+            s.setValue("Settings1/iType", 9); // beyond the table: Rockwool
             s.setValue("Settings1/iDoorCheck", 1);
             s.setValue("Settings1/iAmbient", 30);
         }

@@ -245,7 +245,6 @@ void NumericBehaviorTest::reads_values()
     QCOMPARE(field.IntValue(), intValue);
 }
 
-
 // --- paste ------------------------------------------------------------------------------------
 
 void NumericBehaviorTest::paste_is_cut_to_valid_form_data()
@@ -259,11 +258,16 @@ void NumericBehaviorTest::paste_is_cut_to_valid_form_data()
     QTest::addColumn<int>("expectedStart");
     QTest::addColumn<int>("expectedEnd");
 
-    QTest::newRow("mixed text into empty field") << 2 << "" << 0 << 0 << "abc-1x2.345" << "-12.34" << 0 << 0;
-    QTest::newRow("decimals dropped without places") << 0 << "" << 0 << 0 << "12.75" << "12" << 0 << 0;
-    QTest::newRow("valid paste keeps caret after it") << 2 << "12" << 1 << 1 << "99" << "1992" << 3 << 3;
-    QTest::newRow("too many digits") << 2 << "12345678" << 8 << 8 << "999" << "123456789" << 8 << 8;
-    QTest::newRow("over a selection") << 2 << "1234" << 1 << 3 << "x5.5.5" << "15.55" << 1 << 3;
+    QTest::newRow("mixed text into empty field") << 2 << "" << 0 << 0 << "abc-1x2.345"
+                                                 << "-12.34" << 0 << 0;
+    QTest::newRow("decimals dropped without places") << 0 << "" << 0 << 0 << "12.75"
+                                                     << "12" << 0 << 0;
+    QTest::newRow("valid paste keeps caret after it") << 2 << "12" << 1 << 1 << "99"
+                                                      << "1992" << 3 << 3;
+    QTest::newRow("too many digits") << 2 << "12345678" << 8 << 8 << "999"
+                                     << "123456789" << 8 << 8;
+    QTest::newRow("over a selection") << 2 << "1234" << 1 << 3 << "x5.5.5"
+                                      << "15.55" << 1 << 3;
 }
 
 void NumericBehaviorTest::paste_is_cut_to_valid_form()
@@ -282,7 +286,8 @@ void NumericBehaviorTest::paste_is_cut_to_valid_form()
     field.Select(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selEnd));
     field.Paste(clipboard.toStdString());
     QCOMPARE(Q(field.CurrentText()), expected);
-    QCOMPARE(field.Selection(), (EditSelection{static_cast<std::size_t>(expectedStart), static_cast<std::size_t>(expectedEnd)}));
+    QCOMPARE(field.Selection(),
+             (EditSelection{static_cast<std::size_t>(expectedStart), static_cast<std::size_t>(expectedEnd)}));
 }
 
 // --- locale -----------------------------------------------------------------------------------
@@ -445,9 +450,11 @@ void NumericBehaviorTest::limits_texts_data()
     const double lo = Opt::LowestLimit;
     const double hi = Opt::HighestLimit;
     QTest::newRow("both") << 0.0 << 100.0 << false << "Please specify a numeric value between 0 and 100.";
-    QTest::newRow("both with decimals") << -2.5 << 7.125 << false << "Please specify a numeric value between -2.5 and 7.125.";
+    QTest::newRow("both with decimals") << -2.5 << 7.125 << false
+                                        << "Please specify a numeric value between -2.5 and 7.125.";
     QTest::newRow("comma locale") << 0.5 << 1.0 << true << "Please specify a numeric value between 0,5 and 1.";
-    QTest::newRow("minimum only") << 5.5 << hi << false << "Please specify a numeric value greater than or equal to 5.5.";
+    QTest::newRow("minimum only") << 5.5 << hi << false
+                                  << "Please specify a numeric value greater than or equal to 5.5.";
     QTest::newRow("maximum only") << lo << 40.0 << false << "Please specify a numeric value less than or equal to 40.";
     QTest::newRow("no limits") << lo << hi << false << "Please specify a valid numeric value.";
 }
@@ -488,10 +495,14 @@ void NumericBehaviorTest::clamp_to_limits_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("empty goes to minimum") << "" << "10";
-    QTest::newRow("above") << "25" << "20";
-    QTest::newRow("below") << "-5" << "10";
-    QTest::newRow("within untouched") << "15.5" << "15.5";
+    QTest::newRow("empty goes to minimum") << ""
+                                           << "10";
+    QTest::newRow("above") << "25"
+                           << "20";
+    QTest::newRow("below") << "-5"
+                           << "10";
+    QTest::newRow("within untouched") << "15.5"
+                                      << "15.5";
 }
 
 void NumericBehaviorTest::clamp_to_limits()
@@ -567,17 +578,37 @@ void NumericBehaviorTest::setters_revalidate_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("fewer decimals") << "12.34" << "places 1" << "12.3" << 12.3;
-    QTest::newRow("no decimals") << "12.34" << "places 0" << "12" << 12.0;
-    QTest::newRow("fewer whole digits") << "12345.5" << "whole 2" << "12.5" << 12.5;
-    QTest::newRow("negative whole digits drop sign") << "-12" << "whole -9" << "12" << 12.0;
-    QTest::newRow("negatives forbidden") << "-5" << "negative off" << "5" << 5.0;
-    QTest::newRow("grouping") << "1234567.5" << "groups 3" << "1,234,567.5" << 1234567.5;
-    QTest::newRow("pattern") << "12345.67" << "pattern ##.#" << "12.6" << 12.6;
-    QTest::newRow("limits keep text") << "150" << "limits" << "150" << 150.0;
+    QTest::newRow("fewer decimals") << "12.34"
+                                    << "places 1"
+                                    << "12.3" << 12.3;
+    QTest::newRow("no decimals") << "12.34"
+                                 << "places 0"
+                                 << "12" << 12.0;
+    QTest::newRow("fewer whole digits") << "12345.5"
+                                        << "whole 2"
+                                        << "12.5" << 12.5;
+    QTest::newRow("negative whole digits drop sign") << "-12"
+                                                     << "whole -9"
+                                                     << "12" << 12.0;
+    QTest::newRow("negatives forbidden") << "-5"
+                                         << "negative off"
+                                         << "5" << 5.0;
+    QTest::newRow("grouping") << "1234567.5"
+                              << "groups 3"
+                              << "1,234,567.5" << 1234567.5;
+    QTest::newRow("pattern") << "12345.67"
+                             << "pattern ##.#"
+                             << "12.6" << 12.6;
+    QTest::newRow("limits keep text") << "150"
+                                      << "limits"
+                                      << "150" << 150.0;
     // The number survives a change of characters instead of losing its point.
-    QTest::newRow("separators") << "1234.5" << "comma" << "1234,5" << 1234.5;
-    QTest::newRow("prefix") << "12" << "prefix" << "€ 12" << 12.0;
+    QTest::newRow("separators") << "1234.5"
+                                << "comma"
+                                << "1234,5" << 1234.5;
+    QTest::newRow("prefix") << "12"
+                            << "prefix"
+                            << "€ 12" << 12.0;
 }
 
 void NumericBehaviorTest::setters_revalidate()
@@ -656,11 +687,16 @@ void NumericBehaviorTest::cut_and_clear_keep_text_valid_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("clipboard");
 
-    QTest::newRow("cut point of full field") << 0 << "123456789.12" << 9 << 10 << true << "123456789" << ".";
-    QTest::newRow("cut across separator") << 3 << "1,234,567" << 4 << 7 << true << "12,367" << "4,5";
-    QTest::newRow("cut nothing selected") << 0 << "123" << 1 << 1 << true << "123" << "";
-    QTest::newRow("clear selection") << 0 << "12345" << 1 << 3 << false << "145" << "";
-    QTest::newRow("clear nothing selected") << 0 << "12345" << 1 << 1 << false << "12345" << "";
+    QTest::newRow("cut point of full field") << 0 << "123456789.12" << 9 << 10 << true << "123456789"
+                                             << ".";
+    QTest::newRow("cut across separator") << 3 << "1,234,567" << 4 << 7 << true << "12,367"
+                                          << "4,5";
+    QTest::newRow("cut nothing selected") << 0 << "123" << 1 << 1 << true << "123"
+                                          << "";
+    QTest::newRow("clear selection") << 0 << "12345" << 1 << 3 << false << "145"
+                                     << "";
+    QTest::newRow("clear nothing selected") << 0 << "12345" << 1 << 1 << false << "12345"
+                                            << "";
 }
 
 void NumericBehaviorTest::cut_and_clear_keep_text_valid()

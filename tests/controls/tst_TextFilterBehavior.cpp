@@ -29,14 +29,30 @@ void TextFilterBehaviorTest::typing_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("beeps");
 
-    QTest::newRow("colon rejected with beep") << 0 << ":" << "" << 0 << "a:b" << "ab" << 1;
-    QTest::newRow("multibyte rejected") << 0 << "°:" << "" << 0 << "5°C" << "5C" << 1;
-    QTest::newRow("full field typed over") << 3 << "" << "abc" << 1 << "x" << "axc" << 0;
-    QTest::newRow("full field at end ignores") << 3 << "" << "abc" << 3 << "x" << "abc" << 0;
-    QTest::newRow("fills up to length") << 3 << "" << "a" << 1 << "bcd" << "abc" << 0;
-    QTest::newRow("length counts characters") << 3 << "" << "äö" << 2 << "üx" << "äöü" << 0;
-    QTest::newRow("backspace in full field") << 3 << "" << "abc" << 3 << "\b" << "ab" << 0;
-    QTest::newRow("unlimited") << 0 << "" << "" << 0 << "hello" << "hello" << 0;
+    QTest::newRow("colon rejected with beep") << 0 << ":"
+                                              << "" << 0 << "a:b"
+                                              << "ab" << 1;
+    QTest::newRow("multibyte rejected") << 0 << "°:"
+                                        << "" << 0 << "5°C"
+                                        << "5C" << 1;
+    QTest::newRow("full field typed over") << 3 << ""
+                                           << "abc" << 1 << "x"
+                                           << "axc" << 0;
+    QTest::newRow("full field at end ignores") << 3 << ""
+                                               << "abc" << 3 << "x"
+                                               << "abc" << 0;
+    QTest::newRow("fills up to length") << 3 << ""
+                                        << "a" << 1 << "bcd"
+                                        << "abc" << 0;
+    QTest::newRow("length counts characters") << 3 << ""
+                                              << "äö" << 2 << "üx"
+                                              << "äöü" << 0;
+    QTest::newRow("backspace in full field") << 3 << ""
+                                             << "abc" << 3 << "\b"
+                                             << "ab" << 0;
+    QTest::newRow("unlimited") << 0 << ""
+                               << "" << 0 << "hello"
+                               << "hello" << 0;
 }
 
 void TextFilterBehaviorTest::typing()
@@ -68,10 +84,18 @@ void TextFilterBehaviorTest::set_text_is_filtered_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("colons removed") << 0 << ":" << "Time: 12:30" << "Time 1230";
-    QTest::newRow("cut before removing") << 5 << ":" << "Time: 12:30" << "Time";
-    QTest::newRow("cut counts characters") << 2 << "" << "äöü" << "äö";
-    QTest::newRow("nothing to do") << 0 << "" << "a:b" << "a:b";
+    QTest::newRow("colons removed") << 0 << ":"
+                                    << "Time: 12:30"
+                                    << "Time 1230";
+    QTest::newRow("cut before removing") << 5 << ":"
+                                         << "Time: 12:30"
+                                         << "Time";
+    QTest::newRow("cut counts characters") << 2 << ""
+                                           << "äöü"
+                                           << "äö";
+    QTest::newRow("nothing to do") << 0 << ""
+                                   << "a:b"
+                                   << "a:b";
 }
 
 void TextFilterBehaviorTest::set_text_is_filtered()

@@ -29,12 +29,24 @@ void Press(QWidget* widget, const QString& keys)
 {
     for (const QChar key : keys) {
         switch (key.unicode()) {
-        case '\b': QTest::keyClick(widget, Qt::Key_Backspace); break;
-        case 0x7f: QTest::keyClick(widget, Qt::Key_Delete); break;
-        case 0x01: QTest::keyClick(widget, Qt::Key_Home); break;
-        case 0x02: QTest::keyClick(widget, Qt::Key_Left); break;
-        case 0x03: QTest::keyClick(widget, Qt::Key_End); break;
-        default: QTest::keyClicks(widget, QString(key)); break;
+        case '\b':
+            QTest::keyClick(widget, Qt::Key_Backspace);
+            break;
+        case 0x7f:
+            QTest::keyClick(widget, Qt::Key_Delete);
+            break;
+        case 0x01:
+            QTest::keyClick(widget, Qt::Key_Home);
+            break;
+        case 0x02:
+            QTest::keyClick(widget, Qt::Key_Left);
+            break;
+        case 0x03:
+            QTest::keyClick(widget, Qt::Key_End);
+            break;
+        default:
+            QTest::keyClicks(widget, QString(key));
+            break;
         }
     }
 }
@@ -131,16 +143,36 @@ void WidgetsTest::typing_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
 
-    QTest::newRow("ten digits into nine") << 0 << "" << "1234567890" << "123456789" << 9;
-    QTest::newRow("letters and second point refused") << 0 << "" << "12a.3.b45" << "12.45" << 5;
-    QTest::newRow("backspace") << 0 << "" << "123\b" << "12" << 2;
-    QTest::newRow("delete") << 0 << "" << "123\x01\x7f" << "23" << 0;
-    QTest::newRow("minus toggles in the middle") << 0 << "" << "123\x02-" << "-123" << 3;
-    QTest::newRow("minus toggles back") << 0 << "" << "123\x02--" << "123" << 2;
-    QTest::newRow("groups") << 3 << "" << "1234567" << "1,234,567" << 9;
-    QTest::newRow("groups backspace") << 3 << "" << "1234\b" << "123" << 3;
-    QTest::newRow("multibyte prefix") << 3 << "€ " << "1234" << "€ 1,234" << 7;
-    QTest::newRow("multibyte prefix delete") << 3 << "€ " << "1234\x01\x02\x7f" << "€ 1,234" << 0;
+    QTest::newRow("ten digits into nine") << 0 << ""
+                                          << "1234567890"
+                                          << "123456789" << 9;
+    QTest::newRow("letters and second point refused") << 0 << ""
+                                                      << "12a.3.b45"
+                                                      << "12.45" << 5;
+    QTest::newRow("backspace") << 0 << ""
+                               << "123\b"
+                               << "12" << 2;
+    QTest::newRow("delete") << 0 << ""
+                            << "123\x01\x7f"
+                            << "23" << 0;
+    QTest::newRow("minus toggles in the middle") << 0 << ""
+                                                 << "123\x02-"
+                                                 << "-123" << 3;
+    QTest::newRow("minus toggles back") << 0 << ""
+                                        << "123\x02--"
+                                        << "123" << 2;
+    QTest::newRow("groups") << 3 << ""
+                            << "1234567"
+                            << "1,234,567" << 9;
+    QTest::newRow("groups backspace") << 3 << ""
+                                      << "1234\b"
+                                      << "123" << 3;
+    QTest::newRow("multibyte prefix") << 3 << "€ "
+                                      << "1234"
+                                      << "€ 1,234" << 7;
+    QTest::newRow("multibyte prefix delete") << 3 << "€ "
+                                             << "1234\x01\x02\x7f"
+                                             << "€ 1,234" << 0;
 }
 
 void WidgetsTest::typing()
@@ -306,9 +338,8 @@ void WidgetsTest::focus_loss_reports_limits_and_refocuses()
     layout->addWidget(edit);
     layout->addWidget(other);
     edit->SetLimits(0, 100);
-    edit->ChangeOptions(NumericBehavior::MessageOutOfRange | NumericBehavior::RefocusOutOfRange
-                            | NumericBehavior::TrimLeadingZeros,
-                        0);
+    edit->ChangeOptions(
+        NumericBehavior::MessageOutOfRange | NumericBehavior::RefocusOutOfRange | NumericBehavior::TrimLeadingZeros, 0);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

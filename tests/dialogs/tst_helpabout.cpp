@@ -57,10 +57,10 @@ void HelpAboutTest::disclaimer_twice_keeps_help_open()
     dialog.DisclaimerButton().click();
     QCOMPARE(closer.texts.size(), 2);
     for (const QString& text : closer.texts) {
-        QVERIFY(text.startsWith(QStringLiteral(
-            "Disclaimer:\n\nNordavik can accept no responsibility for possible errors in this program. "
-            "Nordavik reserves the right to alter its products without notice. All trademarks in this "
-            "material are property of the respective companies.")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("Disclaimer:\n\nNordavik can accept no responsibility for possible errors in this program. "
+                           "Nordavik reserves the right to alter its products without notice. All trademarks in this "
+                           "material are property of the respective companies.")));
         QCOMPARE(text, CHelpDlg::DisclaimerText());
     }
     QCOMPARE(closer.icons, (QList<QMessageBox::Icon>{QMessageBox::Information, QMessageBox::Information}));
@@ -102,10 +102,18 @@ void HelpAboutTest::about_line_data()
     QTest::addColumn<QString>("productName");
     QTest::addColumn<QString>("versionText");
     QTest::addColumn<QString>("line");
-    QTest::newRow("our block") << "Nordavik Kaldora" << "1.0 " << "Nordavik Kaldora v1.0 ";
-    QTest::newRow("fallbacks") << "Nordavik Kaldora" << "0.0" << "Nordavik Kaldora v0.0";
-    QTest::newRow("special build") << "Kaldora" << "2.3 beta" << "Kaldora v2.3 beta";
-    QTest::newRow("no prefix processing") << "K&ald %1" << "1.0 " << "K&ald %1 v1.0 ";
+    QTest::newRow("our block") << "Nordavik Kaldora"
+                               << "1.0 "
+                               << "Nordavik Kaldora v1.0 ";
+    QTest::newRow("fallbacks") << "Nordavik Kaldora"
+                               << "0.0"
+                               << "Nordavik Kaldora v0.0";
+    QTest::newRow("special build") << "Kaldora"
+                                   << "2.3 beta"
+                                   << "Kaldora v2.3 beta";
+    QTest::newRow("no prefix processing") << "K&ald %1"
+                                          << "1.0 "
+                                          << "K&ald %1 v1.0 ";
 }
 
 void HelpAboutTest::about_line()

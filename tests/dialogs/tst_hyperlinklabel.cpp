@@ -13,7 +13,10 @@ const QColor kNormal{0, 0, 238};
 const QColor kVisited{85, 26, 139};
 const QColor kHover{255, 0, 0};
 
-void Click(HyperLinkLabel& label) { QTest::mouseClick(&label, Qt::LeftButton, {}, label.rect().center()); }
+void Click(HyperLinkLabel& label)
+{
+    QTest::mouseClick(&label, Qt::LeftButton, {}, label.rect().center());
+}
 
 } // namespace
 
@@ -143,8 +146,8 @@ void HyperLinkLabelTest::fitted_geometry_keeps_alignment_edge()
     QFETCH(int, alignment);
     QFETCH(QRect, fitted);
     QCOMPARE(HyperLinkLabel::FittedGeometry(QRect(100, 50, 200, 30), QSize(80, 20), QMargins(2, 2, 2, 2),
-                 Qt::Alignment(alignment)),
-        fitted);
+                                            Qt::Alignment(alignment)),
+             fitted);
 }
 
 void HyperLinkLabelTest::colour_set_with_no_hover_uses_highlight()

@@ -29,13 +29,14 @@ void WriteFile(const QString& path, const QByteArray& content, bool executable =
 // A desktop in a temporary folder: one config dir and one applications dir.
 struct FakeDesktop {
     QTemporaryDir root;
-    DesktopHandler::SearchPaths paths{{root.filePath(QStringLiteral("config"))},
-        {root.filePath(QStringLiteral("applications"))}, {}};
+    DesktopHandler::SearchPaths paths{
+        {root.filePath(QStringLiteral("config"))}, {root.filePath(QStringLiteral("applications"))}, {}};
 
     QString Config(const QString& name) const { return QDir(paths.configDirs[0]).filePath(name); }
     QString Application(const QString& name) const { return QDir(paths.applicationDirs[0]).filePath(name); }
 
-    void RegisterBrowser(const QString& id, const QString& exec, const QString& listFile = QStringLiteral("mimeapps.list"))
+    void RegisterBrowser(const QString& id, const QString& exec,
+                         const QString& listFile = QStringLiteral("mimeapps.list"))
     {
         WriteFile(Config(listFile), "[Default Applications]\ntext/html=" + id.toUtf8() + ";\n");
         WriteFile(Application(id), "[Desktop Entry]\nType=Application\nExec=" + exec.toUtf8() + "\n");
@@ -51,8 +52,9 @@ void OpenAddressTest::error_texts_data()
     QTest::newRow("0 out of resources") << 0 << QStringLiteral("The operating system is out\nof memory or resources.");
     QTest::newRow("2 file not found") << 2 << QStringLiteral("The specified file was not found.");
     QTest::newRow("26 sharing, trailing space") << 26 << QStringLiteral("A sharing violation occurred. ");
-    QTest::newRow("31 no association")
-        << 31 << QStringLiteral("There is no application associated\nwith the given filename extension.");
+    QTest::newRow("31 no association") << 31
+                                       << QStringLiteral(
+                                              "There is no application associated\nwith the given filename extension.");
     QTest::newRow("32 is a failure") << 32 << QStringLiteral("The specified dynamic-link library was not found.");
     QTest::newRow("1 unknown") << 1 << QStringLiteral("Unknown Error (1) occurred.");
     QTest::newRow("33 unknown") << 33 << QStringLiteral("Unknown Error (33) occurred.");
@@ -80,21 +82,31 @@ void OpenAddressTest::command_from_exec_line_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments"); // before the address
 
-    QTest::newRow("field code, the rest cut") << "browser --new-window %u --private" << "browser"
-                                              << QStringList{"--new-window"};
-    QTest::newRow("quoted field code") << "browser \"%U\"" << "browser" << QStringList{};
-    QTest::newRow("file field code") << "viewer %F" << "viewer" << QStringList{};
-    QTest::newRow("no field code: appended") << "browser --flag" << "browser" << QStringList{"--flag"};
-    QTest::newRow("quoted program with blank") << "\"/opt/my browser/run\" %u" << "/opt/my browser/run"
-                                               << QStringList{};
+    QTest::newRow("field code, the rest cut") << "browser --new-window %u --private"
+                                              << "browser" << QStringList{"--new-window"};
+    QTest::newRow("quoted field code") << "browser \"%U\""
+                                       << "browser" << QStringList{};
+    QTest::newRow("file field code") << "viewer %F"
+                                     << "viewer" << QStringList{};
+    QTest::newRow("no field code: appended") << "browser --flag"
+                                             << "browser" << QStringList{"--flag"};
+    QTest::newRow("quoted program with blank") << "\"/opt/my browser/run\" %u"
+                                               << "/opt/my browser/run" << QStringList{};
     // \s is a blank of the value, and a blank still separates unless it is quoted.
-    QTest::newRow("escaped blank") << "my\\sbrowser %u" << "my" << QStringList{"browser"};
-    QTest::newRow("escaped blank quoted") << "\"my\\sbrowser\" %u" << "my browser" << QStringList{};
-    QTest::newRow("literal percent") << "browser --zoom=100%% %u" << "browser" << QStringList{"--zoom=100%"};
-    QTest::newRow("icon code dropped") << "browser %i --x %u" << "browser" << QStringList{"--x"};
-    QTest::newRow("code inside a word") << "browser --url=%u" << "browser" << QStringList{"--url="};
-    QTest::newRow("empty quoted argument kept") << "browser \"\" %u" << "browser" << QStringList{""};
-    QTest::newRow("escaped quote") << "browser \"say \\\"hi\\\"\" %u" << "browser" << QStringList{"say \"hi\""};
+    QTest::newRow("escaped blank") << "my\\sbrowser %u"
+                                   << "my" << QStringList{"browser"};
+    QTest::newRow("escaped blank quoted") << "\"my\\sbrowser\" %u"
+                                          << "my browser" << QStringList{};
+    QTest::newRow("literal percent") << "browser --zoom=100%% %u"
+                                     << "browser" << QStringList{"--zoom=100%"};
+    QTest::newRow("icon code dropped") << "browser %i --x %u"
+                                       << "browser" << QStringList{"--x"};
+    QTest::newRow("code inside a word") << "browser --url=%u"
+                                        << "browser" << QStringList{"--url="};
+    QTest::newRow("empty quoted argument kept") << "browser \"\" %u"
+                                                << "browser" << QStringList{""};
+    QTest::newRow("escaped quote") << "browser \"say \\\"hi\\\"\" %u"
+                                   << "browser" << QStringList{"say \"hi\""};
 }
 
 void OpenAddressTest::command_from_exec_line()
@@ -141,19 +153,20 @@ void OpenAddressTest::default_handler_follows_lookup_order()
 
     WriteFile(desktop.Application(QStringLiteral("vendor/legacy.desktop")), "[Desktop Entry]\nExec=legacy %u\n");
     WriteFile(desktop.Application(QStringLiteral("defaults.list")),
-        "[Default Applications]\ntext/html=vendor-legacy.desktop\n");
+              "[Default Applications]\ntext/html=vendor-legacy.desktop\n");
     QCOMPARE(DesktopHandler::DefaultExec(QStringLiteral("text/html"), desktop.paths), QStringLiteral("legacy %u"));
 
     // A missing or hidden entry gives way to the next one of the same list.
     WriteFile(desktop.Application(QStringLiteral("hidden.desktop")), "[Desktop Entry]\nHidden=true\nExec=hidden %u\n");
     WriteFile(desktop.Application(QStringLiteral("user.desktop")), "[Desktop Entry]\nName=User\nExec=user %u\n");
     WriteFile(desktop.Config(QStringLiteral("mimeapps.list")),
-        "[Added Associations]\ntext/html=cache.desktop;\n[Default Applications]\n"
-        "text/html=gone.desktop;hidden.desktop;user.desktop;\n");
+              "[Added Associations]\ntext/html=cache.desktop;\n[Default Applications]\n"
+              "text/html=gone.desktop;hidden.desktop;user.desktop;\n");
     QCOMPARE(DesktopHandler::DefaultExec(QStringLiteral("text/html"), desktop.paths), QStringLiteral("user %u"));
 
     desktop.paths.desktops = {QStringLiteral("mydesk")};
-    desktop.RegisterBrowser(QStringLiteral("desk.desktop"), QStringLiteral("desk %u"), QStringLiteral("mydesk-mimeapps.list"));
+    desktop.RegisterBrowser(QStringLiteral("desk.desktop"), QStringLiteral("desk %u"),
+                            QStringLiteral("mydesk-mimeapps.list"));
     QCOMPARE(DesktopHandler::DefaultExec(QStringLiteral("text/html"), desktop.paths), QStringLiteral("desk %u"));
 }
 
@@ -163,9 +176,12 @@ void OpenAddressTest::fallback_starts_handler_with_address()
     const QString record = desktop.root.filePath(QStringLiteral("arguments.txt"));
     const QString script = desktop.root.filePath(QStringLiteral("record-browser"));
     // Writes each argument on a line of its own, then renames, so a half-written file is never read.
-    WriteFile(script, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + record.toUtf8()
-        + ".part\"\nmv \"" + record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n", true);
-    desktop.RegisterBrowser(QStringLiteral("record.desktop"), u'"' + script + QStringLiteral("\" --new-tab %u --ignored"));
+    WriteFile(script,
+              "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + record.toUtf8() + ".part\"\nmv \"" +
+                  record.toUtf8() + ".part\" \"" + record.toUtf8() + "\"\n",
+              true);
+    desktop.RegisterBrowser(QStringLiteral("record.desktop"),
+                            u'"' + script + QStringLiteral("\" --new-tab %u --ignored"));
 
     const QString address = QStringLiteral("https://nordavik.example/'; touch pwned; $(touch pwned)");
     QCOMPARE(OpenThroughHandler(address, desktop.paths), OpenResult::kOpened);
@@ -185,7 +201,8 @@ void OpenAddressTest::fallback_result_codes_data()
     QTest::addColumn<int>("result");
     QTest::newRow("no Exec program") << "%u" << QByteArray() << false << OpenResult::kNoAssociation;
     QTest::newRow("program missing") << "/nonexistent/browser %u" << QByteArray() << false << OpenResult::kFileNotFound;
-    QTest::newRow("not on the path") << "no-such-browser-anywhere %u" << QByteArray() << false << OpenResult::kFileNotFound;
+    QTest::newRow("not on the path") << "no-such-browser-anywhere %u" << QByteArray() << false
+                                     << OpenResult::kFileNotFound;
     QTest::newRow("not executable") << "@program %u" << QByteArray("#!/bin/sh\n") << false << OpenResult::kFileNotFound;
     QTest::newRow("cannot be started") << "@program %u" << QByteArray("\x01\x02 not a program") << true
                                        << OpenResult::kOutOfResources;

@@ -38,7 +38,10 @@ std::vector<std::uint8_t> Block(const VersionBlockContents& contents)
     return block.value_or(std::vector<std::uint8_t>{});
 }
 
-QString OwnExecutable() { return QCoreApplication::applicationFilePath(); }
+QString OwnExecutable()
+{
+    return QCoreApplication::applicationFilePath();
+}
 
 std::vector<std::uint8_t> ReadAll(const QString& path)
 {
@@ -150,8 +153,8 @@ void VersionInfoTest::long_values_are_cut()
     QFETCH(int, specialLength);
     const std::u16string text = value.toStdU16String();
     VersionInfo info;
-    QVERIFY(info.LoadFromBlock(Block(Contents(
-        {{u"FileDescription", text}, {u"ProductName", text}, {u"SpecialBuild", text}}))));
+    QVERIFY(info.LoadFromBlock(
+        Block(Contents({{u"FileDescription", text}, {u"ProductName", text}, {u"SpecialBuild", text}}))));
     const VersionTexts texts = VersionTextsFrom(info);
     QCOMPARE(texts.title, value.left(nameLength));
     QCOMPARE(texts.productName, value.left(nameLength));
@@ -273,7 +276,8 @@ void VersionInfoTest::module_version_only_for_libraries()
     const QString library = dir.filePath(QStringLiteral("library"));
     const QString section = QString::fromLatin1(F::kSectionName.data(), F::kSectionName.size());
     QCOMPARE(QProcess::execute(objcopy, {QStringLiteral("--add-section"), section + u'=' + blockFile.fileName(),
-        QStandardPaths::findExecutable(QStringLiteral("true")), library}), 0);
+                                         QStandardPaths::findExecutable(QStringLiteral("true")), library}),
+             0);
 
     record = {};
     record.size = 20;
@@ -301,7 +305,7 @@ void VersionInfoTest::truncated_or_corrupted_block_is_not_valid()
     // Corrupted bytes anywhere may or may not leave a usable block, but never a crash.
     for (std::size_t at = 0; at < block.size(); ++at) {
         for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0xFF}, std::uint8_t{0x07},
-                 static_cast<std::uint8_t>(block[at] ^ 0x80)}) {
+                                   static_cast<std::uint8_t>(block[at] ^ 0x80)}) {
             std::vector<std::uint8_t> corrupted = block;
             corrupted[at] = value;
             info.LoadFromBlock(std::move(corrupted));
@@ -341,7 +345,8 @@ void VersionInfoTest::truncated_or_corrupted_elf_never_crashes()
         places.push_back(at);
     std::vector<std::uint8_t> corrupted = image;
     for (std::size_t at : places) {
-        for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0xFF}, static_cast<std::uint8_t>(image[at] ^ 0x40)}) {
+        for (std::uint8_t value :
+             {std::uint8_t{0x00}, std::uint8_t{0xFF}, static_cast<std::uint8_t>(image[at] ^ 0x40)}) {
             corrupted[at] = value;
             if (auto found = ElfSectionReader::FromImage(corrupted, F::kSectionName, F::kMaxBlockSize)) {
                 VersionInfo info;

@@ -56,7 +56,14 @@ void ChooseUnits(QWidget* modal, std::initializer_list<int> imperialPairs, std::
     ok ? dialog->accept() : dialog->reject();
 }
 
-enum Pair { Energy = 0, Temperature, KValue, Volume, Length, Mass };
+enum Pair {
+    Energy = 0,
+    Temperature,
+    KValue,
+    Volume,
+    Length,
+    Mass
+};
 
 } // namespace
 
@@ -314,7 +321,8 @@ private slots:
         QTRY_VERIFY(!w.isMaximized());
         w.move(120, 90);
         QTRY_VERIFY(store_->Has(StoredInputs::kLocationSection, "XPos"));
-        QCOMPARE(store_->GetProfileInt(StoredInputs::kLocationSection, "XPos", 0), w.geometry().x() - WindowFrame(w).left);
+        QCOMPARE(store_->GetProfileInt(StoredInputs::kLocationSection, "XPos", 0),
+                 w.geometry().x() - WindowFrame(w).left);
     }
 
     void hovering_a_label_with_help_shows_the_tip()

@@ -106,7 +106,8 @@ void CalculationTest::loads_of_the_option_sections()
     QFETCH(double, additional);
     CalcHarness h;
     QCOMPARE(h.Run(inputs), RecalcOutcome::Completed);
-    QVERIFY2(qAbs(h.results.requestedCapacity - requested) < 1e-9, qPrintable(QString::number(h.results.requestedCapacity, 'g', 17)));
+    QVERIFY2(qAbs(h.results.requestedCapacity - requested) < 1e-9,
+             qPrintable(QString::number(h.results.requestedCapacity, 'g', 17)));
     QVERIFY(qAbs(h.results.coolDownLoad - coolDown) < 1e-9);
     QCOMPARE(h.results.additionalLoad, additional);
 }

@@ -11,8 +11,8 @@ namespace {
 LoadInputs ImperialDefaults()
 {
     LoadInputs in;
-    for (double* v : {&in.iDepth, &in.iWidth, &in.iHeight, &in.iInsulation, &in.iDoorWidth, &in.iDoorHeight,
-                      &in.iDoorInsul})
+    for (double* v :
+         {&in.iDepth, &in.iWidth, &in.iHeight, &in.iInsulation, &in.iDoorWidth, &in.iDoorHeight, &in.iDoorInsul})
         *v *= 0.0393701;
     in.iAmbient = 89.6;
     in.iEvapTemp = 37.4;
@@ -29,30 +29,94 @@ LoadInputs Failing(int check, bool imp)
 {
     LoadInputs in = imp ? ImperialDefaults() : LoadInputs{};
     switch (check) {
-    case 1: in.iDepth = imp ? 1.96 : 49.9; break;
-    case 2: in.iWidth = imp ? 400 : 10001; break;
-    case 3: in.iHeight = imp ? -1 : 0; break;
-    case 4: in.iDoorCheck = true; in.iDoorWidth = imp ? 1 : 20; break;
-    case 5: in.iDoorCheck = true; in.iDoorHeight = imp ? 500 : 20000; break;
-    case 6: in.iCoolCheck = true; in.iCoolMass = 5; in.iStart = in.iEnd; break;
-    case 7: in.iCoolCheck = true; in.iCoolMass = 5; in.iEnd = imp ? 35 : 2; break;
-    case 8: in.iCoolCheck = true; in.iStart = imp ? 310 : 151; break;
-    case 9: in.iCoolCheck = true; in.iCoolMass = imp ? 2210 : 1001; break;
-    case 10: in.iCoolCheck = true; in.iTime = 0.1; break;
-    case 11: in.iEvapTemp = in.iAmbient; break;
-    case 12: in.iAmbient = imp ? 213 : 101; break;
-    case 13: in.iEvapTemp = imp ? -113 : -81; break;
-    case 14: in.iCondCheck = true; in.iEvaporating = imp ? -150 : -101; break;
-    case 15: in.iCondCheck = true; in.iCondensing = imp ? 321 : 161; break;
-    case 16: in.iCondCheck = true; in.iSubcool = imp ? 190 : 101; break;
-    case 18: in.iInsulation = imp ? 0.1 : 4.9; break;
-    case 19: in.iDoorCheck = true; in.iDoorInsul = imp ? 20 : 0.5; break;
-    case 20: in.iHeatCheck = true; in.iOpenings = 1001; break;
-    case 21: in.iHeatCheck = true; in.iFanLoad = 5001; break;
-    case 22: in.iHeatCheck = true; in.iLightLoad = -1; break;
-    case 23: in.iHeatCheck = true; in.iAntisweatLoad = 1000.5; break;
-    case 24: in.iRunTime = imp ? 101 : 9; break;
-    default: break;
+    case 1:
+        in.iDepth = imp ? 1.96 : 49.9;
+        break;
+    case 2:
+        in.iWidth = imp ? 400 : 10001;
+        break;
+    case 3:
+        in.iHeight = imp ? -1 : 0;
+        break;
+    case 4:
+        in.iDoorCheck = true;
+        in.iDoorWidth = imp ? 1 : 20;
+        break;
+    case 5:
+        in.iDoorCheck = true;
+        in.iDoorHeight = imp ? 500 : 20000;
+        break;
+    case 6:
+        in.iCoolCheck = true;
+        in.iCoolMass = 5;
+        in.iStart = in.iEnd;
+        break;
+    case 7:
+        in.iCoolCheck = true;
+        in.iCoolMass = 5;
+        in.iEnd = imp ? 35 : 2;
+        break;
+    case 8:
+        in.iCoolCheck = true;
+        in.iStart = imp ? 310 : 151;
+        break;
+    case 9:
+        in.iCoolCheck = true;
+        in.iCoolMass = imp ? 2210 : 1001;
+        break;
+    case 10:
+        in.iCoolCheck = true;
+        in.iTime = 0.1;
+        break;
+    case 11:
+        in.iEvapTemp = in.iAmbient;
+        break;
+    case 12:
+        in.iAmbient = imp ? 213 : 101;
+        break;
+    case 13:
+        in.iEvapTemp = imp ? -113 : -81;
+        break;
+    case 14:
+        in.iCondCheck = true;
+        in.iEvaporating = imp ? -150 : -101;
+        break;
+    case 15:
+        in.iCondCheck = true;
+        in.iCondensing = imp ? 321 : 161;
+        break;
+    case 16:
+        in.iCondCheck = true;
+        in.iSubcool = imp ? 190 : 101;
+        break;
+    case 18:
+        in.iInsulation = imp ? 0.1 : 4.9;
+        break;
+    case 19:
+        in.iDoorCheck = true;
+        in.iDoorInsul = imp ? 20 : 0.5;
+        break;
+    case 20:
+        in.iHeatCheck = true;
+        in.iOpenings = 1001;
+        break;
+    case 21:
+        in.iHeatCheck = true;
+        in.iFanLoad = 5001;
+        break;
+    case 22:
+        in.iHeatCheck = true;
+        in.iLightLoad = -1;
+        break;
+    case 23:
+        in.iHeatCheck = true;
+        in.iAntisweatLoad = 1000.5;
+        break;
+    case 24:
+        in.iRunTime = imp ? 101 : 9;
+        break;
+    default:
+        break;
     }
     return in;
 }
@@ -97,8 +161,10 @@ void ChecksTest::each_check_reports_its_row_data()
         {24, "Invalid max runtime value.", "10 to 100", "10 to 100"},
     };
     for (const auto& r : rows) {
-        QTest::addRow("%d metric", r.check) << r.check << false << QString::fromUtf8(r.text) << QString::fromUtf8(r.metric);
-        QTest::addRow("%d imperial", r.check) << r.check << true << QString::fromUtf8(r.text) << QString::fromUtf8(r.imperial);
+        QTest::addRow("%d metric", r.check)
+            << r.check << false << QString::fromUtf8(r.text) << QString::fromUtf8(r.metric);
+        QTest::addRow("%d imperial", r.check)
+            << r.check << true << QString::fromUtf8(r.text) << QString::fromUtf8(r.imperial);
     }
 }
 

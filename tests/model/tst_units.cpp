@@ -15,12 +15,24 @@ namespace {
 FakeForm DefaultForm()
 {
     FakeForm f;
-    f.values = {{InputField::iAmbient, 32},   {InputField::iEvapTemp, 3},   {InputField::iEvaporating, -7},
-                {InputField::iCondensing, 42}, {InputField::iSubcool, 1},    {InputField::iStart, 25},
-                {InputField::iEnd, 5},         {InputField::iCoolMass, 1000}, {InputField::iDepth, 400},
-                {InputField::iWidth, 500},     {InputField::iHeight, 1000},  {InputField::iInsulation, 50},
-                {InputField::iDoorWidth, 500}, {InputField::iDoorHeight, 1000}, {InputField::iDoorInsul, 50},
-                {InputField::iInsulTherm, 0.027}, {InputField::iDoorInsulTherm, 0.027}, {InputField::iTime, 6}};
+    f.values = {{InputField::iAmbient, 32},
+                {InputField::iEvapTemp, 3},
+                {InputField::iEvaporating, -7},
+                {InputField::iCondensing, 42},
+                {InputField::iSubcool, 1},
+                {InputField::iStart, 25},
+                {InputField::iEnd, 5},
+                {InputField::iCoolMass, 1000},
+                {InputField::iDepth, 400},
+                {InputField::iWidth, 500},
+                {InputField::iHeight, 1000},
+                {InputField::iInsulation, 50},
+                {InputField::iDoorWidth, 500},
+                {InputField::iDoorHeight, 1000},
+                {InputField::iDoorInsul, 50},
+                {InputField::iInsulTherm, 0.027},
+                {InputField::iDoorInsulTherm, 0.027},
+                {InputField::iTime, 6}};
     f.selections = {{Selector::iType, 1}, {Selector::iType2, 4}, {Selector::iProd, 7}};
     return f;
 }
@@ -108,18 +120,30 @@ void UnitsTest::unit_labels_follow_the_choices_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("metric");
     QTest::addColumn<QString>("imperial");
-    QTest::newRow("length") << 0 << "mm" << "in.";
-    QTest::newRow("temperature") << 1 << "ºC" << "ºF";
-    QTest::newRow("volume") << 4 << "L" << "ft3";
-    QTest::newRow("mass") << 5 << "kg" << "lbs";
-    QTest::newRow("hours") << 6 << "hours" << "hours";
-    QTest::newRow("energy") << 7 << "W" << "Btu/hr";
-    QTest::newRow("percent") << 9 << "%" << "%";
-    QTest::newRow("watts") << 10 << "W" << "W";
-    QTest::newRow("k value") << 11 << "W/m·K" << "BTU/h·ft·°F";
-    QTest::newRow("temperature difference") << 12 << "ºK" << "ºF";
-    QTest::newRow("none") << 3 << " " << " ";
-    QTest::newRow("plain") << 13 << " " << " ";
+    QTest::newRow("length") << 0 << "mm"
+                            << "in.";
+    QTest::newRow("temperature") << 1 << "ºC"
+                                 << "ºF";
+    QTest::newRow("volume") << 4 << "L"
+                            << "ft3";
+    QTest::newRow("mass") << 5 << "kg"
+                          << "lbs";
+    QTest::newRow("hours") << 6 << "hours"
+                           << "hours";
+    QTest::newRow("energy") << 7 << "W"
+                            << "Btu/hr";
+    QTest::newRow("percent") << 9 << "%"
+                             << "%";
+    QTest::newRow("watts") << 10 << "W"
+                           << "W";
+    QTest::newRow("k value") << 11 << "W/m·K"
+                             << "BTU/h·ft·°F";
+    QTest::newRow("temperature difference") << 12 << "ºK"
+                                            << "ºF";
+    QTest::newRow("none") << 3 << " "
+                          << " ";
+    QTest::newRow("plain") << 13 << " "
+                           << " ";
 }
 
 void UnitsTest::unit_labels_follow_the_choices()
@@ -155,7 +179,7 @@ void UnitsTest::temperatures_convert_rounded_subcooling_not()
     UnitSystem fahrenheit;
     fahrenheit.temperature = 1;
     ConvertInputsForNewUnits(f, t, UnitSystem{}, fahrenheit);
-    QCOMPARE(f.values[InputField::iAmbient], 90.0); // 89.6
+    QCOMPARE(f.values[InputField::iAmbient], 90.0);  // 89.6
     QCOMPARE(f.values[InputField::iEvapTemp], 37.0); // 37.4
     QCOMPARE(f.values[InputField::iEvaporating], 19.0);
     QCOMPARE(f.values[InputField::iCondensing], 108.0);

@@ -52,8 +52,7 @@ LoadResults SampleResults()
     return r;
 }
 
-void RenderSheet(const QString& out, const Screen& screen, const Case& c, const Tables& tables,
-                 const QPoint& hover)
+void RenderSheet(const QString& out, const Screen& screen, const Case& c, const Tables& tables, const QPoint& hover)
 {
     SheetState s;
     s.clientWidth = screen.clientWidth;
@@ -164,7 +163,8 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     Tables tables;
     BuildTables(tables);
-    const Screen screens[] = {{"1920x1080", 1920, 1040, 1080}, {"1366x768", 1366, 705, 768}, {"800x600", 800, 565, 600}};
+    const Screen screens[] = {
+        {"1920x1080", 1920, 1040, 1080}, {"1366x768", 1366, 705, 768}, {"800x600", 800, 565, 600}};
     const Case cases[] = {
         {"defaults", {}, {}},
         {"all-on", {true, true, true, true}, {}},

@@ -68,7 +68,8 @@ void ToPdf(QPrinter& printer, const QString& path)
 class DialogCloser : public QObject {
 public:
     DialogCloser(bool accept, std::function<void(QPrintDialog&)> inspect = {})
-        : accept_(accept), inspect_(std::move(inspect))
+        : accept_(accept)
+        , inspect_(std::move(inspect))
     {
         poll_.setInterval(20);
         QObject::connect(&poll_, &QTimer::timeout, this, [this] { TryClose(); });
@@ -169,8 +170,9 @@ void PrintJobTest::pdf_shows_title_lines_and_values_in_order()
     QCOMPARE(next, lines.size());
 
     const QString info = Run(QStringLiteral("pdfinfo"), {path}).value_or(QString());
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +%1\\n").arg(QCoreApplication::applicationName()))),
-             qPrintable(info));
+    QVERIFY2(
+        info.contains(QRegularExpression(QStringLiteral("Title: +%1\\n").arg(QCoreApplication::applicationName()))),
+        qPrintable(info));
 }
 
 void PrintJobTest::rule_spans_the_printable_width_below_the_title()
@@ -185,8 +187,8 @@ void PrintJobTest::rule_spans_the_printable_width_below_the_title()
     report.EndJob();
 
     const int dpi = 60;
-    QVERIFY(Run(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
-                                             path, dir_.filePath(QStringLiteral("rule"))}));
+    QVERIFY(Run(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi), path,
+                                             dir_.filePath(QStringLiteral("rule"))}));
     const QImage page(dir_.filePath(QStringLiteral("rule-1.pgm")));
     QVERIFY(!page.isNull());
 

@@ -36,17 +36,17 @@ void ReportLayoutTest::margins_columns_and_header_follow_the_device_data()
     QTest::addColumn<int>("ruleEnd");
     QTest::addColumn<int>("pen");
 
-    QTest::newRow("600 dpi, 4800 wide") << ReportDevice{600, 600, 4800, 6600, 100} << 400 << 300 << 1860
-                                        << 250 << 350 << 4500 << 6;
+    QTest::newRow("600 dpi, 4800 wide") << ReportDevice{600, 600, 4800, 6600, 100} << 400 << 300 << 1860 << 250 << 350
+                                        << 4500 << 6;
     // 4807 / 4 is 1201 (× 1.3 = 1561.3); without the integer division it would give 1562.
-    QTest::newRow("quarter divided before the factor") << ReportDevice{600, 600, 4807, 6600, 100} << 400 << 300
-                                                       << 1861 << 250 << 350 << 4507 << 6;
-    QTest::newRow("300 dpi, odd line height") << ReportDevice{300, 300, 2400, 3300, 41} << 250 << 150 << 930
-                                              << 189 << 230 << 2250 << 3;
-    QTest::newRow("axes differ") << ReportDevice{1200, 600, 9600, 6600, 100} << 400 << 600 << 3720 << 250 << 350
-                                 << 9000 << 12;
-    QTest::newRow("72 dpi, thin pen") << ReportDevice{72, 72, 595, 842, 12} << 136 << 36 << 228 << 118 << 130
-                                      << 559 << 0;
+    QTest::newRow("quarter divided before the factor")
+        << ReportDevice{600, 600, 4807, 6600, 100} << 400 << 300 << 1861 << 250 << 350 << 4507 << 6;
+    QTest::newRow("300 dpi, odd line height")
+        << ReportDevice{300, 300, 2400, 3300, 41} << 250 << 150 << 930 << 189 << 230 << 2250 << 3;
+    QTest::newRow("axes differ") << ReportDevice{1200, 600, 9600, 6600, 100} << 400 << 600 << 3720 << 250 << 350 << 9000
+                                 << 12;
+    QTest::newRow("72 dpi, thin pen") << ReportDevice{72, 72, 595, 842, 12} << 136 << 36 << 228 << 118 << 130 << 559
+                                      << 0;
 }
 
 void ReportLayoutTest::margins_columns_and_header_follow_the_device()
@@ -203,16 +203,24 @@ void ReportLayoutTest::computed_values_follow_the_chosen_units_data()
     const UnitSystem btu{1, 0, 0, 0, 0, 0};
     const UnitSystem fahrenheit{0, 1, 0, 0, 0, 0};
     const double btuPerWatt = 3.412142;
-    QTest::newRow("Btu/hr: cabinet load") << btu << "   Cabinet load" << " Btu/hr" << btuPerWatt << 0.0;
-    QTest::newRow("Btu/hr: door load") << btu << "   Door load" << " Btu/hr" << btuPerWatt << 0.0;
-    QTest::newRow("Btu/hr: cool down load") << btu << "   Cool down load" << " Btu/hr" << btuPerWatt << 0.0;
-    QTest::newRow("Btu/hr: capacity") << btu << "   Requested compressor capacity" << " Btu/hr" << btuPerWatt
-                                      << 0.0;
-    QTest::newRow("Btu/hr: additional load stays in W") << btu << "   Additional heat load" << " W" << 1.0 << 0.0;
-    QTest::newRow("ºF: T Evaporator") << fahrenheit << "   T Evaporator" << " ºF" << 1.8 << 32.0;
-    QTest::newRow("ºF: T Condenser") << fahrenheit << "   T Condenser" << " ºF" << 1.8 << 32.0;
-    QTest::newRow("ºF: subcooling") << fahrenheit << "   Subcooling" << " ºF" << 1.8 << 0.0;
-    QTest::newRow("ºC: T Evaporator") << UnitSystem{} << "   T Evaporator" << " ºC" << 1.0 << 0.0;
+    QTest::newRow("Btu/hr: cabinet load") << btu << "   Cabinet load"
+                                          << " Btu/hr" << btuPerWatt << 0.0;
+    QTest::newRow("Btu/hr: door load") << btu << "   Door load"
+                                       << " Btu/hr" << btuPerWatt << 0.0;
+    QTest::newRow("Btu/hr: cool down load") << btu << "   Cool down load"
+                                            << " Btu/hr" << btuPerWatt << 0.0;
+    QTest::newRow("Btu/hr: capacity") << btu << "   Requested compressor capacity"
+                                      << " Btu/hr" << btuPerWatt << 0.0;
+    QTest::newRow("Btu/hr: additional load stays in W") << btu << "   Additional heat load"
+                                                        << " W" << 1.0 << 0.0;
+    QTest::newRow("ºF: T Evaporator") << fahrenheit << "   T Evaporator"
+                                      << " ºF" << 1.8 << 32.0;
+    QTest::newRow("ºF: T Condenser") << fahrenheit << "   T Condenser"
+                                     << " ºF" << 1.8 << 32.0;
+    QTest::newRow("ºF: subcooling") << fahrenheit << "   Subcooling"
+                                    << " ºF" << 1.8 << 0.0;
+    QTest::newRow("ºC: T Evaporator") << UnitSystem{} << "   T Evaporator"
+                                      << " ºC" << 1.0 << 0.0;
 }
 
 void ReportLayoutTest::computed_values_follow_the_chosen_units()

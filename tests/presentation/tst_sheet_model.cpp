@@ -128,12 +128,18 @@ void SheetModelTest::computed_values_follow_the_units_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("unit");
-    QTest::newRow("0.9 cubic feet keeps two decimals") << 11 << true << 0.9 << "0.90" << "ft3";
-    QTest::newRow("90 litres has none") << 11 << false << 90.0 << "90" << "L";
-    QTest::newRow("cabinet load in W") << 36 << false << 100.0 << "100" << "W";
-    QTest::newRow("cabinet load in Btu/hr") << 36 << true << 100.0 << "341" << "Btu/hr";
-    QTest::newRow("cool-down load in Btu/hr") << 39 << true << 10.0 << "34" << "Btu/hr";
-    QTest::newRow("additional load stays in W") << 38 << true << 100.0 << "100" << "W";
+    QTest::newRow("0.9 cubic feet keeps two decimals") << 11 << true << 0.9 << "0.90"
+                                                       << "ft3";
+    QTest::newRow("90 litres has none") << 11 << false << 90.0 << "90"
+                                        << "L";
+    QTest::newRow("cabinet load in W") << 36 << false << 100.0 << "100"
+                                       << "W";
+    QTest::newRow("cabinet load in Btu/hr") << 36 << true << 100.0 << "341"
+                                            << "Btu/hr";
+    QTest::newRow("cool-down load in Btu/hr") << 39 << true << 10.0 << "34"
+                                              << "Btu/hr";
+    QTest::newRow("additional load stays in W") << 38 << true << 100.0 << "100"
+                                                << "W";
 }
 
 void SheetModelTest::computed_values_follow_the_units()
@@ -348,8 +354,8 @@ void HotSpotTest::tip_anchor()
     Tables tables;
     BuildTables(tables);
     HotSpotList list;
-    const HotSpot& spot = list.RegisterHotSpot(500, 300, result ? tables.ResultHelp(index) : tables.FormHelp(index),
-                                               result);
+    const HotSpot& spot =
+        list.RegisterHotSpot(500, 300, result ? tables.ResultHelp(index) : tables.FormHelp(index), result);
     QCOMPARE(TipAnchor(spot), (SheetPoint{spot.rect.left - 180, spot.rect.top - above}));
 }
 

@@ -1,0 +1,125 @@
+// The stored inputs with any 32-bit value in any entry: loading them into the form, one
+// calculation and saving them back never fails. Selections stay inside their tables, the
+// calculation either completes with finite loads or stops at a check, and what is saved is a
+// fixed point: loading and saving it again writes the same entries.
+#include "CalcRun.h"
+#include "FormRules.h"
+#include "FuzzBytes.h"
+#include "HeadlessForm.h"
+#include "LoadResults.h"
+#include "MemoryProfileStore.h"
+#include "Recalculate.h"
+#include "StoredInputs.h"
+#include "Tables.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace S = StoredInputs;
+
+const LocaleChars kCharSets[] = {LocaleChars{'-', '.', ','}, LocaleChars{'-', ',', '.'}};
+const char* const kChoiceEntries[] = {"iType",      "iType2",     "iProd",     "iDoorCheck",
+                                      "iHeatCheck", "iCoolCheck", "iCondCheck"};
+
+std::vector<std::string> EntryNames()
+{
+    std::vector<std::string> names(std::begin(kChoiceEntries), std::end(kChoiceEntries));
+    for (const InputFieldInfo& info : kInputFields)
+        names.emplace_back(info.name);
+    for (const char* unit :
+         {S::kUnitsEnergy, S::kUnitsTemperature, S::kUnitsKValue, S::kUnitsVolume, S::kUnitsLength, S::kUnitsMass})
+        names.emplace_back(unit);
+    return names;
+}
+
+const std::vector<std::string>& Names()
+{
+    static const std::vector<std::string> names = EntryNames();
+    return names;
+}
+
+struct Saved {
+    MemoryProfileStore store;
+    std::vector<std::int32_t> values; // in the order of Names(), units excluded
+};
+
+Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calculate)
+{
+    Tables tables;
+    BuildTables(tables);
+    const UnitSystem units = S::ReadUnitChoices(from);
+    HeadlessForm form(chars);
+    S::LoadStoredInputs(from, form, tables, units);
+
+    Require(form.Selection(Selector::iType) >= 0 &&
+                form.Selection(Selector::iType) < tables.insulationMaterials.Count(),
+            "wall material outside its table");
+    Require(form.Selection(Selector::iType2) >= 0 && form.Selection(Selector::iType2) < tables.doorMaterials.Count(),
+            "door material outside its table");
+    Require(form.Selection(Selector::iProd) >= 0 && form.Selection(Selector::iProd) < tables.products.Count(),
+            "product outside its table");
+
+    if (calculate) {
+        LoadResults results;
+        FormRecordingSink sink(form);
+        const RecalcOutcome outcome = Recalculate(ReadLoadInputs(form, tables, units), units, tables, results, sink);
+        if (outcome == RecalcOutcome::Completed) {
+            Require(sink.rows.size() == 4, "a completed calculation without its four rows");
+            for (const double load :
+                 {results.netVolume, results.cabinetLoad, results.doorLoad, results.transmissionLoad,
+                  results.additionalLoad, results.coolDownLoad, results.requestedCapacity, results.tEvaporator,
+                  results.tCondenser, results.subcooling})
+                Require(std::isfinite(load), "a completed calculation with a load that is not finite");
+        } else {
+            Require(sink.rows.size() == 1, "a stopped calculation without its single error row");
+        }
+    }
+
+    Saved saved;
+    S::WriteUnitChoices(saved.store, units);
+    S::SaveInputs(saved.store, form, tables, units);
+    for (std::size_t i = 0; i + 6 < Names().size(); ++i) {
+        Require(saved.store.Has(S::kSection, Names()[i]), "entry " + Names()[i] + " not saved");
+        saved.values.push_back(saved.store.GetProfileInt(S::kSection, Names()[i], 0));
+    }
+    return saved;
+}
+
+bool IsKEntry(const std::string& name)
+{
+    return name == "iInsulTherm" || name == "iDoorInsulTherm";
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzBytes in(data, size);
+    const LocaleChars& chars = kCharSets[in.Flag() ? 1 : 0];
+    MemoryProfileStore store;
+    while (!in.Empty()) {
+        const std::string& name = Names()[in.Byte() % Names().size()];
+        store.WriteProfileInt(S::kSection, name, in.I32());
+    }
+
+    const Saved first = LoadAndSave(store, chars, true);
+    for (std::size_t i = 3; i < 7; ++i)
+        Require(first.values[i] == 0 || first.values[i] == 1, "option " + Names()[i] + " saved as neither 0 nor 1");
+
+    const Saved second = LoadAndSave(first.store, chars, false);
+    // A k value shown in the imperial unit at four decimals reads back to within that step.
+    const bool imperialK = S::ReadUnitChoices(store).kValue != 0;
+    for (std::size_t i = 0; i < first.values.size(); ++i) {
+        const std::int64_t difference = std::int64_t{first.values[i]} - second.values[i];
+        const std::int64_t allowed = imperialK && IsKEntry(Names()[i]) ? 30 : 0;
+        Require(std::llabs(difference) <= allowed, "entry " + Names()[i] + " saved as " +
+                                                       std::to_string(first.values[i]) + ", then as " +
+                                                       std::to_string(second.values[i]));
+    }
+    return 0;
+}

@@ -1,6 +1,7 @@
 #include "DoraRiveDlg.h"
 
 #include "AboutCommand.h"
+#include "AccessibleNames.h"
 #include "CAboutDlg.h"
 #include "CHelpDlg.h"
 #include "CSettingsDlg.h"
@@ -225,6 +226,7 @@ void DoraRiveDlg::Initialise()
     FillSelectionBox(form_.SelectionBox(Selector::iType2), tables_.doorMaterials);
     FillSelectionBox(form_.SelectionBox(Selector::iProd), tables_.products);
     StoredInputs::LoadStoredInputs(store_, form_, tables_, units_);
+    NameWindowControls(controls_, units_, tables_);
     for (const auto& [field, edit] : form_.Fields())
         edit->SetBackColor(Palette::kPale);
     resultsList_->SetupResultsList();
@@ -337,6 +339,7 @@ void DoraRiveDlg::OnUnitsButton()
     CSettingsDlg dialog(units_, store_, this);
     dialog.exec();
     ConvertInputsForNewUnits(form_, tables_, previous, units_);
+    NameWindowControls(controls_, units_, tables_); // the names carry the units
     RedrawAll();
     Recalculate();
 }

@@ -55,6 +55,7 @@ public:
     QWidget* Control(ControlId id) const { return controls_.at(id); }
     NumericEdit* Field(InputField field) const { return form_.Field(field); }
     ResultsList* ResultsListWidget() const { return resultsList_; }
+    const HotSpotList& HotSpots() const { return hotSpots_; }
 
     // The timer's tick: re-maximise after a size change, run a pending calculation.
     void OnTimer();

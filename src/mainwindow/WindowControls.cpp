@@ -33,6 +33,8 @@ QPushButton* CreateCommandButton(const QString& text, const QString& tooltip, QW
     auto* button = new ShadeButton(text, parent);
     button->setAutoDefault(false); // Enter in the window presses no button
     button->SetTooltipText(tooltip);
+    // The button draws its own tip, which assistive tools cannot see.
+    button->setAccessibleDescription(tooltip);
     button->SetFont(QStringLiteral("Arial"), 16, 400);
     button->SetTextColour(Palette::kWhite);
     button->SetShade(3, 0, 0, 0, Palette::kDarkBlue, Palette::kBlue, Palette::kBlue, Palette::kBlue);
@@ -44,6 +46,9 @@ HyperLinkLabel* CreateLink(const QString& caption, const char* address, QWidget*
 {
     auto* link = new HyperLinkLabel(caption, parent);
     link->SetAddress(QString::fromLatin1(address));
+    // A link without a caption is known by where it leads.
+    link->setAccessibleName(caption.isEmpty() ? link->Address() : caption);
+    link->setAccessibleDescription(link->Address());
     // Only the background changes: the window is white.
     link->SetColorSet(Palette::kWhite, link->NormalColor(), link->VisitedColor(), link->HoverColor());
     return link;

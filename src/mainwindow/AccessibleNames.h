@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "Tables.h"
+#include "UnitSystem.h"
+
+#include <map>
+#include <string>
+
+class QWidget;
+
+// The window paints its labels, so a screen reader cannot find them next to the controls. Each
+// control of the form is named after the sheet row it sits on instead: the label without its
+// indent or colon and the unit now chosen for it, with the row's help text as its description.
+struct AccessibleText {
+    std::string name;
+    std::string description;
+};
+
+// The sheet row a control of the form sits on, or -1 for the controls outside the form.
+int SheetRowOf(ControlId id);
+
+// A label that occurs on more than one row carries its section ("Door Design: Height (mm)"), so
+// that no two controls share a name.
+AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tables& tables);
+
+// Names and describes the form's controls and the results list. The units are part of the names:
+// call it again after every change of units.
+void NameWindowControls(const std::map<ControlId, QWidget*>& controls, const UnitSystem& units, const Tables& tables);

@@ -1,0 +1,292 @@
+// What assistive tools learn about the main window through QAccessible: the painted labels
+// reach them as the controls' names (with the units chosen), the help texts as descriptions,
+// the buttons by caption and tip, and the results list row by row.
+
+#include "CSettingsDlg.h"
+#include "ControlTable.h"
+#include "DoraRiveDlg.h"
+#include "MemoryProfileStore.h"
+#include "NumericEdit.h"
+#include "ResultRows.h"
+#include "StoredInputs.h"
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <QSet>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using StoredInputs::kSection;
+
+namespace {
+
+QAccessibleInterface* Accessible(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// What a screen reader announces as a control's name: its own, or for a selection box (which on
+// Linux reports its current item as its name) the name of the label it is labelled by.
+// The offscreen platform has no accessibility bridge, so Qt reports no changes to the interfaces
+// it has handed out; a reader looking at the window now is given a new one.
+QAccessibleInterface* FreshAccessible(QWidget* widget)
+{
+    if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+QString NameOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = Accessible(widget);
+    if (!iface)
+        return {};
+    if (iface->role() != QAccessible::ComboBox)
+        return iface->text(QAccessible::Name);
+    const auto labels = iface->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+QString DescriptionOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = Accessible(widget);
+    return iface ? iface->text(QAccessible::Description) : QString();
+}
+
+QAccessible::Role RoleFor(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Field:
+        return QAccessible::EditableText;
+    case ControlKind::CheckBox:
+        return QAccessible::CheckBox;
+    case ControlKind::SelectionBox:
+        return QAccessible::ComboBox;
+    case ControlKind::Button:
+        return QAccessible::Button;
+    case ControlKind::ReportList:
+        return QAccessible::Table;
+    case ControlKind::LinkLabel:
+        return QAccessible::StaticText;
+    }
+    return QAccessible::NoRole;
+}
+
+// Answers the next modal dialog (the Units dialog) from a timer, so no test can hang on it.
+void AnswerNextModal(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal || ++*tries > 200) {
+            poll->stop();
+            poll->deleteLater();
+            if (modal)
+                act(modal);
+        }
+    });
+    poll->start(10);
+}
+
+void SwitchAllUnits(QWidget* modal, bool imperial)
+{
+    auto* dialog = qobject_cast<CSettingsDlg*>(modal);
+    if (!dialog)
+        return;
+    for (int pair = 0; pair < 6; ++pair)
+        (imperial ? dialog->ImperialButton(pair) : dialog->MetricButton(pair))->click();
+    dialog->accept();
+}
+
+constexpr UnitSystem kImperial{1, 1, 1, 1, 1, 1};
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MemoryProfileStore> store_;
+    std::unique_ptr<DoraRiveDlg> window_;
+
+    DoraRiveDlg& Open()
+    {
+        window_ = std::make_unique<DoraRiveDlg>(*store_);
+        return *window_;
+    }
+    void AllOptionsOn()
+    {
+        for (const char* entry : {"iCondCheck", "iDoorCheck", "iHeatCheck", "iCoolCheck"})
+            store_->WriteProfileInt(kSection, entry, 1);
+    }
+
+    static void NameTable()
+    {
+        QTest::addColumn<ControlId>("id");
+        QTest::addColumn<QString>("metric");
+        QTest::addColumn<QString>("imperial");
+        const struct {
+            const char* row;
+            ControlId id;
+            const char* metric;
+            const char* imperial;
+        } rows[] = {
+            {"ambient", ControlId::Ambient, "Ambient temperature (ºC)", "Ambient temperature (ºF)"},
+            {"box temperature", ControlId::BoxTemperature, "Temperature inside box (ºC)",
+             "Temperature inside box (ºF)"},
+            {"subcooling difference", ControlId::Subcooling, "Subcooling (ºK)", "Subcooling (ºF)"},
+            {"depth", ControlId::Depth, "Depth (inner dimensions) (mm)", "Depth (inner dimensions) (in.)"},
+            {"cabinet height", ControlId::Height, "Cabinet Design: Height (mm)", "Cabinet Design: Height (in.)"},
+            {"door height", ControlId::DoorHeight, "Door Design: Height (mm)", "Door Design: Height (in.)"},
+            {"door width", ControlId::DoorWidth, "Width (inner dimensions) (mm)", "Width (inner dimensions) (in.)"},
+            {"wall k", ControlId::InsulationK, "Cabinet Design: Insulation k value (W/m·K)",
+             "Cabinet Design: Insulation k value (BTU/h·ft·°F)"},
+            {"door material", ControlId::DoorType, "Door Design: Insulation type", "Door Design: Insulation type"},
+            {"light in watts always", ControlId::Light, "Light (W)", "Light (W)"},
+            {"cool-down mass", ControlId::CoolMass, "Cool down mass (kg)", "Cool down mass (lbs)"},
+            {"cool-down time", ControlId::CoolTime, "Cool down time (hours)", "Cool down time (hours)"},
+            {"run time", ControlId::RunTime, "Max runtime (%)", "Max runtime (%)"},
+            {"detailed option", ControlId::DetailedCheck, "Detailed conditions", "Detailed conditions"},
+            {"heat option on its heading", ControlId::HeatCheck, "Additional Heat Load", "Additional Heat Load"},
+            {"cool option on its heading", ControlId::CoolCheck, "Cool Down Load", "Cool Down Load"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.row) << r.id << QString::fromUtf8(r.metric) << QString::fromUtf8(r.imperial);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { store_ = std::make_unique<MemoryProfileStore>(); }
+    void cleanup() { window_.reset(); }
+
+    void every_control_has_a_distinct_name_and_its_role()
+    {
+        AllOptionsOn();
+        DoraRiveDlg& w = Open();
+        QSet<QString> names;
+        for (const ControlInfo& info : kControls) {
+            QWidget* control = w.Control(info.id);
+            QAccessibleInterface* iface = Accessible(control);
+            const QByteArray id = QByteArray::number(static_cast<int>(info.id));
+            QVERIFY2(iface, id);
+            const QString name = NameOf(control);
+            QVERIFY2(!name.trimmed().isEmpty(), id);
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            QCOMPARE(iface->role(), RoleFor(info.kind));
+        }
+    }
+
+    void names_carry_the_units_chosen_at_start_data() { NameTable(); }
+    void names_carry_the_units_chosen_at_start()
+    {
+        QFETCH(ControlId, id);
+        QFETCH(QString, metric);
+        QFETCH(QString, imperial);
+        QCOMPARE(NameOf(Open().Control(id)), metric);
+        window_.reset();
+        StoredInputs::WriteUnitChoices(*store_, kImperial);
+        QCOMPARE(NameOf(Open().Control(id)), imperial);
+    }
+
+    void names_follow_a_change_of_units_data() { NameTable(); }
+    void names_follow_a_change_of_units()
+    {
+        QFETCH(ControlId, id);
+        QFETCH(QString, metric);
+        QFETCH(QString, imperial);
+        DoraRiveDlg& w = Open();
+        AnswerNextModal([](QWidget* m) { SwitchAllUnits(m, true); });
+        w.OnUnitsButton();
+        QCOMPARE(w.Units(), kImperial);
+        QCOMPARE(NameOf(w.Control(id)), imperial);
+        AnswerNextModal([](QWidget* m) { SwitchAllUnits(m, false); });
+        w.OnUnitsButton();
+        QCOMPARE(NameOf(w.Control(id)), metric);
+    }
+
+    void help_texts_describe_their_rows()
+    {
+        DoraRiveDlg& w = Open();
+        const Tables& tables = w.TablesInUse();
+        const struct {
+            ControlId id;
+            int helpRow; // -1: the row has no help
+        } rows[] = {
+            {ControlId::Ambient, 1},    {ControlId::BoxTemperature, 2}, {ControlId::Openings, 23},
+            {ControlId::Antisweat, 26}, {ControlId::CoolMass, 28},      {ControlId::RunTime, 34},
+            {ControlId::Width, -1},     {ControlId::DoorCheck, -1},     {ControlId::Product, -1},
+        };
+        for (const auto& r : rows) {
+            const QString expected = r.helpRow < 0 ? QString() : QString::fromStdString(tables.FormHelp(r.helpRow));
+            QCOMPARE(DescriptionOf(w.Control(r.id)), expected);
+        }
+        QVERIFY(!DescriptionOf(w.Control(ControlId::Ambient)).isEmpty());
+    }
+
+    void buttons_are_named_by_caption_and_described_by_tip_data()
+    {
+        QTest::addColumn<ControlId>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("help") << ControlId::HelpButton << "Help"
+                              << "Display help information";
+        QTest::newRow("print") << ControlId::PrintButton << "Print"
+                               << "Print current calculation";
+        QTest::newRow("units") << ControlId::UnitsButton << "Units"
+                               << "Specify unit options";
+        QTest::newRow("product selection") << ControlId::ProductSelectionButton << "Product Selection"
+                                           << "Product selection web pages.";
+    }
+    void buttons_are_named_by_caption_and_described_by_tip()
+    {
+        QFETCH(ControlId, id);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        DoraRiveDlg& w = Open();
+        QCOMPARE(NameOf(w.Control(id)), name);
+        QCOMPARE(DescriptionOf(w.Control(id)), description);
+    }
+
+    void link_is_named_by_its_caption()
+    {
+        DoraRiveDlg& w = Open();
+        QCOMPARE(NameOf(w.Control(ControlId::HomePageLink)), QStringLiteral("Visit Nordavik on the Web"));
+        QVERIFY(DescriptionOf(w.Control(ControlId::HomePageLink)).startsWith(QStringLiteral("http")));
+    }
+
+    void results_list_reads_its_rows()
+    {
+        DoraRiveDlg& w = Open();
+        QAccessibleInterface* list = Accessible(w.Control(ControlId::ResultsList));
+        QCOMPARE(list->text(QAccessible::Name), QString::fromUtf8(kResultsHeading));
+        QAccessibleTableInterface* table = list->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->columnCount(), 2);
+        const ResultRowSet expected = FormatResultRows(w.Results(), w.Units());
+        for (int r = 0; r < 4; ++r) {
+            QCOMPARE(table->cellAt(r, 0)->text(QAccessible::Name), QString::fromUtf8(kResultNames[r]));
+            QCOMPARE(table->cellAt(r, 1)->text(QAccessible::Name),
+                     QString::fromStdString(expected[static_cast<size_t>(r)].value));
+        }
+        QCOMPARE(table->selectedRowCount(), 4);
+
+        // A failed check leaves one row: its message and the permitted range.
+        NumericEdit* runTime = w.Field(InputField::iRunTime);
+        runTime->setFocus();
+        runTime->selectAll();
+        QTest::keyClicks(runTime, QStringLiteral("9"));
+        w.OnTimer();
+        table = FreshAccessible(w.Control(ControlId::ResultsList))->tableInterface();
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("Invalid max runtime value."));
+        QCOMPARE(table->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("10 to 100"));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

@@ -1,0 +1,75 @@
+# Installation beside the two executables, and the Debian package built from it with
+# `cpack -G DEB` in the build folder.
+#
+# The executables install themselves (src/app, src/cli); this adds the desktop entry and the
+# icon at the paths a freedesktop menu looks in, and a test that installs into a scratch prefix.
+
+include(GNUInstallDirs)
+
+set(DORARIVE_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/../resources)
+
+install(FILES ${DORARIVE_RESOURCES}/dorarive.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${DORARIVE_RESOURCES}/icon.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME dorarive.svg)
+install(FILES ${DORARIVE_RESOURCES}/icon-256.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
+    RENAME dorarive.png)
+
+# Installs the build (stripped, as the package is) into a temporary prefix and checks what
+# arrived. It needs the whole build, which ctest runs after.
+find_program(BASH_PROGRAM bash)
+if(BASH_PROGRAM)
+    add_test(NAME packaging_install
+        COMMAND ${BASH_PROGRAM} ${CMAKE_CURRENT_LIST_DIR}/../packaging/check-install.sh
+            ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(packaging_install PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;CMAKE_COMMAND=${CMAKE_COMMAND}"
+        TIMEOUT 120)
+endif()
+
+# The package. Its runtime dependencies come from dpkg-shlibdeps (the Qt libraries the
+# executables link); the fonts are added by hand, since the sheet asks for Arial and fontconfig
+# substitutes the metric-compatible Liberation Sans, which nothing links.
+set(DORARIVE_PACKAGE_MAINTAINER "Nordavik Kaldora developers <kaldora@nordavik.example>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dorarive)
+set(CPACK_PACKAGE_VENDOR "Nordavik")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${DORARIVE_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "heat-load calculator for small refrigerated cabinets")
+# Debian wants the long description in lines of under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Nordavik Kaldora computes the heat load of a small refrigerated appliance,
+an upright cabinet with a door or a chest with a lid, and the compressor
+capacity it needs, from the inner dimensions, the wall and door insulation,
+the ambient and box temperatures, extra loads and an optional cool-down of
+goods. Every quantity switches between metric and imperial units; the
+calculation can be printed.
+
+The package holds the window (dorarive) and the same calculation from the
+command line for scripts (dorarive-calc).")
+# Stripped, like any Debian binary; strip keeps the unallocated version section the About box
+# and the caption read, and the install test checks that it is still there.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${DORARIVE_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://nordavik.example/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Web pages open through xdg-open, or the handler xdg-mime names when that fails.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# `make package_source` is not how this project ships; keep build trees out of it all the same.
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
+
+include(CPack)

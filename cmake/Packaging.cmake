@@ -30,8 +30,10 @@ if(BASH_PROGRAM)
 endif()
 
 # The package. Its runtime dependencies come from dpkg-shlibdeps (the Qt libraries the
-# executables link); the fonts are added by hand, since the sheet asks for Arial and fontconfig
-# substitutes the metric-compatible Liberation Sans, which nothing links.
+# executables link); the fonts are added by hand, since nothing links them: the sheet asks for
+# Arial, which fontconfig replaces with the metric-compatible Liberation Sans, and the texts in
+# the default font need a proportional sans-serif face (with the Liberation fonts alone,
+# fontconfig answers sans-serif with Liberation Mono).
 set(DORARIVE_PACKAGE_MAINTAINER "Nordavik Kaldora developers <kaldora@nordavik.example>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -64,7 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://nordavik.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 # Web pages open through xdg-open, or the handler xdg-mime names when that fails.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -53,8 +53,14 @@ in_chroot dpkg -L dorarive
 echo "== dorarive-calc"
 in_chroot dorarive-calc | head -n 3
 in_chroot sh -c 'dorarive-calc --json | head -c 300; echo'
-echo "== the face the sheet asks for"
+echo "== the faces the window asks for"
 in_chroot fc-match Arial
+in_chroot fc-match sans-serif
+# fontconfig's spacing 100 is a monospace face: the default font's texts would look typed.
+if [ "$(in_chroot fc-match -f '%{spacing}' sans-serif)" = 100 ]; then
+    echo "FAIL: sans-serif is a monospace face" >&2
+    exit 1
+fi
 
 # Still running after five seconds means the modal window is up.
 expect_running() {

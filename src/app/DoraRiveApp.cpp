@@ -12,6 +12,8 @@ DoraRiveApp::DoraRiveApp(int& argc, char** argv)
     // The settings are kept under the program file's base name.
     setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
     setOrganizationName(QString::fromUtf8(SettingsStore::kRoot));
+    // Lets the desktop match the window to its entry (dorarive.desktop).
+    setDesktopFileName(QStringLiteral("dorarive"));
 }
 
 int DoraRiveApp::Run()

@@ -156,7 +156,9 @@ void SheetModelTest::computed_values_follow_the_units()
     results.coolDownLoad = value;
     UnitSystem units;
     units.volume = units.energy = imperial ? 1 : 0;
-    const SheetLine* line = FindRow(Lines({}, 27, results, units), row);
+    // The lines must outlive the pointer FindRow returns into them.
+    const auto lines = Lines({}, 27, results, units);
+    const SheetLine* line = FindRow(lines, row);
     QVERIFY(line);
     QCOMPARE(QString::fromStdString(line->valueText), text);
     QCOMPARE(QString::fromStdString(line->unitText), unit);

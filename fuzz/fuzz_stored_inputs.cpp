@@ -46,7 +46,17 @@ const std::vector<std::string>& Names()
 struct Saved {
     MemoryProfileStore store;
     std::vector<std::int32_t> values; // in the order of Names(), units excluded
+    bool doorThicknessWritten = false;
 };
+
+// Entries whose every 32-bit value the headless fields (9 whole digits, 2 decimals) hold exactly:
+// lengths in hundredths, the cool-down time in tenths.
+const char* const kExactEntries[] = {"iDepth",      "iWidth",      "iHeight",    "iDoorWidth",
+                                     "iDoorHeight", "iInsulation", "iDoorInsul", "iTime"};
+const char* const kWholeEntries[] = {"iRunTime",   "iAmbient",  "iEvapTemp", "iEvaporating", "iCondensing",
+                                     "iSubcool",   "iOpenings", "iCoolMass", "iFanLoad",     "iAntisweatLoad",
+                                     "iLightLoad", "iStart",    "iEnd"};
+constexpr std::int64_t kNineDigits = 999999999;
 
 Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calculate)
 {
@@ -64,6 +74,7 @@ Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calcu
     Require(form.Selection(Selector::iProd) >= 0 && form.Selection(Selector::iProd) < tables.products.Count(),
             "product outside its table");
 
+    bool doorThicknessWritten = false;
     if (calculate) {
         LoadResults results;
         FormRecordingSink sink(form);
@@ -78,9 +89,11 @@ Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calcu
         } else {
             Require(sink.rows.size() == 1, "a stopped calculation without its single error row");
         }
+        doorThicknessWritten = sink.doorThicknessWrites > 0;
     }
 
     Saved saved;
+    saved.doorThicknessWritten = doorThicknessWritten;
     S::WriteUnitChoices(saved.store, units);
     S::SaveInputs(saved.store, form, tables, units);
     for (std::size_t i = 0; i + 6 < Names().size(); ++i) {
@@ -93,6 +106,25 @@ Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calcu
 bool IsKEntry(const std::string& name)
 {
     return name == "iInsulTherm" || name == "iDoorInsulTherm";
+}
+
+// A value the field can show comes back as it was stored; a glass door's fixed thickness is
+// the one value the calculation itself replaces.
+void CheckUnchanged(const MemoryProfileStore& stored, const Saved& saved)
+{
+    auto check = [&](const char* name, bool fits) {
+        if (!stored.Has(S::kSection, name) || (saved.doorThicknessWritten && std::string(name) == "iDoorInsul"))
+            return;
+        const std::int32_t before = stored.GetProfileInt(S::kSection, name, 0);
+        const std::int32_t after = saved.store.GetProfileInt(S::kSection, name, 0);
+        if (fits || std::llabs(before) <= kNineDigits)
+            Require(before == after, std::string("entry ") + name + " stored as " + std::to_string(before) +
+                                         ", saved as " + std::to_string(after));
+    };
+    for (const char* name : kExactEntries)
+        check(name, true);
+    for (const char* name : kWholeEntries)
+        check(name, false);
 }
 
 } // namespace
@@ -108,6 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const Saved first = LoadAndSave(store, chars, true);
+    CheckUnchanged(store, first);
     for (std::size_t i = 3; i < 7; ++i)
         Require(first.values[i] == 0 || first.values[i] == 1, "option " + Names()[i] + " saved as neither 0 nor 1");
 

@@ -22,7 +22,9 @@
 namespace {
 
 constexpr int kDefaultTicks = 20000;
-constexpr int kCycle = 100; // every action below happens once or more per cycle
+// Every action below depends on the step within a cycle alone, and units and size alternate
+// from one cycle to the next, so the warm-up passes through every state the session reaches.
+constexpr int kCycle = 100;
 constexpr int kWarmUpTicks = 1000;
 constexpr double kRssSlack = 0.05;
 
@@ -167,12 +169,12 @@ private:
         if (step == kHoverAt || step == kLeaveAt)
             Hover(w, step == kHoverAt);
         if (step % 3 == 0) {
-            const auto& edit = kEdits[static_cast<size_t>(tick / 3) % std::size(kEdits)];
+            const auto& edit = kEdits[static_cast<size_t>(step / 3) % std::size(kEdits)];
             Type(w, edit.field, edit.text);
         }
         if (step % 7 == 0) {
             auto* box = qobject_cast<QComboBox*>(w.Control(ControlId::InsulationType));
-            box->setCurrentIndex((tick / 7) % box->count());
+            box->setCurrentIndex((step / 7) % box->count());
         }
         if (step % 11 == 0)
             w.Relayout();

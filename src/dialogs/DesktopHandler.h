@@ -21,7 +21,7 @@ public:
         QStringList arguments;
     };
 
-    // The XDG variables of this process, with the specification's defaults.
+    // The XDG variables of this process, with the XDG base-directory defaults.
     static SearchPaths FromEnvironment();
 
     // The Exec line of the first registered default handler whose desktop file exists.

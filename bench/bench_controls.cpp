@@ -1,6 +1,6 @@
 // What a keystroke in a numeric field costs: through the widget, and the sanitising alone.
-#include "NumericEdit.h"
-#include "NumericField.h"
+#include "controls/NumericEdit.h"
+#include "controls/NumericField.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 // The calculation core on its own: one Recalculate with the default inputs and one with every
 // option on.
 
-#include "LoadInputs.h"
-#include "Recalculate.h"
-#include "RecordingSink.h"
+#include "model/LoadInputs.h"
+#include "model/Recalculate.h"
+#include "model/RecordingSink.h"
 
 #include <QtTest>
 

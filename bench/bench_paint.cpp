@@ -1,6 +1,6 @@
 // One full paint of the window surface at 1920 x 1080 into an image: every row, marker, the
 // picture and the copy out of the off-screen buffer. Target: under 8 ms.
-#include "SheetPainter.h"
+#include "presentation/SheetPainter.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The main window: construction with its initialisation and first show, and one re-layout.
 
-#include "DoraRiveDlg.h"
-#include "MemoryProfileStore.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "storage/MemoryProfileStore.h"
 
 #include <QtTest>
 

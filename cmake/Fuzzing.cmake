@@ -11,7 +11,7 @@ if(DORARIVE_FUZZ)
     set(DORARIVE_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined
         -fno-omit-frame-pointer)
     # The libraries under test: instrumented, without libFuzzer's main.
-    foreach(library dorarive_model dorarive_controls_core dorarive_version_core dorarive_settings
+    foreach(library dorarive_model dorarive_controls_core dorarive_version_core dorarive_version dorarive_storage
             dorarive_presentation_core dorarive_cli_core)
         target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link ${DORARIVE_FUZZ_SANITIZERS})
     endforeach()

@@ -3,7 +3,7 @@
 # The block is generated from the project version and the DORARIVE_* strings of the top-level
 # CMakeLists, then added after linking as the ELF section .dorarive.version, where VersionInfo
 # looks for it (VersionBlockFormat::kSectionName). The tool that writes it,
-# dorarive-version-block, is built in src/dialogs.
+# dorarive-version-block, is built in src/version.
 
 set(DORARIVE_VERSION_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../resources/version/version-block.ini.in)
 set(DORARIVE_VERSION_SECTION .dorarive.version)

@@ -3,8 +3,8 @@
 // holds no more whole digits or decimals than allowed, reads as a number, and the selection
 // lies on character boundaries inside it.
 #include "FuzzBytes.h"
-#include "NumericField.h"
-#include "Utf8Text.h"
+#include "controls/NumericField.h"
+#include "controls/Utf8Text.h"
 
 #include <array>
 #include <cmath>

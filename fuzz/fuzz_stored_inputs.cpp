@@ -2,15 +2,15 @@
 // calculation and saving them back never fails. Selections stay inside their tables, the
 // calculation either completes with finite loads or stops at a check, and what is saved is a
 // fixed point: loading and saving it again writes the same entries.
-#include "CalcRun.h"
-#include "FormRules.h"
 #include "FuzzBytes.h"
-#include "HeadlessForm.h"
-#include "LoadResults.h"
-#include "MemoryProfileStore.h"
-#include "Recalculate.h"
-#include "StoredInputs.h"
-#include "Tables.h"
+#include "cli/CalcRun.h"
+#include "controls/HeadlessForm.h"
+#include "model/FormRules.h"
+#include "model/LoadResults.h"
+#include "model/Recalculate.h"
+#include "model/Tables.h"
+#include "storage/MemoryProfileStore.h"
+#include "storage/StoredInputs.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The version block reader and the ELF section reader over any bytes: either a valid block or
 // "not valid", never a read outside the buffer; on a valid block every query answers within its
 // capacity and every translation index stays inside the list.
-#include "ElfSectionReader.h"
 #include "FuzzBytes.h"
-#include "VersionBlockFormat.h"
-#include "VersionInfo.h"
+#include "version/ElfSectionReader.h"
+#include "version/VersionBlockFormat.h"
+#include "version/VersionInfo.h"
 
 #include <QString>
 

@@ -39,6 +39,8 @@ configure_and_build() {
     while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
     [ "${1:-}" = "--" ] && shift
     targets=("$@")
+    # A compiler cache, where one is installed, makes rebuilds in a second build folder cheap.
+    if command -v ccache >/dev/null; then options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
     if [ ! -f "$dir/CMakeCache.txt" ] || [ ${#options[@]} -gt 0 ]; then
         cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
     fi

@@ -1,9 +1,9 @@
 // The real program's start-up up to its first paint: the application object, the settings
 // store (point XDG_CONFIG_HOME at a temporary folder), the main window and its modal run.
 
-#include "DoraRiveDlg.h"
 #include "FirstPaintQuit.h"
-#include "SettingsStore.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "storage/SettingsStore.h"
 
 #include <QApplication>
 

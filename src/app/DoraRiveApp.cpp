@@ -1,8 +1,8 @@
-#include "DoraRiveApp.h"
+#include "app/DoraRiveApp.h"
 
-#include "DoraRiveDlg.h"
-#include "SettingsStore.h"
-#include "TerminationSignals.h"
+#include "app/TerminationSignals.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "storage/SettingsStore.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "DoraRiveApp.h"
+#include "app/DoraRiveApp.h"
 
 int main(int argc, char* argv[])
 {

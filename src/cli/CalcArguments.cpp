@@ -1,6 +1,6 @@
-#include "CalcArguments.h"
+#include "cli/CalcArguments.h"
 
-#include "InputForm.h"
+#include "model/InputForm.h"
 
 #include <algorithm>
 #include <climits>

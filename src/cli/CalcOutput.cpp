@@ -1,9 +1,9 @@
-#include "CalcOutput.h"
+#include "cli/CalcOutput.h"
 
-#include "Format.h"
 #include "ProgramTexts.h"
-#include "ReportLines.h"
-#include "SheetValues.h"
+#include "model/Format.h"
+#include "presentation/ReportLines.h"
+#include "presentation/SheetValues.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalcRun.h"
+#include "cli/CalcRun.h"
 
 #include <QByteArray>
 #include <string>

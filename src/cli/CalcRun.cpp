@@ -1,7 +1,7 @@
-#include "CalcRun.h"
+#include "cli/CalcRun.h"
 
-#include "FormRules.h"
-#include "StoredInputs.h"
+#include "model/FormRules.h"
+#include "storage/StoredInputs.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "CalcArguments.h"
-#include "HeadlessForm.h"
-#include "LoadResults.h"
-#include "ProfileStore.h"
-#include "Recalculate.h"
-#include "RecordingSink.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "cli/CalcArguments.h"
+#include "controls/HeadlessForm.h"
+#include "model/LoadResults.h"
+#include "model/Recalculate.h"
+#include "model/RecordingSink.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
+#include "storage/ProfileStore.h"
 
 #include <string>
 #include <vector>

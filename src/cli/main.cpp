@@ -1,10 +1,10 @@
 // dorarive-calc: the calculator's Recalculate without a window, for scripts and batch checks.
 
-#include "CalcArguments.h"
-#include "CalcOutput.h"
-#include "CalcRun.h"
-#include "MemoryProfileStore.h"
-#include "SettingsStore.h"
+#include "cli/CalcArguments.h"
+#include "cli/CalcOutput.h"
+#include "cli/CalcRun.h"
+#include "storage/MemoryProfileStore.h"
+#include "storage/SettingsStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "EditBehavior.h"
+#include "controls/EditBehavior.h"
 
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 #include <algorithm>
 

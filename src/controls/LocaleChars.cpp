@@ -1,4 +1,4 @@
-#include "LocaleChars.h"
+#include "controls/LocaleChars.h"
 
 #include <clocale>
 

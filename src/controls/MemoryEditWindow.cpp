@@ -1,6 +1,6 @@
-#include "MemoryEditWindow.h"
+#include "controls/MemoryEditWindow.h"
 
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditWindow.h"
+#include "controls/EditWindow.h"
 
 #include <string>
 #include <vector>

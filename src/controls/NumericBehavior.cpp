@@ -1,6 +1,6 @@
-#include "NumericBehavior.h"
+#include "controls/NumericBehavior.h"
 
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 #include <algorithm>
 #include <climits>

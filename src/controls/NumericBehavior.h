@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EditBehavior.h"
-#include "LocaleChars.h"
+#include "controls/EditBehavior.h"
+#include "controls/LocaleChars.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,5 +1,5 @@
 // Focus loss, limits and settings of the numeric field.
-#include "NumericBehavior.h"
+#include "controls/NumericBehavior.h"
 
 #include <algorithm>
 #include <climits>

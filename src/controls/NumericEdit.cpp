@@ -1,4 +1,4 @@
-#include "NumericEdit.h"
+#include "controls/NumericEdit.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LocaleChars.h"
-#include "NumericBehavior.h"
-#include "ValidatingEdit.h"
+#include "controls/LocaleChars.h"
+#include "controls/NumericBehavior.h"
+#include "controls/ValidatingEdit.h"
 
 #include <QLineEdit>
 

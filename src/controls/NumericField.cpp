@@ -1,6 +1,6 @@
-#include "NumericField.h"
+#include "controls/NumericField.h"
 
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 NumericField::NumericField(int wholeDigits, int decimalPlaces, LocaleChars chars)
     : behavior_(window_, wholeDigits, decimalPlaces, chars)

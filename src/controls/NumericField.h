@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LocaleChars.h"
-#include "MemoryEditWindow.h"
-#include "NumericBehavior.h"
+#include "controls/LocaleChars.h"
+#include "controls/MemoryEditWindow.h"
+#include "controls/NumericBehavior.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "TextFilterBehavior.h"
+#include "controls/TextFilterBehavior.h"
 
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditBehavior.h"
+#include "controls/EditBehavior.h"
 
 #include <string>
 

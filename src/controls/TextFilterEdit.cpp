@@ -1,4 +1,4 @@
-#include "TextFilterEdit.h"
+#include "controls/TextFilterEdit.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TextFilterBehavior.h"
-#include "ValidatingEdit.h"
+#include "controls/TextFilterBehavior.h"
+#include "controls/ValidatingEdit.h"
 
 #include <QPlainTextEdit>
 

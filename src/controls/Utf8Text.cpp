@@ -1,4 +1,4 @@
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 namespace Utf8Text {
 

@@ -1,6 +1,6 @@
-#include "ValidatingEdit.h"
+#include "controls/ValidatingEdit.h"
 
-#include "Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 #include <QApplication>
 #include <QFocusEvent>

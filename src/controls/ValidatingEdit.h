@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EditBehavior.h"
-#include "EditWindow.h"
+#include "controls/EditBehavior.h"
+#include "controls/EditWindow.h"
 
 #include <QClipboard>
 #include <QColor>

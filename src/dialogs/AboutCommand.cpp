@@ -1,4 +1,4 @@
-#include "AboutCommand.h"
+#include "dialogs/AboutCommand.h"
 
 #include <QAction>
 #include <QMenu>

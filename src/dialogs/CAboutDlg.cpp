@@ -1,7 +1,7 @@
-#include "CAboutDlg.h"
+#include "dialogs/CAboutDlg.h"
 
-#include "DialogUnits.h"
-#include "ProgramNotices.h"
+#include "dialogs/DialogUnits.h"
+#include "dialogs/ProgramNotices.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
-#include "CHelpDlg.h"
+#include "dialogs/CHelpDlg.h"
 
-#include "DialogUnits.h"
-#include "HyperLinkLabel.h"
-#include "Palette.h"
-#include "ProgramNotices.h"
-#include "TextFilterEdit.h"
-#include "WebAddresses.h"
+#include "controls/TextFilterEdit.h"
+#include "dialogs/DialogUnits.h"
+#include "dialogs/HyperLinkLabel.h"
+#include "dialogs/ProgramNotices.h"
+#include "dialogs/WebAddresses.h"
+#include "presentation/Palette.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,6 +1,4 @@
-#include "CSettingsDlg.h"
-
-#include "StoredInputs.h"
+#include "dialogs/CSettingsDlg.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -28,10 +26,9 @@ const UnitPair kPairs[6] = {
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(UnitSystem& units, ProfileStore& store, QWidget* parent)
+CSettingsDlg::CSettingsDlg(const UnitSystem& units, QWidget* parent)
     : QDialog(parent)
     , units_(units)
-    , store_(store)
 {
     setWindowTitle(QStringLiteral("Units"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -74,6 +71,5 @@ void CSettingsDlg::accept()
 {
     for (int i = 0; i < 6; ++i)
         units_.*kPairs[i].choice = imperial_[static_cast<size_t>(i)]->isChecked() ? 1 : 0;
-    StoredInputs::WriteUnitChoices(store_, units_);
     QDialog::accept();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ProfileStore.h"
-#include "UnitSystem.h"
+#include "model/UnitSystem.h"
 
 #include <QDialog>
 
@@ -9,13 +8,15 @@
 
 class QRadioButton;
 
-// The Units dialog: metric or imperial for each of six quantities. OK changes the choices at once
-// and stores them; Cancel, Escape and the close box change nothing.
+// The Units dialog: metric or imperial for each of six quantities. After OK, Chosen() holds the
+// choices; Cancel, Escape and the close box leave them as they came in.
 class CSettingsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CSettingsDlg(UnitSystem& units, ProfileStore& store, QWidget* parent = nullptr);
+    explicit CSettingsDlg(const UnitSystem& units, QWidget* parent = nullptr);
+
+    const UnitSystem& Chosen() const { return units_; }
 
     // The imperial button of each pair, in the order energy, temperature, k value, volume,
     // length, mass.
@@ -25,8 +26,7 @@ public:
     void accept() override;
 
 private:
-    UnitSystem& units_;
-    ProfileStore& store_;
+    UnitSystem units_;
     std::array<QRadioButton*, 6> metric_{};
     std::array<QRadioButton*, 6> imperial_{};
 };

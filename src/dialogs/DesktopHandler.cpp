@@ -1,4 +1,4 @@
-#include "DesktopHandler.h"
+#include "dialogs/DesktopHandler.h"
 
 #include <QDir>
 #include <QFile>

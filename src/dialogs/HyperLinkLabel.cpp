@@ -1,7 +1,7 @@
-#include "HyperLinkLabel.h"
+#include "dialogs/HyperLinkLabel.h"
 
-#include "OpenAddress.h"
-#include "OpenError.h"
+#include "dialogs/OpenAddress.h"
+#include "dialogs/OpenError.h"
 
 #include <QApplication>
 #include <QMouseEvent>

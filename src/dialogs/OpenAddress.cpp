@@ -1,4 +1,4 @@
-#include "OpenAddress.h"
+#include "dialogs/OpenAddress.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

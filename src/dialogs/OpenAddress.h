@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopHandler.h"
+#include "dialogs/DesktopHandler.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "OpenError.h"
+#include "dialogs/OpenError.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

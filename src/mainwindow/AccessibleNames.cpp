@@ -1,7 +1,7 @@
-#include "AccessibleNames.h"
+#include "mainwindow/AccessibleNames.h"
 
-#include "FormSheet.h"
-#include "ResultRows.h"
+#include "model/ResultRows.h"
+#include "presentation/FormSheet.h"
 
 #include <QComboBox>
 #include <QLabel>

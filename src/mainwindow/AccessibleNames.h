@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ControlTable.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "mainwindow/ControlTable.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ControlTable.h"
+#include "mainwindow/ControlTable.h"
 
 const ControlInfo kControls[kControlCount] = {
     {ControlId::Ambient, ControlKind::Field, 'C'},

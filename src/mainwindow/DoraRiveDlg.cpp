@@ -1,26 +1,26 @@
-#include "DoraRiveDlg.h"
+#include "mainwindow/DoraRiveDlg.h"
 
-#include "AboutCommand.h"
-#include "AccessibleNames.h"
-#include "CAboutDlg.h"
-#include "CHelpDlg.h"
-#include "CSettingsDlg.h"
-#include "ContextHelp.h"
-#include "FormRules.h"
-#include "HyperLinkLabel.h"
-#include "NumericEdit.h"
-#include "OpenAddress.h"
-#include "Palette.h"
-#include "PrintCommand.h"
-#include "Recalculate.h"
-#include "ReportLines.h"
-#include "ResultsList.h"
-#include "SheetFonts.h"
-#include "StoredInputs.h"
-#include "WebAddresses.h"
-#include "WindowControls.h"
-#include "WindowPlacement.h"
-#include "WindowSink.h"
+#include "controls/NumericEdit.h"
+#include "dialogs/AboutCommand.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CHelpDlg.h"
+#include "dialogs/CSettingsDlg.h"
+#include "dialogs/HyperLinkLabel.h"
+#include "dialogs/OpenAddress.h"
+#include "dialogs/WebAddresses.h"
+#include "mainwindow/AccessibleNames.h"
+#include "mainwindow/WindowControls.h"
+#include "mainwindow/WindowPlacement.h"
+#include "mainwindow/WindowSink.h"
+#include "model/FormRules.h"
+#include "model/Recalculate.h"
+#include "presentation/ContextHelp.h"
+#include "presentation/Palette.h"
+#include "presentation/PrintCommand.h"
+#include "presentation/ReportLines.h"
+#include "presentation/ResultsList.h"
+#include "presentation/SheetFonts.h"
+#include "storage/StoredInputs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -336,8 +336,11 @@ void DoraRiveDlg::OnOptionClicked()
 void DoraRiveDlg::OnUnitsButton()
 {
     const UnitSystem previous = units_;
-    CSettingsDlg dialog(units_, store_, this);
-    dialog.exec();
+    CSettingsDlg dialog(units_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        units_ = dialog.Chosen();
+        StoredInputs::WriteUnitChoices(store_, units_);
+    }
     ConvertInputsForNewUnits(form_, tables_, previous, units_);
     NameWindowControls(controls_, units_, tables_); // the names carry the units
     RedrawAll();

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ControlTable.h"
-#include "HotSpotList.h"
-#include "Layout.h"
-#include "LoadResults.h"
-#include "ProfileStore.h"
-#include "SheetPainter.h"
-#include "Tables.h"
-#include "UnitSystem.h"
-#include "VersionTexts.h"
-#include "WidgetForm.h"
+#include "mainwindow/ControlTable.h"
+#include "mainwindow/Layout.h"
+#include "mainwindow/WidgetForm.h"
+#include "model/LoadResults.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
+#include "presentation/HotSpotList.h"
+#include "presentation/SheetPainter.h"
+#include "storage/ProfileStore.h"
+#include "version/VersionTexts.h"
 
 #include <QDialog>
 #include <QString>

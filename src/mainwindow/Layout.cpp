@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "mainwindow/Layout.h"
 
 #include <cstddef>
 

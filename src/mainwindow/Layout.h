@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlTable.h"
+#include "mainwindow/ControlTable.h"
 
 #include <array>
 

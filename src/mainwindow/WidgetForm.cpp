@@ -1,6 +1,6 @@
-#include "WidgetForm.h"
+#include "mainwindow/WidgetForm.h"
 
-#include "NumericEdit.h"
+#include "controls/NumericEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "WindowControls.h"
+#include "mainwindow/WindowControls.h"
 
-#include "Artwork.h"
-#include "HyperLinkLabel.h"
-#include "Palette.h"
-#include "ShadeButton.h"
-#include "SkinCombo.h"
-#include "WebAddresses.h"
+#include "dialogs/HyperLinkLabel.h"
+#include "dialogs/WebAddresses.h"
+#include "presentation/Artwork.h"
+#include "presentation/Palette.h"
+#include "presentation/ShadeButton.h"
+#include "presentation/SkinCombo.h"
 
 QComboBox* CreateSelectionBox(QWidget* parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tables.h"
+#include "model/Tables.h"
 
 #include <QIcon>
 #include <QString>

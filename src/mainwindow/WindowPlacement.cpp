@@ -1,6 +1,6 @@
-#include "WindowPlacement.h"
+#include "mainwindow/WindowPlacement.h"
 
-#include "StoredInputs.h"
+#include "storage/StoredInputs.h"
 
 #include <QWidget>
 

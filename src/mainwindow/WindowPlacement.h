@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProfileStore.h"
+#include "storage/ProfileStore.h"
 
 #include <cstdint>
 

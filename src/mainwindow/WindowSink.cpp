@@ -1,8 +1,8 @@
-#include "WindowSink.h"
+#include "mainwindow/WindowSink.h"
 
-#include "DoraRiveDlg.h"
-#include "NumericEdit.h"
-#include "ResultsList.h"
+#include "controls/NumericEdit.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "presentation/ResultsList.h"
 
 #include <QApplication>
 

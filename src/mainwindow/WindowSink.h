@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecalcSink.h"
+#include "model/RecalcSink.h"
 
 class DoraRiveDlg;
 

@@ -1,7 +1,7 @@
-#include "Checks.h"
+#include "model/Checks.h"
 
-#include "Conversions.h"
-#include "Format.h"
+#include "model/Conversions.h"
+#include "model/Format.h"
 
 #include <cstring>
 

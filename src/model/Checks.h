@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitSystem.h"
+#include "model/UnitSystem.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "Conversions.h"
+#include "model/Conversions.h"
 
-#include "Format.h"
+#include "model/Format.h"
 
 #include <cstdlib>
 

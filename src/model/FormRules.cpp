@@ -1,6 +1,6 @@
-#include "FormRules.h"
+#include "model/FormRules.h"
 
-#include "Conversions.h"
+#include "model/Conversions.h"
 
 using namespace Conversions;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "InputForm.h"
-#include "LoadInputs.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/InputForm.h"
+#include "model/LoadInputs.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 // A k value in W/(m.K) as the k-value fields show it, and back.
 double ShownK(double siK, const UnitSystem& units);

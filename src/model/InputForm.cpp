@@ -1,4 +1,4 @@
-#include "InputForm.h"
+#include "model/InputForm.h"
 
 const InputFieldInfo kInputFields[23] = {
     {InputField::iAmbient, "iAmbient"},

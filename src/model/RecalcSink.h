@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultRows.h"
+#include "model/ResultRows.h"
 
 #include <string>
 

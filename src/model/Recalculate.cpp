@@ -1,7 +1,7 @@
-#include "Recalculate.h"
+#include "model/Recalculate.h"
 
-#include "Checks.h"
-#include "Conversions.h"
+#include "model/Checks.h"
+#include "model/Conversions.h"
 
 using namespace Conversions;
 

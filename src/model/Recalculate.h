@@ -1,10 +1,10 @@
 #pragma once
 
-#include "LoadInputs.h"
-#include "LoadResults.h"
-#include "RecalcSink.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/LoadInputs.h"
+#include "model/LoadResults.h"
+#include "model/RecalcSink.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 enum class RecalcOutcome {
     Completed, // results shown (possibly with the warning)

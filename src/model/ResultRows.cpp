@@ -1,7 +1,7 @@
-#include "ResultRows.h"
+#include "model/ResultRows.h"
 
-#include "Conversions.h"
-#include "Format.h"
+#include "model/Conversions.h"
+#include "model/Format.h"
 
 const char* const kResultsHeading = "Compressor Selection Conditions";
 const char* const kResultNames[4] = {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LoadResults.h"
-#include "UnitSystem.h"
+#include "model/LoadResults.h"
+#include "model/UnitSystem.h"
 
 #include <array>
 #include <string>

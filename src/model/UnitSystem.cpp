@@ -1,4 +1,4 @@
-#include "UnitSystem.h"
+#include "model/UnitSystem.h"
 
 std::string UnitLabel(const UnitSystem& units, int kind)
 {

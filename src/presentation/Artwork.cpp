@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "presentation/Artwork.h"
 
 #include <QImage>
 #include <QPainter>

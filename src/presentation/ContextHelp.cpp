@@ -1,7 +1,7 @@
-#include "ContextHelp.h"
+#include "presentation/ContextHelp.h"
 
-#include "Palette.h"
-#include "TipWindow.h"
+#include "presentation/Palette.h"
+#include "presentation/TipWindow.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HotSpotList.h"
+#include "presentation/HotSpotList.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "FormSheet.h"
+#include "presentation/FormSheet.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "LoadResults.h"
-#include "SheetGeometry.h"
-#include "SheetValues.h"
-#include "UnitSystem.h"
+#include "model/LoadResults.h"
+#include "model/UnitSystem.h"
+#include "presentation/SheetGeometry.h"
+#include "presentation/SheetValues.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "HotSpotList.h"
+#include "presentation/HotSpotList.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SheetGeometry.h"
+#include "presentation/SheetGeometry.h"
 
 #include <string>
 #include <vector>

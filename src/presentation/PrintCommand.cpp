@@ -1,6 +1,6 @@
-#include "PrintCommand.h"
+#include "presentation/PrintCommand.h"
 
-#include "ReportPrinter.h"
+#include "presentation/ReportPrinter.h"
 
 #include <QCoreApplication>
 #include <QPrintDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportLines.h"
+#include "presentation/ReportLines.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ReportLayout.h"
+#include "presentation/ReportLayout.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "ReportLines.h"
+#include "presentation/ReportLines.h"
 
-#include "Format.h"
-#include "ResultRows.h"
-#include "SheetValues.h"
+#include "model/Format.h"
+#include "model/ResultRows.h"
+#include "presentation/SheetValues.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "InputForm.h"
-#include "LoadResults.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/InputForm.h"
+#include "model/LoadResults.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ReportPrinter.h"
+#include "presentation/ReportPrinter.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

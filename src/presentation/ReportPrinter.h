@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportLayout.h"
+#include "presentation/ReportLayout.h"
 
 #include <QPainter>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "ResultsHeader.h"
+#include "presentation/ResultsHeader.h"
 
-#include "Artwork.h"
-#include "Palette.h"
-#include "SheetFonts.h"
+#include "presentation/Artwork.h"
+#include "presentation/Palette.h"
+#include "presentation/SheetFonts.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "ResultsList.h"
+#include "presentation/ResultsList.h"
 
-#include "Palette.h"
-#include "ResultsHeader.h"
-#include "SheetFonts.h"
+#include "presentation/Palette.h"
+#include "presentation/ResultsHeader.h"
+#include "presentation/SheetFonts.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
-#include "ShadeButton.h"
+#include "presentation/ShadeButton.h"
 
-#include "SheetFonts.h"
-#include "TipWindow.h"
+#include "presentation/SheetFonts.h"
+#include "presentation/TipWindow.h"
 
 #include <QApplication>
 #include <QHelpEvent>

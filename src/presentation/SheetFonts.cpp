@@ -1,4 +1,4 @@
-#include "SheetFonts.h"
+#include "presentation/SheetFonts.h"
 
 #include <QFontMetrics>
 

@@ -1,4 +1,4 @@
-#include "SheetGeometry.h"
+#include "presentation/SheetGeometry.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "SheetPainter.h"
+#include "presentation/SheetPainter.h"
 
-#include "Artwork.h"
-#include "Palette.h"
+#include "presentation/Artwork.h"
+#include "presentation/Palette.h"
 
 #include <QFontMetrics>
 #include <QPainter>

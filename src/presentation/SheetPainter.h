@@ -1,11 +1,11 @@
 #pragma once
 
-#include "FormSheet.h"
-#include "HotSpotList.h"
-#include "LoadResults.h"
-#include "SheetFonts.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/LoadResults.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
+#include "presentation/FormSheet.h"
+#include "presentation/HotSpotList.h"
+#include "presentation/SheetFonts.h"
 
 #include <QImage>
 #include <QPixmap>

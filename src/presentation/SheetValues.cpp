@@ -1,7 +1,7 @@
-#include "SheetValues.h"
+#include "presentation/SheetValues.h"
 
-#include "Format.h"
-#include "ResultRows.h"
+#include "model/Format.h"
+#include "model/ResultRows.h"
 
 std::string SheetValueText(SheetValue value, const LoadResults& r, const UnitSystem& units)
 {

@@ -1,8 +1,8 @@
-#include "SkinCombo.h"
+#include "presentation/SkinCombo.h"
 
-#include "Artwork.h"
-#include "Palette.h"
-#include "SheetFonts.h"
+#include "presentation/Artwork.h"
+#include "presentation/Palette.h"
+#include "presentation/SheetFonts.h"
 
 #include <QAbstractItemView>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "TipWindow.h"
+#include "presentation/TipWindow.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

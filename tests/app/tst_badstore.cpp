@@ -2,11 +2,11 @@
 // defaults (or whatever entries it could read), goes on, and skips what it cannot write. Checked
 // on the store itself, on the window opened and closed over it, and on the real program.
 
-#include "DoraRiveDlg.h"
-#include "NumericEdit.h"
-#include "ResultsList.h"
-#include "SettingsStore.h"
-#include "StoredInputs.h"
+#include "controls/NumericEdit.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "presentation/ResultsList.h"
+#include "storage/SettingsStore.h"
+#include "storage/StoredInputs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The stored inputs: first-run defaults, the stored formats and their round trips, and the real
 // settings file under a temporary configuration folder.
 
-#include "FormRules.h"
-#include "HeadlessForm.h"
-#include "MemoryProfileStore.h"
-#include "SettingsStore.h"
-#include "StoredInputs.h"
+#include "controls/HeadlessForm.h"
+#include "model/FormRules.h"
+#include "storage/MemoryProfileStore.h"
+#include "storage/SettingsStore.h"
+#include "storage/StoredInputs.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The numeric field's rules, driven headless through NumericField and its in-memory window.
-#include "NumericField.h"
-#include "Utf8Text.h"
+#include "controls/NumericField.h"
+#include "controls/Utf8Text.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // Random keystroke, paste and setter sequences over random field settings: whatever happens,
 // the text stays in its valid form, within its digits, and reads as a number.
-#include "NumericEdit.h"
-#include "NumericField.h"
-#include "Utf8Text.h"
+#include "controls/NumericEdit.h"
+#include "controls/NumericField.h"
+#include "controls/Utf8Text.h"
 
 #include <QApplication>
 #include <QClipboard>

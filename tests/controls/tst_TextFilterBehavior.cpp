@@ -1,6 +1,6 @@
 // The text filter's rules over the in-memory window.
-#include "MemoryEditWindow.h"
-#include "TextFilterBehavior.h"
+#include "controls/MemoryEditWindow.h"
+#include "controls/TextFilterBehavior.h"
 
 #include <QTest>
 

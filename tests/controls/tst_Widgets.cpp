@@ -1,6 +1,6 @@
 // The Qt widgets on the offscreen platform: every way text gets in goes through the rules.
-#include "NumericEdit.h"
-#include "TextFilterEdit.h"
+#include "controls/NumericEdit.h"
+#include "controls/TextFilterEdit.h"
 
 #include <QAction>
 #include <QApplication>

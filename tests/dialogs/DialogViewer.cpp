@@ -1,8 +1,8 @@
 // dialog-viewer help|about: shows one dialog on its own, to look at it.
 
-#include "CAboutDlg.h"
-#include "CHelpDlg.h"
-#include "VersionTexts.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CHelpDlg.h"
+#include "version/VersionTexts.h"
 
 #include <QApplication>
 #include <QStyle>

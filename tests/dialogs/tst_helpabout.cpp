@@ -1,12 +1,12 @@
 #include "tst_helpabout.h"
 
-#include "AboutCommand.h"
-#include "CAboutDlg.h"
-#include "CHelpDlg.h"
-#include "HyperLinkLabel.h"
 #include "ModalCloser.h"
-#include "TextFilterEdit.h"
-#include "WebAddresses.h"
+#include "controls/TextFilterEdit.h"
+#include "dialogs/AboutCommand.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CHelpDlg.h"
+#include "dialogs/HyperLinkLabel.h"
+#include "dialogs/WebAddresses.h"
 
 #include <QClipboard>
 #include <QMenu>

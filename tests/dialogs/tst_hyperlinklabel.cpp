@@ -1,9 +1,9 @@
 #include "tst_hyperlinklabel.h"
 
-#include "HyperLinkLabel.h"
 #include "ModalCloser.h"
-#include "OpenError.h"
 #include "UrlRecorder.h"
+#include "dialogs/HyperLinkLabel.h"
+#include "dialogs/OpenError.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 #include "tst_openaddress.h"
 
-#include "DesktopHandler.h"
 #include "ModalCloser.h"
-#include "OpenAddress.h"
-#include "OpenError.h"
 #include "UrlRecorder.h"
+#include "dialogs/DesktopHandler.h"
+#include "dialogs/OpenAddress.h"
+#include "dialogs/OpenError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "tst_versioninfo.h"
 
-#include "ElfSectionReader.h"
-#include "VersionBlockWriter.h"
-#include "VersionInfo.h"
-#include "VersionTexts.h"
+#include "version/ElfSectionReader.h"
+#include "version/VersionBlockWriter.h"
+#include "version/VersionInfo.h"
+#include "version/VersionTexts.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,13 +2,13 @@
 // reach them as the controls' names (with the units chosen), the help texts as descriptions,
 // the buttons by caption and tip, and the results list row by row.
 
-#include "CSettingsDlg.h"
-#include "ControlTable.h"
-#include "DoraRiveDlg.h"
-#include "MemoryProfileStore.h"
-#include "NumericEdit.h"
-#include "ResultRows.h"
-#include "StoredInputs.h"
+#include "controls/NumericEdit.h"
+#include "dialogs/CSettingsDlg.h"
+#include "mainwindow/ControlTable.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "model/ResultRows.h"
+#include "storage/MemoryProfileStore.h"
+#include "storage/StoredInputs.h"
 
 #include <QAccessible>
 #include <QRadioButton>

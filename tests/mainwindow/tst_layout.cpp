@@ -1,6 +1,6 @@
 // Where the layout puts the controls: pure geometry for given client and screen sizes.
 
-#include "Layout.h"
+#include "mainwindow/Layout.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
 // The main window on the offscreen platform: scheduling of calculations, the option and
 // selection rules, units through the real dialog, and saving on every way of closing.
 
-#include "CSettingsDlg.h"
-#include "DoraRiveDlg.h"
-#include "MemoryProfileStore.h"
-#include "NumericEdit.h"
-#include "ResultsList.h"
-#include "StoredInputs.h"
-#include "WindowPlacement.h"
+#include "controls/NumericEdit.h"
+#include "dialogs/CSettingsDlg.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "mainwindow/WindowPlacement.h"
+#include "presentation/ResultsList.h"
+#include "storage/MemoryProfileStore.h"
+#include "storage/StoredInputs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "LoadInputs.h"
-#include "LoadResults.h"
-#include "Recalculate.h"
-#include "RecordingSink.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/LoadInputs.h"
+#include "model/LoadResults.h"
+#include "model/Recalculate.h"
+#include "model/RecordingSink.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 #include <QMetaType>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InputForm.h"
+#include "model/InputForm.h"
 
 #include <cstdio>
 #include <map>

@@ -1,7 +1,7 @@
 #include "tst_checks.h"
 
 #include "CalcHarness.h"
-#include "Checks.h"
+#include "model/Checks.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "tst_tables.h"
 
-#include "Tables.h"
+#include "model/Tables.h"
 
 #include <QtTest>
 

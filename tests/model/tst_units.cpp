@@ -1,10 +1,10 @@
 #include "tst_units.h"
 
-#include "Conversions.h"
 #include "FakeForm.h"
-#include "FormRules.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/Conversions.h"
+#include "model/FormRules.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "ReportSamples.h"
 
-#include "CalcRun.h"
-#include "MemoryProfileStore.h"
+#include "cli/CalcRun.h"
+#include "storage/MemoryProfileStore.h"
 
 std::vector<ReportLine> SampleReport(ReportOptions options, const UnitSystem& units)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReportLayout.h"
-#include "ReportLines.h"
-#include "UnitSystem.h"
+#include "model/UnitSystem.h"
+#include "presentation/ReportLayout.h"
+#include "presentation/ReportLines.h"
 
 #include <string>
 #include <vector>

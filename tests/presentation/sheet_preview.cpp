@@ -1,14 +1,14 @@
 // Renders the window surface and the owner-drawn controls into PNG files, to look at them
 // without the window:  sheet_preview OUT_DIR   (also writes OUT_DIR/icon-256.png from the SVG)
-#include "Artwork.h"
-#include "ContextHelp.h"
-#include "Palette.h"
-#include "ResultRows.h"
-#include "ResultsList.h"
-#include "ShadeButton.h"
-#include "SheetPainter.h"
-#include "SkinCombo.h"
-#include "TipWindow.h"
+#include "model/ResultRows.h"
+#include "presentation/Artwork.h"
+#include "presentation/ContextHelp.h"
+#include "presentation/Palette.h"
+#include "presentation/ResultsList.h"
+#include "presentation/ShadeButton.h"
+#include "presentation/SheetPainter.h"
+#include "presentation/SkinCombo.h"
+#include "presentation/TipWindow.h"
 
 #include <QApplication>
 #include <QDir>

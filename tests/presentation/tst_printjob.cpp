@@ -1,8 +1,8 @@
 #include "tst_printjob.h"
 
-#include "PrintCommand.h"
-#include "ReportPrinter.h"
 #include "ReportSamples.h"
+#include "presentation/PrintCommand.h"
+#include "presentation/ReportPrinter.h"
 
 #include <QApplication>
 #include <QComboBox>

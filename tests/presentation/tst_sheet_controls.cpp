@@ -1,11 +1,11 @@
 // The results list and the owner-drawn controls, driven with mouse and focus events.
-#include "Artwork.h"
-#include "Palette.h"
-#include "ResultsHeader.h"
-#include "ResultsList.h"
-#include "ShadeButton.h"
-#include "SkinCombo.h"
-#include "TipWindow.h"
+#include "presentation/Artwork.h"
+#include "presentation/Palette.h"
+#include "presentation/ResultsHeader.h"
+#include "presentation/ResultsList.h"
+#include "presentation/ShadeButton.h"
+#include "presentation/SkinCombo.h"
+#include "presentation/TipWindow.h"
 
 #include <QAbstractItemView>
 #include <QHBoxLayout>

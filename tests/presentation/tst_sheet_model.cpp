@@ -1,8 +1,8 @@
 // The sheet's row model, the picture and marker geometry and the hot spots: no screen needed.
-#include "FormSheet.h"
-#include "HotSpotList.h"
-#include "SheetGeometry.h"
-#include "Tables.h"
+#include "model/Tables.h"
+#include "presentation/FormSheet.h"
+#include "presentation/HotSpotList.h"
+#include "presentation/SheetGeometry.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The painted surface, checked where a pixel says something a user would notice, and the help
 // tip that follows the pointer over it.
-#include "ContextHelp.h"
-#include "Palette.h"
-#include "SheetFonts.h"
-#include "SheetPainter.h"
-#include "TipWindow.h"
+#include "presentation/ContextHelp.h"
+#include "presentation/Palette.h"
+#include "presentation/SheetFonts.h"
+#include "presentation/SheetPainter.h"
+#include "presentation/TipWindow.h"
 
 #include <QPainter>
 #include <QScreen>

@@ -3,11 +3,11 @@
 // Afterwards it must hold no more memory, objects, widgets, files or hot spots than it did once
 // it had warmed up. DORARIVE_SOAK_TICKS sets the number of ticks.
 
-#include "CSettingsDlg.h"
-#include "ControlTable.h"
-#include "DoraRiveDlg.h"
-#include "MemoryProfileStore.h"
-#include "NumericEdit.h"
+#include "controls/NumericEdit.h"
+#include "dialogs/CSettingsDlg.h"
+#include "mainwindow/ControlTable.h"
+#include "mainwindow/DoraRiveDlg.h"
+#include "storage/MemoryProfileStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

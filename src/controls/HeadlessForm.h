@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputForm.h"
-#include "NumericField.h"
+#include "controls/NumericField.h"
+#include "model/InputForm.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "HeadlessForm.h"
+#include "controls/HeadlessForm.h"
 
 #include <tuple>
 

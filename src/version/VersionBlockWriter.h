@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VersionBlockFormat.h"
+#include "version/VersionBlockFormat.h"
 
 #include <cstdint>
 #include <optional>

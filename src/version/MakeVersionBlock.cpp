@@ -5,7 +5,7 @@
 // numbers FileOS, FileType and FileSubtype; [Translation] with language=codepage pairs in hex;
 // [StringFileInfo] with name=value lines, stored in the table of the first translation.
 
-#include "VersionBlockWriter.h"
+#include "version/VersionBlockWriter.h"
 
 #include <QFile>
 #include <QStringList>

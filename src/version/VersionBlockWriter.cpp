@@ -1,4 +1,4 @@
-#include "VersionBlockWriter.h"
+#include "version/VersionBlockWriter.h"
 
 #include <functional>
 

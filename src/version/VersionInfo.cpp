@@ -1,7 +1,7 @@
-#include "VersionInfo.h"
+#include "version/VersionInfo.h"
 
-#include "ElfSectionReader.h"
-#include "VersionBlockReader.h"
+#include "version/ElfSectionReader.h"
+#include "version/VersionBlockReader.h"
 
 #include <QFile>
 

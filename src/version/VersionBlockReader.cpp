@@ -1,6 +1,6 @@
-#include "VersionBlockReader.h"
+#include "version/VersionBlockReader.h"
 
-#include "VersionBlockFormat.h"
+#include "version/VersionBlockFormat.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "VersionTexts.h"
+#include "version/VersionTexts.h"
 
-#include "VersionInfo.h"
+#include "version/VersionInfo.h"
 
 namespace {
 

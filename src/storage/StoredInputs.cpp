@@ -1,7 +1,7 @@
-#include "StoredInputs.h"
+#include "storage/StoredInputs.h"
 
-#include "Conversions.h"
-#include "FormRules.h"
+#include "model/Conversions.h"
+#include "model/FormRules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "VersionBlockFormat.h"
+#include "version/VersionBlockFormat.h"
 
 namespace VersionBlockFormat {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "InputForm.h"
-#include "ProfileStore.h"
-#include "Tables.h"
-#include "UnitSystem.h"
+#include "model/InputForm.h"
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
+#include "storage/ProfileStore.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ElfSectionReader.h"
+#include "version/ElfSectionReader.h"
 
 #include <algorithm>
 #include <cstring>

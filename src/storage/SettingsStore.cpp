@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "storage/SettingsStore.h"
 
 #include <limits>
 

@@ -251,6 +251,7 @@ void DoraRiveDlg::Relayout()
     in.iCoolCheck = form_.Option(OptionBox::iCoolCheck);
     in.iType = form_.Selection(Selector::iType);
     in.iType2 = form_.Selection(Selector::iType2);
+    in.doorIsGlass = tables_.doorMaterials.IsGlass(in.iType2);
     layout_ = ComputeLayout(in);
     ApplyFonts();
     hotSpots_.Clear();

@@ -4,11 +4,6 @@
 
 namespace {
 
-bool IsGlass(int doorType)
-{
-    return doorType >= 1 && doorType <= 3;
-}
-
 int IndexOf(ControlId id)
 {
     for (int i = 0; i < kControlCount; ++i)
@@ -134,13 +129,13 @@ void ApplyGroupRules(LayoutResult& r, const LayoutInput& in)
 {
     if (in.iDoorCheck) {
         EnableGroup(r, {ControlId::DoorWidth, ControlId::DoorHeight, ControlId::DoorType}, true);
-        r.Of(ControlId::DoorInsulation).enabled = !IsGlass(in.iType2);
+        r.Of(ControlId::DoorInsulation).enabled = !in.doorIsGlass;
         r.Of(ControlId::DoorK).enabled = in.iType2 == 0;
     } else {
         TakeOut(r, {ControlId::DoorWidth, ControlId::DoorHeight, ControlId::DoorInsulation, ControlId::DoorK,
                     ControlId::DoorType});
     }
-    if (IsGlass(in.iType2))
+    if (in.doorIsGlass)
         r.Of(ControlId::DoorInsulation).enabled = false;
     r.Of(ControlId::InsulationK).enabled = in.iType == 0;
 

@@ -16,6 +16,7 @@ struct LayoutInput {
     bool iCoolCheck = false;
     int iType = 1;
     int iType2 = 4;
+    bool doorIsGlass = false; // the door material's thickness is fixed (MaterialTable::IsGlass)
 };
 
 struct ControlRect {

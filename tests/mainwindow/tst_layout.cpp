@@ -1,6 +1,7 @@
 // Where the layout puts the controls: pure geometry for given client and screen sizes.
 
 #include "mainwindow/Layout.h"
+#include "model/Tables.h"
 
 #include <QtTest>
 
@@ -142,6 +143,9 @@ private slots:
         in.iDoorCheck = door;
         in.iType = iType;
         in.iType2 = iType2;
+        Tables tables;
+        BuildTables(tables);
+        in.doorIsGlass = tables.doorMaterials.IsGlass(iType2);
         const LayoutResult r = ComputeLayout(in);
         QCOMPARE(r.Of(ControlId::InsulationK).enabled, wallK);
         QCOMPARE(r.Of(ControlId::DoorK).enabled, doorK);

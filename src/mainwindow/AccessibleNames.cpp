@@ -9,29 +9,8 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
-
-// The row of the painted sheet that labels each control of the form (the option boxes of the
-// right column sit on their section headings).
-const std::pair<ControlId, int> kControlRows[] = {
-    {ControlId::Ambient, 1},       {ControlId::BoxTemperature, 2},
-    {ControlId::DetailedCheck, 3}, {ControlId::Evaporating, 4},
-    {ControlId::Condensing, 5},    {ControlId::Subcooling, 6},
-    {ControlId::Depth, 8},         {ControlId::Width, 9},
-    {ControlId::Height, 10},       {ControlId::InsulationType, 12},
-    {ControlId::InsulationK, 13},  {ControlId::Insulation, 14},
-    {ControlId::DoorCheck, 15},    {ControlId::DoorWidth, 17},
-    {ControlId::DoorHeight, 18},   {ControlId::DoorType, 19},
-    {ControlId::DoorK, 20},        {ControlId::DoorInsulation, 21},
-    {ControlId::HeatCheck, 22},    {ControlId::Openings, 23},
-    {ControlId::Light, 24},        {ControlId::Fan, 25},
-    {ControlId::Antisweat, 26},    {ControlId::CoolCheck, 27},
-    {ControlId::CoolMass, 28},     {ControlId::Product, 29},
-    {ControlId::Start, 30},        {ControlId::End, 31},
-    {ControlId::CoolTime, 32},     {ControlId::RunTime, 34},
-};
 
 // "   Ambient temperature" and "Conditions:" as a listener should hear them.
 std::string Trimmed(const char* label)
@@ -77,14 +56,6 @@ QLabel* SpokenLabelOf(QWidget* box)
 
 } // namespace
 
-int SheetRowOf(ControlId id)
-{
-    for (const auto& [control, row] : kControlRows)
-        if (control == id)
-            return row;
-    return -1;
-}
-
 AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tables& tables)
 {
     if (sheetRow < 0 || sheetRow >= FormSheet::kRowCount)
@@ -102,11 +73,11 @@ AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tab
 
 void NameWindowControls(const std::map<ControlId, QWidget*>& controls, const UnitSystem& units, const Tables& tables)
 {
-    for (const auto& [id, row] : kControlRows) {
-        const auto it = controls.find(id);
-        if (it == controls.end())
+    for (const ControlInfo& info : kControls) {
+        const auto it = controls.find(info.id);
+        if (info.sheetRow < 0 || it == controls.end())
             continue;
-        const AccessibleText text = AccessibleTextOf(row, units, tables);
+        const AccessibleText text = AccessibleTextOf(info.sheetRow, units, tables);
         it->second->setAccessibleName(QString::fromStdString(text.name));
         it->second->setAccessibleDescription(QString::fromStdString(text.description));
         if (qobject_cast<QComboBox*>(it->second) && it->second->parentWidget())

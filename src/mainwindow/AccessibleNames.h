@@ -17,9 +17,6 @@ struct AccessibleText {
     std::string description;
 };
 
-// The sheet row a control of the form sits on, or -1 for the controls outside the form.
-int SheetRowOf(ControlId id);
-
 // A label that occurs on more than one row carries its section ("Door Design: Height (mm)"), so
 // that no two controls share a name.
 AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tables& tables);

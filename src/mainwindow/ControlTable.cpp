@@ -1,49 +1,51 @@
 #include "mainwindow/ControlTable.h"
 
+// The sheet rows are those of presentation/FormSheet: the option boxes of the right column sit on
+// their section headings.
 const ControlInfo kControls[kControlCount] = {
-    {ControlId::Ambient, ControlKind::Field, 'C'},
-    {ControlId::BoxTemperature, ControlKind::Field, 'C'},
-    {ControlId::DetailedCheck, ControlKind::CheckBox, 'C'},
-    {ControlId::Evaporating, ControlKind::Field, 'D'},
-    {ControlId::Condensing, ControlKind::Field, 'D'},
-    {ControlId::Subcooling, ControlKind::Field, 'D'},
-    {ControlId::Depth, ControlKind::Field, 'K'},
-    {ControlId::Width, ControlKind::Field, 'K'},
-    {ControlId::Height, ControlKind::Field, 'K'},
-    {ControlId::InsulationType, ControlKind::SelectionBox, 'K'},
-    {ControlId::InsulationK, ControlKind::Field, 'K'},
-    {ControlId::Insulation, ControlKind::Field, 'K'},
-    {ControlId::DoorCheck, ControlKind::CheckBox, 'K'},
-    {ControlId::DoorWidth, ControlKind::Field, 'R'},
-    {ControlId::DoorHeight, ControlKind::Field, 'R'},
-    {ControlId::DoorType, ControlKind::SelectionBox, 'R'},
-    {ControlId::DoorK, ControlKind::Field, 'R'},
-    {ControlId::DoorInsulation, ControlKind::Field, 'R'},
-    {ControlId::HeatCheck, ControlKind::CheckBox, 'A'},
-    {ControlId::Openings, ControlKind::Field, 'A'},
-    {ControlId::Light, ControlKind::Field, 'A'},
-    {ControlId::Fan, ControlKind::Field, 'A'},
-    {ControlId::Antisweat, ControlKind::Field, 'A'},
-    {ControlId::CoolCheck, ControlKind::CheckBox, 'L'},
-    {ControlId::CoolMass, ControlKind::Field, 'L'},
-    {ControlId::Product, ControlKind::SelectionBox, 'L'},
-    {ControlId::Start, ControlKind::Field, 'L'},
-    {ControlId::End, ControlKind::Field, 'L'},
-    {ControlId::CoolTime, ControlKind::Field, 'L'},
-    {ControlId::RunTime, ControlKind::Field, 'P'},
-    {ControlId::HelpButton, ControlKind::Button, 0},
-    {ControlId::PrintButton, ControlKind::Button, 0},
-    {ControlId::UnitsButton, ControlKind::Button, 0},
-    {ControlId::ProductSelectionButton, ControlKind::Button, 0},
-    {ControlId::ResultsList, ControlKind::ReportList, 0},
-    {ControlId::HomePageLink, ControlKind::LinkLabel, 0},
-    {ControlId::ProductPageLink, ControlKind::LinkLabel, 0},
+    {InputField::iAmbient, 1},
+    {InputField::iEvapTemp, 2},
+    {OptionBox::iCondCheck, 3},
+    {InputField::iEvaporating, 4},
+    {InputField::iCondensing, 5},
+    {InputField::iSubcool, 6},
+    {InputField::iDepth, 8},
+    {InputField::iWidth, 9},
+    {InputField::iHeight, 10},
+    {Selector::iType, 12},
+    {InputField::iInsulTherm, 13},
+    {InputField::iInsulation, 14},
+    {OptionBox::iDoorCheck, 15},
+    {InputField::iDoorWidth, 17},
+    {InputField::iDoorHeight, 18},
+    {Selector::iType2, 19},
+    {InputField::iDoorInsulTherm, 20},
+    {InputField::iDoorInsul, 21},
+    {OptionBox::iHeatCheck, 22},
+    {InputField::iOpenings, 23},
+    {InputField::iLightLoad, 24},
+    {InputField::iFanLoad, 25},
+    {InputField::iAntisweatLoad, 26},
+    {OptionBox::iCoolCheck, 27},
+    {InputField::iCoolMass, 28},
+    {Selector::iProd, 29},
+    {InputField::iStart, 30},
+    {InputField::iEnd, 31},
+    {InputField::iTime, 32},
+    {InputField::iRunTime, 34},
+    {ControlId::HelpButton, ControlKind::Button},
+    {ControlId::PrintButton, ControlKind::Button},
+    {ControlId::UnitsButton, ControlKind::Button},
+    {ControlId::ProductSelectionButton, ControlKind::Button},
+    {ControlId::ResultsList, ControlKind::ReportList},
+    {ControlId::HomePageLink, ControlKind::LinkLabel},
+    {ControlId::ProductPageLink, ControlKind::LinkLabel},
 };
 
-const ControlInfo& InfoOf(ControlId id)
+int IndexOf(ControlId id)
 {
-    for (const ControlInfo& info : kControls)
-        if (info.id == id)
-            return info;
-    return kControls[0];
+    for (int i = 0; i < kControlCount; ++i)
+        if (kControls[i].id == id)
+            return i;
+    return 0;
 }

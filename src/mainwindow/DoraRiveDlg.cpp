@@ -38,40 +38,6 @@ namespace {
 constexpr int kPollMs = 1000;
 constexpr int kRemaximiseMs = 100;
 
-// Which numeric field each control identifier holds.
-const std::pair<ControlId, InputField> kFieldControls[] = {
-    {ControlId::Ambient, InputField::iAmbient},
-    {ControlId::BoxTemperature, InputField::iEvapTemp},
-    {ControlId::Evaporating, InputField::iEvaporating},
-    {ControlId::Condensing, InputField::iCondensing},
-    {ControlId::Subcooling, InputField::iSubcool},
-    {ControlId::Depth, InputField::iDepth},
-    {ControlId::Width, InputField::iWidth},
-    {ControlId::Height, InputField::iHeight},
-    {ControlId::InsulationK, InputField::iInsulTherm},
-    {ControlId::Insulation, InputField::iInsulation},
-    {ControlId::DoorWidth, InputField::iDoorWidth},
-    {ControlId::DoorHeight, InputField::iDoorHeight},
-    {ControlId::DoorK, InputField::iDoorInsulTherm},
-    {ControlId::DoorInsulation, InputField::iDoorInsul},
-    {ControlId::Openings, InputField::iOpenings},
-    {ControlId::Light, InputField::iLightLoad},
-    {ControlId::Fan, InputField::iFanLoad},
-    {ControlId::Antisweat, InputField::iAntisweatLoad},
-    {ControlId::CoolMass, InputField::iCoolMass},
-    {ControlId::Start, InputField::iStart},
-    {ControlId::End, InputField::iEnd},
-    {ControlId::CoolTime, InputField::iTime},
-    {ControlId::RunTime, InputField::iRunTime},
-};
-
-const std::pair<ControlId, OptionBox> kOptionControls[] = {
-    {ControlId::DetailedCheck, OptionBox::iCondCheck},
-    {ControlId::DoorCheck, OptionBox::iDoorCheck},
-    {ControlId::HeatCheck, OptionBox::iHeatCheck},
-    {ControlId::CoolCheck, OptionBox::iCoolCheck},
-};
-
 int ScreenHeight()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -130,29 +96,24 @@ void DoraRiveDlg::CreateControls()
 
 void DoraRiveDlg::CreateFields()
 {
-    for (const auto& [id, field] : kFieldControls) {
+    for (const ControlInfo& info : kControls) {
+        if (info.kind != ControlKind::Field)
+            continue;
         auto* edit = new NumericEdit(9, 2, this);
-        form_.AddField(field, edit);
-        controls_[id] = edit;
+        form_.AddField(FieldOf(info.id), edit);
+        controls_[info.id] = edit;
         connect(edit, &NumericEdit::changed, this, &DoraRiveDlg::RequestRecalculation);
     }
 }
 
 void DoraRiveDlg::CreateSelections()
 {
-    const struct {
-        ControlId id;
-        Selector selector;
-        const MaterialTable* materials;
-    } boxes[] = {
-        {ControlId::InsulationType, Selector::iType, &tables_.insulationMaterials},
-        {ControlId::DoorType, Selector::iType2, &tables_.doorMaterials},
-        {ControlId::Product, Selector::iProd, nullptr},
-    };
-    for (const auto& b : boxes) {
+    for (const ControlInfo& info : kControls) {
+        if (info.kind != ControlKind::SelectionBox)
+            continue;
         QComboBox* box = CreateSelectionBox(this);
-        form_.AddSelection(b.selector, box);
-        controls_[b.id] = box;
+        form_.AddSelection(SelectorOf(info.id), box);
+        controls_[info.id] = box;
     }
     connect(form_.SelectionBox(Selector::iType), &QComboBox::currentIndexChanged, this,
             &DoraRiveDlg::OnInsulationSelected);
@@ -163,10 +124,12 @@ void DoraRiveDlg::CreateSelections()
 
 void DoraRiveDlg::CreateOptions()
 {
-    for (const auto& [id, box] : kOptionControls) {
+    for (const ControlInfo& info : kControls) {
+        if (info.kind != ControlKind::CheckBox)
+            continue;
         auto* check = new QCheckBox(this);
-        form_.AddOption(box, check);
-        controls_[id] = check;
+        form_.AddOption(OptionOf(info.id), check);
+        controls_[info.id] = check;
         connect(check, &QCheckBox::clicked, this, &DoraRiveDlg::OnOptionClicked);
     }
 }
@@ -241,6 +204,14 @@ void DoraRiveDlg::Initialise()
 void DoraRiveDlg::Relayout()
 {
     form_.TakeOptionStates();
+    layout_ = ComputeLayout(LayoutInputNow());
+    ApplyFonts();
+    hotSpots_.Clear();
+    ApplyLayout();
+}
+
+LayoutInput DoraRiveDlg::LayoutInputNow() const
+{
     LayoutInput in;
     in.clientWidth = width();
     in.clientHeight = height();
@@ -252,10 +223,7 @@ void DoraRiveDlg::Relayout()
     in.iType = form_.Selection(Selector::iType);
     in.iType2 = form_.Selection(Selector::iType2);
     in.doorIsGlass = tables_.doorMaterials.IsGlass(in.iType2);
-    layout_ = ComputeLayout(in);
-    ApplyFonts();
-    hotSpots_.Clear();
-    ApplyLayout();
+    return in;
 }
 
 void DoraRiveDlg::ApplyFonts()

@@ -80,6 +80,7 @@ private:
     void CreateButtons();
     void SetTabOrder();
     void Initialise();
+    LayoutInput LayoutInputNow() const;
     void ApplyLayout();
     void ApplyFonts();
 

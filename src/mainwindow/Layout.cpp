@@ -1,115 +1,63 @@
 #include "mainwindow/Layout.h"
 
+#include "presentation/FormSheet.h"
+
 #include <cstddef>
 
 namespace {
 
-int IndexOf(ControlId id)
+static_assert(kFirstRowTop == FormSheet::kTopY, "the controls sit on the sheet's rows");
+
+constexpr int kRightColumnShift = 420; // from the left column's controls to the right one's
+
+const SheetRow& RowOf(const ControlInfo& info)
 {
-    for (int i = 0; i < kControlCount; ++i)
-        if (kControls[i].id == id)
-            return i;
-    return 0;
+    return FormSheet::Rows()[static_cast<std::size_t>(info.sheetRow)];
 }
 
-// Places the controls of one column on their rows.
-class Column {
-public:
-    Column(LayoutResult& result, int fieldX, int selectionX)
-        : result_(result)
-        , fieldX_(fieldX)
-        , selectionX_(selectionX)
-    {
-    }
-
-    void Put(ControlId id, int row)
-    {
-        const int p = result_.rowPitch;
-        const int y = kFirstRowTop + row * p;
-        ControlRect r;
-        switch (InfoOf(id).kind) {
-        case ControlKind::SelectionBox:
-            r = {selectionX_, y, 160, p - 4};
-            break;
-        case ControlKind::CheckBox:
-            r = {fieldX_, y, 14, 15};
-            break;
-        default:
-            r = {fieldX_, y, 50, p - 4};
-            break;
-        }
-        result_.Of(id).rect = r;
-    }
-
-private:
-    LayoutResult& result_;
-    int fieldX_, selectionX_;
-};
-
-void TakeOut(LayoutResult& result, std::initializer_list<ControlId> ids)
+// The line a sheet row is drawn on: how many rows its column shows above it.
+int LineOf(int sheetRow, const SheetOptions& options)
 {
-    for (ControlId id : ids) {
-        ControlPlacement& p = result.Of(id);
-        p.rect = {-100, 0, 0, 0};
-        p.shown = false;
-        p.enabled = false;
+    const auto& rows = FormSheet::Rows();
+    const SheetColumn column = rows[static_cast<std::size_t>(sheetRow)].column;
+    int line = 0;
+    for (int r = 0; r < sheetRow; ++r) {
+        const SheetRow& row = rows[static_cast<std::size_t>(r)];
+        if (row.column == column && FormSheet::IsVisible(row, options))
+            ++line;
+    }
+    return line;
+}
+
+ControlRect FormRect(const ControlInfo& info, int line, const LayoutResult& r)
+{
+    const int x = r.formLeft + (RowOf(info).column == SheetColumn::Right ? kRightColumnShift : 0);
+    const int y = kFirstRowTop + line * r.rowPitch;
+    switch (info.kind) {
+    case ControlKind::SelectionBox:
+        return {x + 140, y, 160, r.rowPitch - 4};
+    case ControlKind::CheckBox:
+        return {x + 230, y, 14, 15};
+    default:
+        return {x + 230, y, 50, r.rowPitch - 4};
     }
 }
 
-void EnableGroup(LayoutResult& result, std::initializer_list<ControlId> ids, bool on)
+// Each control of the form goes on the line of its sheet row; the controls of a switched-off
+// group are taken out of the form with their rows.
+void PlaceForm(LayoutResult& r, const LayoutInput& in)
 {
-    for (ControlId id : ids)
-        result.Of(id).enabled = on;
-}
-
-void PlaceFirstColumn(LayoutResult& r, const LayoutInput& in)
-{
-    Column c(r, r.formLeft + 230, r.formLeft + 140);
-    c.Put(ControlId::Ambient, 1);
-    c.Put(ControlId::BoxTemperature, 2);
-    c.Put(ControlId::DetailedCheck, 3);
-    if (in.iCondCheck) {
-        c.Put(ControlId::Evaporating, 4);
-        c.Put(ControlId::Condensing, 5);
-        c.Put(ControlId::Subcooling, 6);
+    const SheetOptions options{in.iCondCheck, in.iDoorCheck, in.iHeatCheck, in.iCoolCheck};
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlInfo& info = kControls[i];
+        if (info.sheetRow < 0)
+            continue;
+        ControlPlacement& p = r.placements[static_cast<std::size_t>(i)];
+        if (FormSheet::IsVisible(RowOf(info), options))
+            p.rect = FormRect(info, LineOf(info.sheetRow, options), r);
+        else
+            p = {{-100, 0, 0, 0}, false, false};
     }
-    const int m = in.iCondCheck ? 8 : 5;
-    c.Put(ControlId::Depth, m);
-    c.Put(ControlId::Width, m + 1);
-    c.Put(ControlId::Height, m + 2);
-    c.Put(ControlId::InsulationType, m + 4);
-    c.Put(ControlId::InsulationK, m + 5);
-    c.Put(ControlId::Insulation, m + 6);
-    c.Put(ControlId::DoorCheck, m + 7);
-    if (in.iDoorCheck) {
-        c.Put(ControlId::DoorWidth, m + 9);
-        c.Put(ControlId::DoorHeight, m + 10);
-        c.Put(ControlId::DoorType, m + 11);
-        c.Put(ControlId::DoorK, m + 12);
-        c.Put(ControlId::DoorInsulation, m + 13);
-    }
-}
-
-void PlaceSecondColumn(LayoutResult& r, const LayoutInput& in)
-{
-    Column c(r, r.formLeft + 650, r.formLeft + 560);
-    c.Put(ControlId::HeatCheck, 0);
-    if (in.iHeatCheck) {
-        c.Put(ControlId::Openings, 1);
-        c.Put(ControlId::Light, 2);
-        c.Put(ControlId::Fan, 3);
-        c.Put(ControlId::Antisweat, 4);
-    }
-    const int cool = in.iHeatCheck ? 5 : 1;
-    c.Put(ControlId::CoolCheck, cool);
-    if (in.iCoolCheck) {
-        c.Put(ControlId::CoolMass, cool + 1);
-        c.Put(ControlId::Product, cool + 2);
-        c.Put(ControlId::Start, cool + 3);
-        c.Put(ControlId::End, cool + 4);
-        c.Put(ControlId::CoolTime, cool + 5);
-    }
-    c.Put(ControlId::RunTime, in.iCoolCheck ? cool + 7 : cool + 2);
 }
 
 void PlaceBottom(LayoutResult& r, const LayoutInput& in)
@@ -125,37 +73,15 @@ void PlaceBottom(LayoutResult& r, const LayoutInput& in)
     r.Of(ControlId::HelpButton).rect = {w - 290, h - 33, 80, 25};
 }
 
-void ApplyGroupRules(LayoutResult& r, const LayoutInput& in)
+// A k value is an input only for the customized material (row 0); a glass door's thickness is
+// fixed.
+void ApplyMaterialRules(LayoutResult& r, const LayoutInput& in)
 {
-    if (in.iDoorCheck) {
-        EnableGroup(r, {ControlId::DoorWidth, ControlId::DoorHeight, ControlId::DoorType}, true);
-        r.Of(ControlId::DoorInsulation).enabled = !in.doorIsGlass;
-        r.Of(ControlId::DoorK).enabled = in.iType2 == 0;
-    } else {
-        TakeOut(r, {ControlId::DoorWidth, ControlId::DoorHeight, ControlId::DoorInsulation, ControlId::DoorK,
-                    ControlId::DoorType});
-    }
-    if (in.doorIsGlass)
-        r.Of(ControlId::DoorInsulation).enabled = false;
-    r.Of(ControlId::InsulationK).enabled = in.iType == 0;
-
-    const std::initializer_list<ControlId> heat = {ControlId::Openings, ControlId::Fan, ControlId::Light,
-                                                   ControlId::Antisweat};
-    if (!in.iHeatCheck)
-        TakeOut(r, heat);
-    EnableGroup(r, heat, in.iHeatCheck);
-
-    const std::initializer_list<ControlId> cool = {ControlId::CoolMass, ControlId::Product, ControlId::Start,
-                                                   ControlId::End, ControlId::CoolTime};
-    if (!in.iCoolCheck)
-        TakeOut(r, cool);
-    EnableGroup(r, cool, in.iCoolCheck);
-
-    const std::initializer_list<ControlId> detailed = {ControlId::Evaporating, ControlId::Condensing,
-                                                       ControlId::Subcooling};
-    if (!in.iCondCheck)
-        TakeOut(r, detailed);
-    EnableGroup(r, detailed, in.iCondCheck);
+    r.Of(InputField::iInsulTherm).enabled = in.iType == 0;
+    ControlPlacement& doorK = r.Of(InputField::iDoorInsulTherm);
+    doorK.enabled = doorK.shown && in.iType2 == 0;
+    ControlPlacement& doorThickness = r.Of(InputField::iDoorInsul);
+    doorThickness.enabled = doorThickness.shown && !in.doorIsGlass;
 }
 
 } // namespace
@@ -181,9 +107,8 @@ LayoutResult ComputeLayout(const LayoutInput& in)
     r.wideLayout = in.clientWidth > 800;
     r.formLeft = in.clientWidth > 1600 ? in.clientWidth - 880 : in.clientWidth - 780;
 
-    PlaceFirstColumn(r, in);
-    PlaceSecondColumn(r, in);
+    PlaceForm(r, in);
     PlaceBottom(r, in);
-    ApplyGroupRules(r, in);
+    ApplyMaterialRules(r, in);
     return r;
 }

@@ -5,7 +5,8 @@
 #include <array>
 
 // Where Relayout puts everything, as a pure function of the client size, the screen height, the
-// four options and the two material selections.
+// four options and the two material selections. The form's controls sit on the lines the sheet
+// draws their rows on (kControls gives each its row), so a control and its label always agree.
 struct LayoutInput {
     int clientWidth = 0;
     int clientHeight = 0;

@@ -134,24 +134,23 @@ private:
             const char* metric;
             const char* imperial;
         } rows[] = {
-            {"ambient", ControlId::Ambient, "Ambient temperature (ºC)", "Ambient temperature (ºF)"},
-            {"box temperature", ControlId::BoxTemperature, "Temperature inside box (ºC)",
-             "Temperature inside box (ºF)"},
-            {"subcooling difference", ControlId::Subcooling, "Subcooling (ºK)", "Subcooling (ºF)"},
-            {"depth", ControlId::Depth, "Depth (inner dimensions) (mm)", "Depth (inner dimensions) (in.)"},
-            {"cabinet height", ControlId::Height, "Cabinet Design: Height (mm)", "Cabinet Design: Height (in.)"},
-            {"door height", ControlId::DoorHeight, "Door Design: Height (mm)", "Door Design: Height (in.)"},
-            {"door width", ControlId::DoorWidth, "Width (inner dimensions) (mm)", "Width (inner dimensions) (in.)"},
-            {"wall k", ControlId::InsulationK, "Cabinet Design: Insulation k value (W/m·K)",
+            {"ambient", InputField::iAmbient, "Ambient temperature (ºC)", "Ambient temperature (ºF)"},
+            {"box temperature", InputField::iEvapTemp, "Temperature inside box (ºC)", "Temperature inside box (ºF)"},
+            {"subcooling difference", InputField::iSubcool, "Subcooling (ºK)", "Subcooling (ºF)"},
+            {"depth", InputField::iDepth, "Depth (inner dimensions) (mm)", "Depth (inner dimensions) (in.)"},
+            {"cabinet height", InputField::iHeight, "Cabinet Design: Height (mm)", "Cabinet Design: Height (in.)"},
+            {"door height", InputField::iDoorHeight, "Door Design: Height (mm)", "Door Design: Height (in.)"},
+            {"door width", InputField::iDoorWidth, "Width (inner dimensions) (mm)", "Width (inner dimensions) (in.)"},
+            {"wall k", InputField::iInsulTherm, "Cabinet Design: Insulation k value (W/m·K)",
              "Cabinet Design: Insulation k value (BTU/h·ft·°F)"},
-            {"door material", ControlId::DoorType, "Door Design: Insulation type", "Door Design: Insulation type"},
-            {"light in watts always", ControlId::Light, "Light (W)", "Light (W)"},
-            {"cool-down mass", ControlId::CoolMass, "Cool down mass (kg)", "Cool down mass (lbs)"},
-            {"cool-down time", ControlId::CoolTime, "Cool down time (hours)", "Cool down time (hours)"},
-            {"run time", ControlId::RunTime, "Max runtime (%)", "Max runtime (%)"},
-            {"detailed option", ControlId::DetailedCheck, "Detailed conditions", "Detailed conditions"},
-            {"heat option on its heading", ControlId::HeatCheck, "Additional Heat Load", "Additional Heat Load"},
-            {"cool option on its heading", ControlId::CoolCheck, "Cool Down Load", "Cool Down Load"},
+            {"door material", Selector::iType2, "Door Design: Insulation type", "Door Design: Insulation type"},
+            {"light in watts always", InputField::iLightLoad, "Light (W)", "Light (W)"},
+            {"cool-down mass", InputField::iCoolMass, "Cool down mass (kg)", "Cool down mass (lbs)"},
+            {"cool-down time", InputField::iTime, "Cool down time (hours)", "Cool down time (hours)"},
+            {"run time", InputField::iRunTime, "Max runtime (%)", "Max runtime (%)"},
+            {"detailed option", OptionBox::iCondCheck, "Detailed conditions", "Detailed conditions"},
+            {"heat option on its heading", OptionBox::iHeatCheck, "Additional Heat Load", "Additional Heat Load"},
+            {"cool option on its heading", OptionBox::iCoolCheck, "Cool Down Load", "Cool Down Load"},
         };
         for (const auto& r : rows)
             QTest::newRow(r.row) << r.id << QString::fromUtf8(r.metric) << QString::fromUtf8(r.imperial);
@@ -218,15 +217,15 @@ private slots:
             ControlId id;
             int helpRow; // -1: the row has no help
         } rows[] = {
-            {ControlId::Ambient, 1},    {ControlId::BoxTemperature, 2}, {ControlId::Openings, 23},
-            {ControlId::Antisweat, 26}, {ControlId::CoolMass, 28},      {ControlId::RunTime, 34},
-            {ControlId::Width, -1},     {ControlId::DoorCheck, -1},     {ControlId::Product, -1},
+            {InputField::iAmbient, 1},        {InputField::iEvapTemp, 2},  {InputField::iOpenings, 23},
+            {InputField::iAntisweatLoad, 26}, {InputField::iCoolMass, 28}, {InputField::iRunTime, 34},
+            {InputField::iWidth, -1},         {OptionBox::iDoorCheck, -1}, {Selector::iProd, -1},
         };
         for (const auto& r : rows) {
             const QString expected = r.helpRow < 0 ? QString() : QString::fromStdString(tables.FormHelp(r.helpRow));
             QCOMPARE(DescriptionOf(w.Control(r.id)), expected);
         }
-        QVERIFY(!DescriptionOf(w.Control(ControlId::Ambient)).isEmpty());
+        QVERIFY(!DescriptionOf(w.Control(InputField::iAmbient)).isEmpty());
     }
 
     void buttons_are_named_by_caption_and_described_by_tip_data()

@@ -39,9 +39,9 @@ private slots:
         QCOMPARE(r.rowPitch, 27);
         QCOMPARE(r.formLeft, 1040);
         QVERIFY(r.wideLayout);
-        QCOMPARE(r.Of(ControlId::Ambient).rect, (ControlRect{1270, 107, 50, 23}));
-        QCOMPARE(r.Of(ControlId::HeatCheck).rect, (ControlRect{1690, 80, 14, 15}));
-        QCOMPARE(r.Of(ControlId::InsulationType).rect.x, 1180);
+        QCOMPARE(r.Of(InputField::iAmbient).rect, (ControlRect{1270, 107, 50, 23}));
+        QCOMPARE(r.Of(OptionBox::iHeatCheck).rect, (ControlRect{1690, 80, 14, 15}));
+        QCOMPARE(r.Of(Selector::iType).rect.x, 1180);
         QCOMPARE(r.Of(ControlId::ResultsList).rect, (ControlRect{1411, 840, 410, 115}));
         QCOMPARE(r.Of(ControlId::UnitsButton).rect, (ControlRect{1810, 1007, 80, 25}));
         QCOMPARE(r.Of(ControlId::PrintButton).rect.x, 1720);
@@ -59,8 +59,8 @@ private slots:
         const LayoutResult r = ComputeLayout(Input(1366, 705, 768));
         QCOMPARE(r.rowPitch, 26);
         QCOMPARE(r.formLeft, 586);
-        QCOMPARE(r.Of(ControlId::Ambient).rect.x, 816);
-        QCOMPARE(r.Of(ControlId::Ambient).rect.height, 22);
+        QCOMPARE(r.Of(InputField::iAmbient).rect.x, 816);
+        QCOMPARE(r.Of(InputField::iAmbient).rect.height, 22);
         QCOMPARE(r.fieldFontCellHeight, 10);
         QCOMPARE(r.measuringFontHeight, 9);
         QVERIFY(!ComputeLayout(Input(800, 600, 768)).wideLayout);
@@ -78,16 +78,18 @@ private slots:
     {
         const LayoutResult r = ComputeLayout(Input(1920, 1040, 1080));
         QList<int> column1;
-        for (ControlId id : {ControlId::Ambient, ControlId::BoxTemperature, ControlId::DetailedCheck, ControlId::Depth,
-                             ControlId::Width, ControlId::Height, ControlId::InsulationType, ControlId::InsulationK,
-                             ControlId::Insulation, ControlId::DoorCheck})
+        for (ControlId id : std::initializer_list<ControlId>{
+                 InputField::iAmbient, InputField::iEvapTemp, OptionBox::iCondCheck, InputField::iDepth,
+                 InputField::iWidth, InputField::iHeight, Selector::iType, InputField::iInsulTherm,
+                 InputField::iInsulation, OptionBox::iDoorCheck})
             column1 << RowOf(r, id);
         QCOMPARE(column1, (QList<int>{1, 2, 3, 5, 6, 7, 9, 10, 11, 12}));
-        QCOMPARE(RowOf(r, ControlId::HeatCheck), 0);
-        QCOMPARE(RowOf(r, ControlId::CoolCheck), 1);
-        QCOMPARE(RowOf(r, ControlId::RunTime), 3);
-        for (ControlId id : {ControlId::Evaporating, ControlId::DoorWidth, ControlId::DoorType, ControlId::Openings,
-                             ControlId::CoolMass, ControlId::Product}) {
+        QCOMPARE(RowOf(r, OptionBox::iHeatCheck), 0);
+        QCOMPARE(RowOf(r, OptionBox::iCoolCheck), 1);
+        QCOMPARE(RowOf(r, InputField::iRunTime), 3);
+        for (ControlId id :
+             std::initializer_list<ControlId>{InputField::iEvaporating, InputField::iDoorWidth, Selector::iType2,
+                                              InputField::iOpenings, InputField::iCoolMass, Selector::iProd}) {
             QVERIFY(!r.Of(id).shown);
             QVERIFY(!r.Of(id).enabled);
             QCOMPARE(r.Of(id).rect, (ControlRect{-100, 0, 0, 0}));
@@ -97,20 +99,20 @@ private slots:
     void all_options_on_fill_both_columns()
     {
         const LayoutResult r = ComputeLayout(AllOn(Input(1920, 1040, 1080)));
-        QCOMPARE(RowOf(r, ControlId::Evaporating), 4);
-        QCOMPARE(RowOf(r, ControlId::Subcooling), 6);
-        QCOMPARE(RowOf(r, ControlId::Depth), 8);
-        QCOMPARE(RowOf(r, ControlId::DoorWidth), 17);
-        QCOMPARE(RowOf(r, ControlId::DoorType), 19);
-        QCOMPARE(RowOf(r, ControlId::DoorK), 20);
-        QCOMPARE(RowOf(r, ControlId::DoorInsulation), 21);
-        QCOMPARE(RowOf(r, ControlId::Antisweat), 4);
-        QCOMPARE(RowOf(r, ControlId::CoolCheck), 5);
-        QCOMPARE(RowOf(r, ControlId::Product), 7);
-        QCOMPARE(RowOf(r, ControlId::CoolTime), 10);
-        QCOMPARE(RowOf(r, ControlId::RunTime), 12);
-        QCOMPARE(r.Of(ControlId::DoorType).rect.width, 160);
-        QCOMPARE(r.Of(ControlId::Product).rect.x, 1040 + 560);
+        QCOMPARE(RowOf(r, InputField::iEvaporating), 4);
+        QCOMPARE(RowOf(r, InputField::iSubcool), 6);
+        QCOMPARE(RowOf(r, InputField::iDepth), 8);
+        QCOMPARE(RowOf(r, InputField::iDoorWidth), 17);
+        QCOMPARE(RowOf(r, Selector::iType2), 19);
+        QCOMPARE(RowOf(r, InputField::iDoorInsulTherm), 20);
+        QCOMPARE(RowOf(r, InputField::iDoorInsul), 21);
+        QCOMPARE(RowOf(r, InputField::iAntisweatLoad), 4);
+        QCOMPARE(RowOf(r, OptionBox::iCoolCheck), 5);
+        QCOMPARE(RowOf(r, Selector::iProd), 7);
+        QCOMPARE(RowOf(r, InputField::iTime), 10);
+        QCOMPARE(RowOf(r, InputField::iRunTime), 12);
+        QCOMPARE(r.Of(Selector::iType2).rect.width, 160);
+        QCOMPARE(r.Of(Selector::iProd).rect.x, 1040 + 560);
         for (const ControlPlacement& p : r.placements)
             if (&p != &r.Of(ControlId::ProductPageLink))
                 QVERIFY(p.shown);
@@ -147,10 +149,10 @@ private slots:
         BuildTables(tables);
         in.doorIsGlass = tables.doorMaterials.IsGlass(iType2);
         const LayoutResult r = ComputeLayout(in);
-        QCOMPARE(r.Of(ControlId::InsulationK).enabled, wallK);
-        QCOMPARE(r.Of(ControlId::DoorK).enabled, doorK);
-        QCOMPARE(r.Of(ControlId::DoorInsulation).enabled, doorThickness);
-        QCOMPARE(r.Of(ControlId::DoorType).enabled, door);
+        QCOMPARE(r.Of(InputField::iInsulTherm).enabled, wallK);
+        QCOMPARE(r.Of(InputField::iDoorInsulTherm).enabled, doorK);
+        QCOMPARE(r.Of(InputField::iDoorInsul).enabled, doorThickness);
+        QCOMPARE(r.Of(Selector::iType2).enabled, door);
     }
 };
 

@@ -152,23 +152,23 @@ private slots:
     void option_shows_its_rows_and_results_at_once()
     {
         DoraRiveDlg& w = Open();
-        QVERIFY(!Control(ControlId::DoorWidth)->isVisible());
+        QVERIFY(!Control(InputField::iDoorWidth)->isVisible());
         const int before = w.CalculationCount();
-        const int insulationY = Control(ControlId::Insulation)->y();
-        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
+        const int insulationY = Control(InputField::iInsulation)->y();
+        QTest::mouseClick(Control(OptionBox::iDoorCheck), Qt::LeftButton);
         QVERIFY(w.Form().Option(OptionBox::iDoorCheck));
-        QVERIFY(Control(ControlId::DoorWidth)->isVisible());
-        QVERIFY(Control(ControlId::DoorWidth)->isEnabled());
-        QCOMPARE(Control(ControlId::Insulation)->y(), insulationY);
-        QVERIFY(Control(ControlId::DoorWidth)->y() > insulationY);
+        QVERIFY(Control(InputField::iDoorWidth)->isVisible());
+        QVERIFY(Control(InputField::iDoorWidth)->isEnabled());
+        QCOMPARE(Control(InputField::iInsulation)->y(), insulationY);
+        QVERIFY(Control(InputField::iDoorWidth)->y() > insulationY);
         QCOMPARE(w.CalculationCount(), before + 1);
         QVERIFY(w.Results().doorLoad > 0);
 
         // Detailed conditions push the cabinet rows down by three.
-        const int depthY = Control(ControlId::Depth)->y();
-        QTest::mouseClick(Control(ControlId::DetailedCheck), Qt::LeftButton);
-        QCOMPARE(Control(ControlId::Depth)->y(), depthY + 3 * w.CurrentLayout().rowPitch);
-        QVERIFY(Control(ControlId::Evaporating)->isVisible());
+        const int depthY = Control(InputField::iDepth)->y();
+        QTest::mouseClick(Control(OptionBox::iCondCheck), Qt::LeftButton);
+        QCOMPARE(Control(InputField::iDepth)->y(), depthY + 3 * w.CurrentLayout().rowPitch);
+        QVERIFY(Control(InputField::iEvaporating)->isVisible());
     }
 
     void customized_material_enables_k_with_the_custom_value()
@@ -177,7 +177,7 @@ private slots:
         Open();
         auto* k = window_->Field(InputField::iInsulTherm);
         QVERIFY(!k->isEnabled());
-        auto* box = qobject_cast<QComboBox*>(Control(ControlId::InsulationType));
+        auto* box = qobject_cast<QComboBox*>(Control(Selector::iType));
         box->setCurrentIndex(0);
         QVERIFY(k->isEnabled());
         QCOMPARE(Text(InputField::iInsulTherm), QStringLiteral("0.045"));
@@ -190,25 +190,25 @@ private slots:
     void glass_door_disables_and_fills_the_thickness()
     {
         Open();
-        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
-        auto* door = qobject_cast<QComboBox*>(Control(ControlId::DoorType));
+        QTest::mouseClick(Control(OptionBox::iDoorCheck), Qt::LeftButton);
+        auto* door = qobject_cast<QComboBox*>(Control(Selector::iType2));
         door->setCurrentIndex(2); // Glass 3 layer
-        QVERIFY(!Control(ControlId::DoorInsulation)->isEnabled());
+        QVERIFY(!Control(InputField::iDoorInsul)->isEnabled());
         window_->OnTimer();
         QCOMPARE(Text(InputField::iDoorInsul), QStringLiteral("36"));
         // Off and on again: still disabled.
-        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
-        QTest::mouseClick(Control(ControlId::DoorCheck), Qt::LeftButton);
-        QVERIFY(!Control(ControlId::DoorInsulation)->isEnabled());
+        QTest::mouseClick(Control(OptionBox::iDoorCheck), Qt::LeftButton);
+        QTest::mouseClick(Control(OptionBox::iDoorCheck), Qt::LeftButton);
+        QVERIFY(!Control(InputField::iDoorInsul)->isEnabled());
         door->setCurrentIndex(0);
-        QVERIFY(Control(ControlId::DoorInsulation)->isEnabled());
-        QVERIFY(Control(ControlId::DoorK)->isEnabled());
+        QVERIFY(Control(InputField::iDoorInsul)->isEnabled());
+        QVERIFY(Control(InputField::iDoorInsulTherm)->isEnabled());
     }
 
     void units_dialog_converts_the_fields()
     {
         DoraRiveDlg& w = Open();
-        QTest::mouseClick(Control(ControlId::CoolCheck), Qt::LeftButton);
+        QTest::mouseClick(Control(OptionBox::iCoolCheck), Qt::LeftButton);
         Type(InputField::iCoolMass, "1000");
         OnNextModal([](QWidget* m) { ChooseUnits(m, {Length, Temperature, Mass, KValue}, {}, true); });
         w.OnUnitsButton();

@@ -94,8 +94,8 @@ const struct {
     int at;
     ControlId box;
 } kOptionClicks[] = {
-    {10, ControlId::DoorCheck}, {20, ControlId::HeatCheck}, {30, ControlId::CoolCheck}, {40, ControlId::DetailedCheck},
-    {60, ControlId::DoorCheck}, {70, ControlId::HeatCheck}, {80, ControlId::CoolCheck}, {90, ControlId::DetailedCheck},
+    {10, OptionBox::iDoorCheck}, {20, OptionBox::iHeatCheck}, {30, OptionBox::iCoolCheck}, {40, OptionBox::iCondCheck},
+    {60, OptionBox::iDoorCheck}, {70, OptionBox::iHeatCheck}, {80, OptionBox::iCoolCheck}, {90, OptionBox::iCondCheck},
 };
 
 constexpr int kUnitSwitchAt = 50;
@@ -173,7 +173,7 @@ private:
             Type(w, edit.field, edit.text);
         }
         if (step % 7 == 0) {
-            auto* box = qobject_cast<QComboBox*>(w.Control(ControlId::InsulationType));
+            auto* box = qobject_cast<QComboBox*>(w.Control(Selector::iType));
             box->setCurrentIndex((step / 7) % box->count());
         }
         if (step % 11 == 0)

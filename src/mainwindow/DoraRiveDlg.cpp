@@ -116,8 +116,9 @@ void DoraRiveDlg::CreateSelections()
         controls_[info.id] = box;
     }
     connect(form_.SelectionBox(Selector::iType), &QComboBox::currentIndexChanged, this,
-            &DoraRiveDlg::OnInsulationSelected);
-    connect(form_.SelectionBox(Selector::iType2), &QComboBox::currentIndexChanged, this, &DoraRiveDlg::OnDoorSelected);
+            [this] { OnMaterialSelected(Selector::iType); });
+    connect(form_.SelectionBox(Selector::iType2), &QComboBox::currentIndexChanged, this,
+            [this] { OnMaterialSelected(Selector::iType2); });
     connect(form_.SelectionBox(Selector::iProd), &QComboBox::currentIndexChanged, this,
             &DoraRiveDlg::RequestRecalculation);
 }
@@ -278,20 +279,12 @@ void DoraRiveDlg::RestartTimer(int milliseconds)
     timer_.start(milliseconds);
 }
 
-void DoraRiveDlg::OnInsulationSelected(int row)
+void DoraRiveDlg::OnMaterialSelected(Selector selector)
 {
-    form_.Field(InputField::iInsulTherm)->setEnabled(row == 0);
-    ShowSelectedK(form_, tables_, units_, Selector::iType);
-    RequestRecalculation();
-}
-
-void DoraRiveDlg::OnDoorSelected(int row)
-{
-    if (form_.Option(OptionBox::iDoorCheck)) {
-        form_.Field(InputField::iDoorInsulTherm)->setEnabled(row == 0);
-        form_.Field(InputField::iDoorInsul)->setEnabled(!tables_.doorMaterials.IsGlass(row));
-    }
-    ShowSelectedK(form_, tables_, units_, Selector::iType2);
+    // The layout decides which k and thickness fields the material leaves open.
+    layout_ = ComputeLayout(LayoutInputNow());
+    ApplyLayout();
+    ShowSelectedK(form_, tables_, units_, selector);
     RequestRecalculation();
 }
 

@@ -84,8 +84,7 @@ private:
     void ApplyLayout();
     void ApplyFonts();
 
-    void OnInsulationSelected(int row);
-    void OnDoorSelected(int row);
+    void OnMaterialSelected(Selector selector);
     void OnOptionClicked();
     void OnHelpButton();
     void OnPrint();

@@ -350,7 +350,10 @@ std::optional<std::string> Write(const QString& path, const InputAssignments& in
 {
     const QByteArray document = Document(inputs);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(document) == document.size() && file.commit())
+    // Unbuffered: a buffered QSaveFile loses an error of its last flush (a full disk, a file size
+    // limit) and commits the truncated file over the old one.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(document) == document.size() &&
+        file.commit())
         return std::nullopt;
     const std::string why = file.errorString().toStdString();
     file.cancelWriting();

@@ -49,8 +49,8 @@ std::optional<std::string> CheckCombination(const Parser& p, const CalcOptions& 
         return "--open and --stored: choose where to start";
     if (p.parser.values(p.sweep).size() > 1)
         return "--sweep: one input at a time";
-    if (p.parser.values(p.save).size() > 1)
-        return "--save: one file";
+    if (p.parser.values(p.save).size() > 1 || (p.parser.isSet(p.save) && options.save.isEmpty()))
+        return "--save: one file name";
     if (!options.save.isEmpty() && options.Batch())
         return "--save writes one calculation, not several --open files or a --sweep";
     return std::nullopt;

@@ -1,38 +1,10 @@
 #include "cli/CalcArguments.h"
 
-#include "model/InputForm.h"
-
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <regex>
-
-const char* const kUnitArgumentNames[6] = {"UnitsEnergy", "UnitsTemperature", "UnitsPressure",
-                                           "UnitsVolume", "UnitsLength",      "UnitsMass"};
 
 namespace {
-
-const char* const kSelectionNames[] = {"iType", "iType2", "iProd"};
-const char* const kOptionNames[] = {"iDoorCheck", "iHeatCheck", "iCoolCheck", "iCondCheck"};
-
-template <size_t N>
-bool OneOf(const std::string& name, const char* const (&names)[N])
-{
-    return std::find_if(std::begin(names), std::end(names), [&](const char* n) { return name == n; }) !=
-           std::end(names);
-}
-
-bool IsNumber(const std::string& value)
-{
-    static const std::regex number("-?[0-9]+(\\.[0-9]+)?");
-    return std::regex_match(value, number);
-}
-
-bool IsWholeNumber(const std::string& value)
-{
-    static const std::regex whole("-?[0-9]+");
-    return std::regex_match(value, whole);
-}
 
 int WholeNumber(const std::string& value)
 {
@@ -48,7 +20,7 @@ std::string Quoted(const std::string& argument)
 
 } // namespace
 
-std::optional<std::string> AddAssignment(const std::string& argument, CalcAssignments& into)
+std::optional<std::string> AddAssignment(const std::string& argument, InputAssignments& into)
 {
     const size_t eq = argument.find('=');
     if (eq == std::string::npos)
@@ -56,30 +28,29 @@ std::optional<std::string> AddAssignment(const std::string& argument, CalcAssign
     const std::string name = argument.substr(0, eq);
     const std::string value = argument.substr(eq + 1);
 
-    const bool zeroOrOne = value == "0" || value == "1";
-    if (OneOf(name, kUnitArgumentNames) || OneOf(name, kOptionNames)) {
-        if (!zeroOrOne)
+    switch (KindOfInput(name)) {
+    case InputKind::UnitChoice:
+    case InputKind::Option:
+        if (value != "0" && value != "1")
             return Quoted(argument) + ": " + name + " takes 0 or 1";
-        (OneOf(name, kUnitArgumentNames) ? into.units : into.options)[name] = value == "1";
+        (KindOfInput(name) == InputKind::UnitChoice ? into.units : into.options)[name] = value == "1";
         return std::nullopt;
-    }
-    if (OneOf(name, kSelectionNames)) {
+    case InputKind::Selection:
         if (!IsWholeNumber(value))
             return Quoted(argument) + ": " + name + " takes a whole row number";
         into.selections[name] = WholeNumber(value);
         return std::nullopt;
-    }
-    InputField field;
-    if (FieldFromName(name, field)) {
-        if (!IsNumber(value))
+    case InputKind::Number:
+        if (!IsPlainNumber(value))
             return Quoted(argument) + ": " + name + " takes a number such as 455.55 or -7";
         into.numbers[name] = value;
         return std::nullopt;
+    default:
+        return "unknown input name in " + Quoted(argument);
     }
-    return "unknown input name in " + Quoted(argument);
 }
 
-std::optional<std::string> ParseAssignments(const std::vector<std::string>& arguments, CalcAssignments& into)
+std::optional<std::string> ParseAssignments(const std::vector<std::string>& arguments, InputAssignments& into)
 {
     for (const std::string& argument : arguments)
         if (auto error = AddAssignment(argument, into))

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "cli/CalcArguments.h"
 #include "controls/HeadlessForm.h"
 #include "model/LoadResults.h"
 #include "model/Recalculate.h"
 #include "model/RecordingSink.h"
 #include "model/Tables.h"
 #include "model/UnitSystem.h"
+#include "storage/InputAssignments.h"
 #include "storage/ProfileStore.h"
 
 #include <string>
@@ -26,15 +26,20 @@ private:
 };
 
 // One run of dorarive-calc: the form starts from a store (the user's or an empty one for the
-// first-run defaults), takes the command line's assignments and is calculated once.
+// first-run defaults), or from a calculation file, takes the command line's assignments and is
+// calculated once.
 class CalcRun {
 public:
     CalcRun(const ProfileStore& start, const LocaleChars& chars);
 
+    // A checked calculation file over the first-run inputs, as the window opens one.
+    void ApplyFile(const InputAssignments& file);
     // Units first (converting the shown values as the Units button does), then selections and
     // options, then numbers. Returns notes for assignments that do not count.
-    std::vector<std::string> Apply(const CalcAssignments& assignments);
+    std::vector<std::string> Apply(const InputAssignments& assignments);
     RecalcOutcome Calculate();
+    // How the last calculation ended.
+    RecalcOutcome Outcome() const { return outcome_; }
 
     const HeadlessForm& Form() const { return form_; }
     const Tables& TablesInUse() const { return tables_; }
@@ -43,14 +48,10 @@ public:
     const RecordingSink& Shown() const { return sink_; }
 
 private:
-    void ApplyUnits(const std::map<std::string, int>& choices);
-    void ApplySelections(const std::map<std::string, int>& selections);
-    void ApplyOptions(const std::map<std::string, int>& options);
-    std::vector<std::string> ApplyNumbers(const std::map<std::string, std::string>& numbers);
-
     HeadlessForm form_;
     Tables tables_;
     UnitSystem units_;
     LoadResults results_;
     FormRecordingSink sink_{form_};
+    RecalcOutcome outcome_ = RecalcOutcome::Stopped;
 };

@@ -64,3 +64,8 @@ void HeadlessForm::PasteText(InputField field, const std::string& text)
     f.SelectAll();
     f.Paste(text);
 }
+
+void HeadlessForm::PasteNumber(InputField field, const std::string& number)
+{
+    PasteText(field, chars_.FromStandard(number));
+}

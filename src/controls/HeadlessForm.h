@@ -17,6 +17,7 @@ public:
     void SetValue(InputField field, double value, bool trimZeros) override;
     void SetIntValue(InputField field, int value) override;
     void SetDecimalPlaces(InputField field, int places) override;
+    void PasteNumber(InputField field, const std::string& number) override;
 
     int Selection(Selector selector) const override;
     void SetSelection(Selector selector, int row) override;

@@ -34,3 +34,15 @@ void LocaleChars::ResolveEqualChars()
     if (decimalPoint == groupSeparator)
         groupSeparator = decimalPoint == ',' ? '.' : ',';
 }
+
+std::string LocaleChars::FromStandard(const std::string& number) const
+{
+    std::string text = number;
+    for (char& c : text) {
+        if (c == '-')
+            c = negativeSign;
+        else if (c == '.')
+            c = decimalPoint;
+    }
+    return text;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The three characters a numeric field writes and recognises: the negative sign, the decimal
 // point and the thousands separator.
 struct LocaleChars {
@@ -15,6 +17,9 @@ struct LocaleChars {
     // A group separator equal to the decimal point would make numbers unreadable: it becomes
     // "." when the decimal point is ",", and "," otherwise.
     void ResolveEqualChars();
+
+    // A number written with "-" and "." (as on a command line or in a file) in these characters.
+    std::string FromStandard(const std::string& number) const;
 
     bool operator==(const LocaleChars&) const = default;
 };

@@ -133,9 +133,19 @@ void NumericEdit::DeleteForward()
         del();
 }
 
+void NumericEdit::PasteOver(const QString& text)
+{
+    selectAll();
+    pendingPaste_ = text;
+    RoutePaste(QClipboard::Clipboard);
+    pendingPaste_.reset();
+}
+
 void NumericEdit::BasePaste(QClipboard::Mode mode)
 {
-    if (mode == QClipboard::Clipboard)
+    if (pendingPaste_)
+        insert(*pendingPaste_);
+    else if (mode == QClipboard::Clipboard)
         paste();
     else
         insert(QGuiApplication::clipboard()->text(mode));

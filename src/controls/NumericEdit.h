@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 class QMenu;
@@ -50,6 +51,8 @@ public:
     void ReportLimits() { behavior_.ReportLimits(); }
     void ClampToLimits();
     const LocaleChars& Chars() const { return behavior_.Chars(); }
+    // Pastes text over the whole field without the clipboard, under the same rule as Ctrl+V.
+    void PasteOver(const QString& text);
 
     bool IsReadOnly() const override { return isReadOnly(); }
     NumericBehavior& Behavior() override { return behavior_; }
@@ -82,4 +85,5 @@ protected:
 
 private:
     NumericBehavior behavior_;
+    std::optional<QString> pendingPaste_; // the text PasteOver hands to the paste rule
 };

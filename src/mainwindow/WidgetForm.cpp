@@ -36,6 +36,11 @@ void WidgetForm::SetDecimalPlaces(InputField field, int places)
 {
     Field(field)->SetDecimalPlaces(places);
 }
+void WidgetForm::PasteNumber(InputField field, const std::string& number)
+{
+    NumericEdit* edit = Field(field);
+    edit->PasteOver(QString::fromStdString(edit->Chars().FromStandard(number)));
+}
 
 int WidgetForm::Selection(Selector selector) const
 {

@@ -33,6 +33,7 @@ public:
     void SetValue(InputField field, double value, bool trimZeros) override;
     void SetIntValue(InputField field, int value) override;
     void SetDecimalPlaces(InputField field, int places) override;
+    void PasteNumber(InputField field, const std::string& number) override;
 
     // Setting a selection programmatically does not count as the user's choice: the selection
     // rule is not run.

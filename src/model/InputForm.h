@@ -67,6 +67,10 @@ public:
     virtual void SetValue(InputField field, double value, bool trimZeros) = 0;
     virtual void SetIntValue(InputField field, int value) = 0;
     virtual void SetDecimalPlaces(InputField field, int places) = 0;
+    // Replaces the field's text as pasting the number over all of it would, so that the field's
+    // rules cut it ("455.5599" shows 455.55). The number is written with "-" and "."; the field
+    // shows it in its own characters.
+    virtual void PasteNumber(InputField field, const std::string& number) = 0;
 
     virtual int Selection(Selector selector) const = 0;
     virtual void SetSelection(Selector selector, int row) = 0;

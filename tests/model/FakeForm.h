@@ -2,6 +2,7 @@
 
 #include "model/InputForm.h"
 
+#include <charconv>
 #include <cstdio>
 #include <map>
 
@@ -23,6 +24,13 @@ public:
     void SetValue(InputField f, double v, bool) override { values[f] = v; }
     void SetIntValue(InputField f, int v) override { values[f] = v; }
     void SetDecimalPlaces(InputField f, int places) override { decimals[f] = places; }
+    // No cutting: the number as it is written.
+    void PasteNumber(InputField f, const std::string& number) override
+    {
+        double v = 0.0;
+        std::from_chars(number.data(), number.data() + number.size(), v);
+        values[f] = v;
+    }
     int Selection(Selector s) const override { return selections.count(s) ? selections.at(s) : 0; }
     void SetSelection(Selector s, int row) override { selections[s] = row; }
     bool Option(OptionBox b) const override { return options.count(b) && options.at(b); }

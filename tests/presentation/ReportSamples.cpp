@@ -5,14 +5,14 @@
 
 std::vector<ReportLine> SampleReport(ReportOptions options, const UnitSystem& units)
 {
-    CalcAssignments a;
+    InputAssignments a;
     a.options = {{"iDoorCheck", options.door},
                  {"iHeatCheck", options.heat},
                  {"iCoolCheck", options.cool},
                  {"iCondCheck", options.cond}};
     const int choices[6] = {units.energy, units.temperature, units.kValue, units.volume, units.length, units.mass};
     for (int i = 0; i < 6; ++i)
-        a.units[kUnitArgumentNames[i]] = choices[i];
+        a.units[kUnitChoiceNames[i]] = choices[i];
     // The first-run inputs have no additional or cool-down load; give both something to print.
     a.numbers = {{"iOpenings", "10"}, {"iFanLoad", "5"}, {"iCoolMass", "20"}};
 

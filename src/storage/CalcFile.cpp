@@ -1,0 +1,369 @@
+#include "storage/CalcFile.h"
+
+#include "controls/NumericField.h"
+#include "model/FormRules.h"
+#include "storage/InputRounds.h"
+#include "storage/MemoryProfileStore.h"
+#include "storage/StoredInputs.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+namespace CalcFile {
+
+const char* const kFormat = "nordavik-kaldora";
+const char* const kSuffix = "kaldora";
+
+namespace {
+
+// Far beyond any calculation file; a larger one is not read into memory.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+} // namespace
+
+std::string NumberText(double value)
+{
+    // Locale-independent, and the shortest text that reads back as the same double.
+    char text[400];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, end.ptr);
+}
+
+namespace {
+
+// A custom k as its field would show it: in the k unit in use, cut to the field's four decimals.
+std::string CustomKText(const InputForm& form, const MaterialTable& table, const UnitSystem& units, InputField field,
+                        Selector selector)
+{
+    if (form.Selection(selector) == 0)
+        return NumberText(form.Value(field));
+    NumericField shown(9, 4, LocaleChars{});
+    shown.SetValue(ShownK(table.CustomK(), units), true);
+    return NumberText(shown.Value());
+}
+
+std::string Quoted(const QString& text)
+{
+    return "\"" + text.toStdString() + "\"";
+}
+
+// A JSON value as a problem message shows what it got.
+std::string Shown(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::String:
+        return Quoted(value.toString());
+    case QJsonValue::Double:
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest).toStdString();
+    case QJsonValue::Bool:
+        return value.toBool() ? "true" : "false";
+    case QJsonValue::Array:
+        return "a list";
+    case QJsonValue::Object:
+        return "an object";
+    default:
+        return "null";
+    }
+}
+
+std::optional<int> WholeNumber(const QJsonValue& value)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double d = value.toDouble();
+    if (!std::isfinite(d) || d != std::trunc(d) || std::fabs(d) > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(d);
+}
+
+std::optional<int> ZeroOrOne(const QJsonValue& value)
+{
+    const std::optional<int> n = WholeNumber(value);
+    if (n && (*n == 0 || *n == 1))
+        return n;
+    return std::nullopt;
+}
+
+// A number member as the text the numbers round pastes.
+std::optional<std::string> PlainNumber(const QJsonValue& value)
+{
+    if (value.isDouble() && std::isfinite(value.toDouble()))
+        return NumberText(value.toDouble());
+    if (value.isString() && IsPlainNumber(value.toString().toStdString()))
+        return value.toString().toStdString();
+    return std::nullopt;
+}
+
+int LineAt(const QByteArray& bytes, qsizetype offset)
+{
+    offset = std::clamp<qsizetype>(offset, 0, bytes.size());
+    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + offset, '\n'));
+}
+
+// Where a member's key stands: the first "key" after `from` that a colon follows; -1 when the
+// key is written with escapes or not at all.
+qsizetype KeyOffset(const QByteArray& bytes, const QString& key, qsizetype from)
+{
+    const QByteArray quoted = '"' + key.toUtf8() + '"';
+    for (qsizetype at = bytes.indexOf(quoted, std::max<qsizetype>(from, 0)); at >= 0;
+         at = bytes.indexOf(quoted, at + 1)) {
+        qsizetype after = at + quoted.size();
+        while (after < bytes.size() && QChar::isSpace(static_cast<uchar>(bytes[after])))
+            ++after;
+        if (after < bytes.size() && bytes[after] == ':')
+            return at;
+    }
+    return -1;
+}
+
+// Checks a parsed document member by member and keeps the problem that stands first in it.
+class Checker {
+public:
+    Checker(const QByteArray& bytes, const Tables& tables)
+        : bytes_(bytes)
+        , rows_{tables.insulationMaterials.Count(), tables.doorMaterials.Count(), tables.products.Count()}
+    {
+    }
+
+    std::optional<Problem> Check(const QJsonObject& root, InputAssignments& into)
+    {
+        if (CheckFormatAndVersion(root))
+            return first_;
+        for (auto it = root.begin(); it != root.end(); ++it) {
+            if (it.key() == QLatin1String("units"))
+                CheckUnits(it.value(), into);
+            else if (it.key() == QLatin1String("inputs"))
+                CheckInputs(it.value(), into);
+            else if (it.key() != QLatin1String("format") && it.key() != QLatin1String("version"))
+                Report({}, it.key(), "unknown member " + Quoted(it.key()));
+        }
+        return first_;
+    }
+
+private:
+    bool CheckFormatAndVersion(const QJsonObject& root)
+    {
+        const QJsonValue format = root.value(QLatin1String("format"));
+        const QJsonValue version = root.value(QLatin1String("version"));
+        if (format.isUndefined())
+            Report({}, {}, "not a calculation file: it has no \"format\" member");
+        else if (format.toString() != QLatin1String(kFormat))
+            Report({}, QStringLiteral("format"),
+                   "not a calculation file: its format is " + Shown(format) + ", not \"" + kFormat + "\"");
+        else if (version.isUndefined())
+            Report({}, {}, "it has no \"version\" member");
+        else if (WholeNumber(version) != kVersion)
+            Report({}, QStringLiteral("version"),
+                   "version " + Shown(version) + " is not known: this program reads version 1");
+        return first_.has_value();
+    }
+
+    void CheckUnits(const QJsonValue& value, InputAssignments& into)
+    {
+        if (!value.isObject()) {
+            Report({}, QStringLiteral("units"), "\"units\" is not an object, got " + Shown(value));
+            return;
+        }
+        const QJsonObject units = value.toObject();
+        for (auto it = units.begin(); it != units.end(); ++it) {
+            const std::string name = it.key().toStdString();
+            const std::optional<int> choice = ZeroOrOne(it.value());
+            if (KindOfInput(name) != InputKind::UnitChoice)
+                Report(QStringLiteral("units"), it.key(), "unknown member " + Quoted(it.key()) + " in \"units\"");
+            else if (!choice)
+                Report(QStringLiteral("units"), it.key(), name + " takes 0 or 1, got " + Shown(it.value()));
+            else
+                into.units[name] = *choice;
+        }
+    }
+
+    void CheckInputs(const QJsonValue& value, InputAssignments& into)
+    {
+        if (!value.isObject()) {
+            Report({}, QStringLiteral("inputs"), "\"inputs\" is not an object, got " + Shown(value));
+            return;
+        }
+        const QJsonObject inputs = value.toObject();
+        for (auto it = inputs.begin(); it != inputs.end(); ++it) {
+            if (auto problem = CheckInput(it.key().toStdString(), it.value(), into))
+                Report(QStringLiteral("inputs"), it.key(), *problem);
+        }
+    }
+
+    std::optional<std::string> CheckInput(const std::string& name, const QJsonValue& value, InputAssignments& into)
+    {
+        switch (KindOfInput(name)) {
+        case InputKind::Selection:
+            return CheckSelection(name, value, into);
+        case InputKind::Option:
+            if (const std::optional<int> on = ZeroOrOne(value)) {
+                into.options[name] = *on;
+                return std::nullopt;
+            }
+            return name + " takes 0 or 1, got " + Shown(value);
+        case InputKind::Number:
+            if (std::optional<std::string> number = PlainNumber(value)) {
+                into.numbers[name] = *number;
+                return std::nullopt;
+            }
+            return name + " takes a number such as 455.55 or -7, got " + Shown(value);
+        default:
+            return "unknown member \"" + name + "\" in \"inputs\"";
+        }
+    }
+
+    std::optional<std::string> CheckSelection(const std::string& name, const QJsonValue& value, InputAssignments& into)
+    {
+        const auto index =
+            std::find(std::begin(kSelectionNames), std::end(kSelectionNames), name) - std::begin(kSelectionNames);
+        const int rows = rows_[index];
+        const std::optional<int> row = WholeNumber(value);
+        if (!row)
+            return name + " takes a whole row number, got " + Shown(value);
+        if (*row < 0 || *row >= rows)
+            return name + " " + std::to_string(*row) + " is not a row of its table (0 to " + std::to_string(rows - 1) +
+                   ")";
+        into.selections[name] = *row;
+        return std::nullopt;
+    }
+
+    // Keeps the problem whose member stands first in the text.
+    void Report(const QString& parent, const QString& key, const std::string& text)
+    {
+        int line = 0;
+        if (!key.isEmpty()) {
+            const qsizetype from = parent.isEmpty() ? 0 : KeyOffset(bytes_, parent, 0);
+            const qsizetype at = KeyOffset(bytes_, key, from);
+            line = at < 0 ? 0 : LineAt(bytes_, at);
+        }
+        const auto rank = [](int l) { return l == 0 ? INT_MAX : l; };
+        if (!first_ || rank(line) < rank(first_->line))
+            first_ = Problem{line, text};
+    }
+
+    const QByteArray& bytes_;
+    const int rows_[3];
+    std::optional<Problem> first_;
+};
+
+} // namespace
+
+InputAssignments InputsOf(const InputForm& form, const Tables& tables, const UnitSystem& units)
+{
+    InputAssignments inputs;
+    for (int i = 0; i < 6; ++i)
+        inputs.units[kUnitChoiceNames[i]] = UnitChoice(units, i) != 0 ? 1 : 0;
+    for (int i = 0; i < 3; ++i)
+        inputs.selections[kSelectionNames[i]] = form.Selection(kSelectionBoxes[i]);
+    for (int i = 0; i < 4; ++i)
+        inputs.options[kOptionNames[i]] = form.Option(kOptionBoxes[i]) ? 1 : 0;
+    for (const InputFieldInfo& info : kInputFields)
+        inputs.numbers[info.name] = NumberText(form.Value(info.field));
+    inputs.numbers[FieldName(InputField::iInsulTherm)] =
+        CustomKText(form, tables.insulationMaterials, units, InputField::iInsulTherm, Selector::iType);
+    inputs.numbers[FieldName(InputField::iDoorInsulTherm)] =
+        CustomKText(form, tables.doorMaterials, units, InputField::iDoorInsulTherm, Selector::iType2);
+    return inputs;
+}
+
+QByteArray Document(const InputAssignments& inputs)
+{
+    QJsonObject units;
+    for (const auto& [name, choice] : inputs.units)
+        units.insert(QString::fromStdString(name), choice);
+    QJsonObject values;
+    for (const auto& [name, row] : inputs.selections)
+        values.insert(QString::fromStdString(name), row);
+    for (const auto& [name, on] : inputs.options)
+        values.insert(QString::fromStdString(name), on);
+    for (const auto& [name, number] : inputs.numbers)
+        values.insert(QString::fromStdString(name), QString::fromStdString(number).toDouble());
+    const QJsonObject root{
+        {QStringLiteral("format"), QLatin1String(kFormat)},
+        {QStringLiteral("version"), kVersion},
+        {QStringLiteral("units"), units},
+        {QStringLiteral("inputs"), values},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::optional<Problem> Parse(const QByteArray& bytes, const Tables& tables, InputAssignments& into)
+{
+    // Some editors start a UTF-8 file with a byte order mark.
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError)
+        return Problem{LineAt(text, error.offset), "not valid JSON: " + error.errorString().toStdString()};
+    if (!document.isObject())
+        return Problem{1, "not a calculation file: the document is not a JSON object"};
+    InputAssignments checked;
+    if (std::optional<Problem> problem = Checker(text, tables).Check(document.object(), checked))
+        return problem;
+    into = checked;
+    return std::nullopt;
+}
+
+std::optional<std::string> Read(const QString& path, const Tables& tables, InputAssignments& into)
+{
+    const std::string name = path.toStdString();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return name + ": cannot be read: " + file.errorString().toStdString();
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return name + ": cannot be read: " + file.errorString().toStdString();
+    if (bytes.size() > kMaxFileSize)
+        return name + ": too large for a calculation file (over 1 MiB)";
+    if (const std::optional<Problem> problem = Parse(bytes, tables, into)) {
+        const std::string where = problem->line > 0 ? "line " + std::to_string(problem->line) + ": " : "";
+        return name + ": " + where + problem->text;
+    }
+    return std::nullopt;
+}
+
+void ApplyOverFirstRun(const InputAssignments& file, InputForm& form, Tables& tables, UnitSystem& units)
+{
+    units = UnitSystem{};
+    StoredInputs::LoadStoredInputs(MemoryProfileStore{}, form, tables, units);
+    InputRounds(form, tables, units).Apply(file, CustomKRule::IntoCustomRow);
+}
+
+std::optional<std::string> Open(const QString& path, InputForm& form, Tables& tables, UnitSystem& units)
+{
+    InputAssignments file;
+    if (std::optional<std::string> error = Read(path, tables, file))
+        return error;
+    ApplyOverFirstRun(file, form, tables, units);
+    return std::nullopt;
+}
+
+std::optional<std::string> Write(const QString& path, const InputAssignments& inputs)
+{
+    const QByteArray document = Document(inputs);
+    QSaveFile file(path);
+    // Unbuffered: a buffered QSaveFile loses an error of its last flush (a full disk, a file size
+    // limit) and commits the truncated file over the old one.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(document) == document.size() &&
+        file.commit())
+        return std::nullopt;
+    const std::string why = file.errorString().toStdString();
+    file.cancelWriting();
+    return path.toStdString() + ": cannot be written: " + why;
+}
+
+std::optional<std::string> Save(const QString& path, const InputForm& form, const Tables& tables,
+                                const UnitSystem& units)
+{
+    return Write(path, InputsOf(form, tables, units));
+}
+
+} // namespace CalcFile

@@ -20,13 +20,6 @@ bool IsChar(char32_t c, char ch)
     return c == static_cast<unsigned char>(ch);
 }
 
-int AbsoluteDigits(int digits)
-{
-    if (digits == INT_MIN)
-        return INT_MAX;
-    return digits < 0 ? -digits : digits;
-}
-
 // The process locale's decimal point, which printf writes and strtod expects.
 std::string ProcessDecimalPoint()
 {
@@ -52,6 +45,13 @@ std::size_t ShiftPosition(std::size_t pos, int shift)
 }
 
 } // namespace
+
+int NumericBehavior::AbsoluteDigits(int digits)
+{
+    if (digits == INT_MIN)
+        return INT_MAX;
+    return digits < 0 ? -digits : digits;
+}
 
 NumericBehavior::NumericBehavior(EditWindow& window, int wholeDigits, int decimalPlaces, LocaleChars chars)
     : EditBehavior(window)

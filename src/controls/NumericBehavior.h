@@ -93,6 +93,8 @@ public:
     const LocaleChars& Chars() const { return chars_; }
 
 private:
+    // The whole digits a signed count asks for; a negative count also forbids the sign.
+    static int AbsoluteDigits(int digits);
     // Where the number starts: after as much of the prefix as the text still holds.
     std::size_t NumberStart(const std::string& text) const;
     std::string NumberPart(const std::string& text) const;

@@ -1,9 +1,9 @@
 #include "cli/CalcOutput.h"
 
-#include "ProgramTexts.h"
 #include "model/Format.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
+#include "version/ProgramTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,7 +66,7 @@ QJsonObject ResultsObject(const LoadResults& r)
 
 std::string ReportTitle()
 {
-    return FormatText("%s v%s", kFileDescription, kVersionText);
+    return FormatText("%s v%s", ProgramTexts::kFileDescription, ProgramTexts::kVersionText);
 }
 
 std::string TextReport(const CalcRun& run)

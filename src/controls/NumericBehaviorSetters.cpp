@@ -23,11 +23,7 @@ void NumericBehavior::ChangeKeepingNumber(Change change)
 
 void NumericBehavior::SetDecimalPlaces(int places)
 {
-    places = std::max(0, places);
-    if (places == decimalPlaces_)
-        return;
-    decimalPlaces_ = places;
-    Revalidate();
+    ChangeSetting(decimalPlaces_, std::max(0, places));
 }
 
 void NumericBehavior::SetWholeDigits(int digits)
@@ -51,10 +47,7 @@ void NumericBehavior::SetNegativeAllowed(bool allowed)
 
 void NumericBehavior::SetGroupSize(int size)
 {
-    if (size == groupSize_)
-        return;
-    groupSize_ = size;
-    Revalidate();
+    ChangeSetting(groupSize_, size);
 }
 
 void NumericBehavior::SetSeparatorChars(char decimalPoint, char groupSeparator)

@@ -32,6 +32,7 @@ void PaintBench::full_paint_1920x1080()
     state.formLeft = 1920 - 880;
     state.rowPitch = 27;
     state.wideLayout = true;
+    state.productName = "Nordavik Kaldora";
     state.options = {optionsOn, optionsOn, optionsOn, optionsOn};
     state.results.netVolume = 166;
     state.results.cabinetLoad = 38;

@@ -8,7 +8,9 @@ include(GNUInstallDirs)
 
 set(DORARIVE_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/../resources)
 
-install(FILES ${DORARIVE_RESOURCES}/dorarive.desktop
+# The entry's name is the product name of the top CMakeLists.txt.
+configure_file(${DORARIVE_RESOURCES}/dorarive.desktop.in ${PROJECT_BINARY_DIR}/dorarive.desktop @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/dorarive.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${DORARIVE_RESOURCES}/icon.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
@@ -34,7 +36,7 @@ endif()
 # Arial, which fontconfig replaces with the metric-compatible Liberation Sans, and the texts in
 # the default font need a proportional sans-serif face (with the Liberation fonts alone,
 # fontconfig answers sans-serif with Liberation Mono).
-set(DORARIVE_PACKAGE_MAINTAINER "Nordavik Kaldora developers <kaldora@nordavik.example>"
+set(DORARIVE_PACKAGE_MAINTAINER "${DORARIVE_PRODUCT_NAME} developers <kaldora@nordavik.example>"
     CACHE STRING "Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
@@ -45,7 +47,7 @@ set(CPACK_PACKAGE_CONTACT ${DORARIVE_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "heat-load calculator for small refrigerated cabinets")
 # Debian wants the long description in lines of under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Nordavik Kaldora computes the heat load of a small refrigerated appliance,
+    "${DORARIVE_PRODUCT_NAME} computes the heat load of a small refrigerated appliance,
 an upright cabinet with a door or a chest with a lid, and the compressor
 capacity it needs, from the inner dimensions, the wall and door insulation,
 the ambient and box temperatures, extra loads and an optional cool-down of

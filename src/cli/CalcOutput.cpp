@@ -1,10 +1,10 @@
 #include "cli/CalcOutput.h"
 
-#include "ProgramTexts.h"
 #include "model/Format.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
+#include "version/ProgramTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -121,7 +121,7 @@ std::string InputValue(const InputAssignments& inputs, const std::string& name)
 
 std::string ReportTitle()
 {
-    return FormatText("%s v%s", kFileDescription, kVersionText);
+    return FormatText("%s v%s", ProgramTexts::kFileDescription, ProgramTexts::kVersionText);
 }
 
 std::string TextReport(const CalcRun& run)

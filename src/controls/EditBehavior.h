@@ -54,6 +54,15 @@ protected:
     // Sets text through the set-text rule and then restores the given selection.
     void AssignKeepingSelection(const std::string& text, EditSelection selection);
     void SetSelectionClamped(EditSelection selection);
+    // A setter's rule: a changed setting re-validates the text, an unchanged one does nothing.
+    template <typename T>
+    void ChangeSetting(T& setting, const T& value)
+    {
+        if (setting == value)
+            return;
+        setting = value;
+        Revalidate();
+    }
 
     EditWindow& window_;
     std::uint32_t options_ = 0;

@@ -20,13 +20,6 @@ bool IsChar(char32_t c, char ch)
     return c == static_cast<unsigned char>(ch);
 }
 
-int AbsoluteDigits(int digits)
-{
-    if (digits == INT_MIN)
-        return INT_MAX;
-    return digits < 0 ? -digits : digits;
-}
-
 // The process locale's decimal point, which printf writes and strtod expects.
 std::string ProcessDecimalPoint()
 {
@@ -52,6 +45,13 @@ std::size_t ShiftPosition(std::size_t pos, int shift)
 }
 
 } // namespace
+
+int NumericBehavior::AbsoluteDigits(int digits)
+{
+    if (digits == INT_MIN)
+        return INT_MAX;
+    return digits < 0 ? -digits : digits;
+}
 
 NumericBehavior::NumericBehavior(EditWindow& window, int wholeDigits, int decimalPlaces, LocaleChars chars)
     : EditBehavior(window)
@@ -254,128 +254,200 @@ void NumericBehavior::HandleChar(char32_t c)
     HandleCharAt(c, false);
 }
 
+// What a keystroke meets: the text and selection it acts on, and what kind of character it is.
+struct NumericBehavior::Keystroke {
+    char32_t c = 0;
+    std::string typed; // c in UTF-8
+    std::string text;
+    std::size_t start = 0;
+    std::size_t end = 0;
+    std::string digits;                    // the number in the field's characters, without prefix and separators
+    std::size_t point = std::string::npos; // where the text holds the decimal point
+    int separators = 0;
+    bool printable = false;
+    bool digit = false;
+    bool negative = false;
+
+    // A selection that runs to the end of the text is replaced whole; otherwise only up to the
+    // given position.
+    std::size_t UpTo(std::size_t otherwise) const
+    {
+        return end == text.size() ? end : std::min(otherwise, text.size());
+    }
+};
+
+NumericBehavior::Keystroke NumericBehavior::ReadKeystroke(char32_t c) const
+{
+    Keystroke key;
+    key.c = c;
+    key.typed = Utf8Text::Encode(c);
+    key.text = window_.Text();
+    const EditSelection selection = window_.Selection();
+    key.start = selection.start;
+    key.end = selection.end;
+    key.digits = DigitsOnly(NumberPart(key.text), false);
+    key.point = key.text.find(chars_.decimalPoint, NumberStart(key.text));
+    key.separators = SeparatorCount(key.text);
+    key.printable = Utf8Text::IsPrintable(c);
+    key.digit = c >= '0' && c <= '9';
+    key.negative = !key.digits.empty() && key.digits[0] == chars_.negativeSign;
+    return key;
+}
+
 void NumericBehavior::HandleCharAt(char32_t c, bool afterPrefixCompleted)
 {
     if (window_.IsReadOnly())
         return;
-
-    const std::string text = window_.Text();
-    const EditSelection selection = window_.Selection();
-    const std::size_t start = selection.start;
-    const std::size_t end = selection.end;
-    const std::size_t length = text.size();
-    const std::string digits = DigitsOnly(NumberPart(text), false);
-    const std::size_t prefixLength = prefix_.size();
-    const int separators = SeparatorCount(text);
-    const bool printable = Utf8Text::IsPrintable(c);
-    const bool digit = c >= '0' && c <= '9';
-    const bool negative = !digits.empty() && digits[0] == chars_.negativeSign;
-    const std::string typed = Utf8Text::Encode(c);
-    // A selection that runs to the end of the text is replaced whole; otherwise only up to the
-    // given position.
-    const auto upTo = [&](std::size_t otherwise) { return end == length ? end : std::min(otherwise, length); };
-    // A keystroke that replaced a selection may have taken the point or a separator with it.
-    const auto tidyAfterSelection = [&] {
-        if (start != end)
-            ReformatKeepingCaret(SeparatorCount(window_.Text()));
-    };
-    const auto typeOver = [&](std::size_t from, std::size_t to, const std::string& replacement) {
-        Replace(from, to, replacement);
-        tidyAfterSelection();
-    };
-
-    if (start < prefixLength && printable) {
-        if (afterPrefixCompleted)
-            return;
-        if (c == Utf8Text::DecodeAt(prefix_, start) && AcceptChar(c)) {
-            // Typing the prefix character at the caret steps over it.
-            if (start < length)
-                typeOver(start, upTo(Utf8Text::Next(text, start)), typed);
-            else
-                window_.DefaultChar(c);
-            return;
-        }
-        if ((digit || IsChar(c, chars_.negativeSign) || IsChar(c, chars_.decimalPoint)) && AcceptChar(c)) {
-            // Completes the prefix, then types the character after it.
-            Replace(start, upTo(prefixLength), prefix_.substr(start));
-            HandleCharAt(c, true);
-        }
+    const Keystroke key = ReadKeystroke(c);
+    if (key.start < prefix_.size() && key.printable) {
+        if (!afterPrefixCompleted)
+            TypeInPrefix(key);
         return;
     }
+    const CharAction action = TypeInNumber(key);
+    if (action != CharAction::Done)
+        InsertTyped(key, action == CharAction::InsertAndReformat);
+}
 
-    bool reformat = false;
-    if (IsChar(c, chars_.negativeSign) && NegativeAllowed()) {
-        if (start == prefixLength) {
-            if (negative && AcceptChar(c)) {
-                typeOver(start, upTo(start + 1), typed);
-                return;
-            }
-        } else {
-            if (AcceptChar(c))
-                ToggleSign(text, selection, negative);
-            return;
-        }
-    } else if (IsChar(c, chars_.decimalPoint) && decimalPlaces_ > 0) {
-        const std::size_t point = text.find(chars_.decimalPoint, NumberStart(text));
-        const bool pointSelected = point != std::string::npos && point >= start && point < end;
-        if (point != std::string::npos && !pointSelected && AcceptChar(c)) {
-            // A second point is never inserted; the caret moves behind the one there is.
-            window_.SetSelection(point + 1, point + 1);
-            return;
-        }
-        reformat = true;
-    } else if (digit) {
-        const std::size_t point = text.find(chars_.decimalPoint, NumberStart(text));
-        if (point == std::string::npos || start <= point) {
-            const std::size_t sign = negative ? 1 : 0;
-            const std::size_t wholeLength = std::min(digits.find(chars_.decimalPoint), digits.size());
-            const std::size_t fullEnd =
-                static_cast<std::size_t>(wholeDigits_) + sign + static_cast<std::size_t>(separators) + prefixLength;
-            if (start == fullEnd) {
-                if ((options_ & AutoDecimalPoint) != 0 && decimalPlaces_ > 0) {
-                    Replace(start, upTo(start + 2), std::string(1, chars_.decimalPoint) + typed);
-                    // A point that was not there before may need its zeros.
-                    ReformatKeepingCaret(SeparatorCount(window_.Text()));
-                }
-                return;
-            }
-            if (wholeLength >= sign + static_cast<std::size_t>(wholeDigits_) && AcceptChar(c)) {
-                // A full whole part is typed over, never lengthened. The digit goes past a group
-                // separator, and past the sign too; only a digit is typed over, since replacing
-                // the sign or the point would add a whole digit.
-                std::size_t at = start;
-                if (at < length && (text[at] == chars_.groupSeparator || text[at] == chars_.negativeSign))
-                    ++at;
-                if (at >= length || !IsDigit(text[at]))
-                    return;
-                typeOver(at, end == length ? end : std::min(at + 1, length), typed);
-                return;
-            }
-            reformat = true;
-        } else {
-            const std::size_t digitsPoint = digits.find(chars_.decimalPoint);
-            const std::size_t decimals = digitsPoint == std::string::npos ? 0 : digits.size() - digitsPoint - 1;
-            if (decimals >= static_cast<std::size_t>(decimalPlaces_)) {
-                if (start <= point + static_cast<std::size_t>(decimalPlaces_) && AcceptChar(c))
-                    typeOver(start, upTo(Utf8Text::Next(text, start)), typed);
-                return;
-            }
-        }
-    } else {
-        // Printable characters that cannot be part of a number are dropped without a sound;
-        // control characters (Backspace, shortcuts) are left to the platform.
-        if (printable)
-            return;
-        reformat = true;
-    }
-
-    if (AcceptChar(c)) {
-        window_.DefaultChar(c);
-        if (reformat)
-            ReformatKeepingCaret(separators);
+void NumericBehavior::TypeInPrefix(const Keystroke& key)
+{
+    if (key.c == Utf8Text::DecodeAt(prefix_, key.start) && AcceptChar(key.c)) {
+        // Typing the prefix character at the caret steps over it.
+        if (key.start < key.text.size())
+            TypeOverCharAt(key, key.start);
         else
-            tidyAfterSelection();
+            window_.DefaultChar(key.c);
+        return;
     }
+    if ((key.digit || IsChar(key.c, chars_.negativeSign) || IsChar(key.c, chars_.decimalPoint)) && AcceptChar(key.c)) {
+        // Completes the prefix, then types the character after it.
+        Replace(key.start, key.UpTo(prefix_.size()), prefix_.substr(key.start));
+        HandleCharAt(key.c, true);
+    }
+}
+
+NumericBehavior::CharAction NumericBehavior::TypeInNumber(const Keystroke& key)
+{
+    if (IsChar(key.c, chars_.negativeSign) && NegativeAllowed())
+        return TypeMinusSign(key);
+    if (IsChar(key.c, chars_.decimalPoint) && decimalPlaces_ > 0)
+        return TypeDecimalPoint(key);
+    if (key.digit && (key.point == std::string::npos || key.start <= key.point))
+        return TypeDigitInWholePart(key);
+    if (key.digit)
+        return TypeDigitInDecimals(key);
+    // Printable characters that cannot be part of a number are dropped without a sound;
+    // control characters (Backspace, shortcuts) are left to the platform.
+    return key.printable ? CharAction::Done : CharAction::InsertAndReformat;
+}
+
+NumericBehavior::CharAction NumericBehavior::TypeMinusSign(const Keystroke& key)
+{
+    if (key.start != prefix_.size()) {
+        // Anywhere but at the number's start the sign toggles, and the caret keeps its place.
+        if (AcceptChar(key.c))
+            ToggleSign(key.text, {key.start, key.end}, key.negative);
+        return CharAction::Done;
+    }
+    if (key.negative && AcceptChar(key.c)) {
+        TypeOver(key, key.start, key.UpTo(key.start + 1));
+        return CharAction::Done;
+    }
+    return CharAction::Insert;
+}
+
+NumericBehavior::CharAction NumericBehavior::TypeDecimalPoint(const Keystroke& key)
+{
+    const bool pointSelected = key.point != std::string::npos && key.point >= key.start && key.point < key.end;
+    if (key.point != std::string::npos && !pointSelected && AcceptChar(key.c)) {
+        // A second point is never inserted; the caret moves behind the one there is.
+        window_.SetSelection(key.point + 1, key.point + 1);
+        return CharAction::Done;
+    }
+    return CharAction::InsertAndReformat;
+}
+
+NumericBehavior::CharAction NumericBehavior::TypeDigitInWholePart(const Keystroke& key)
+{
+    const std::size_t sign = key.negative ? 1 : 0;
+    const std::size_t wholeLength = std::min(key.digits.find(chars_.decimalPoint), key.digits.size());
+    const std::size_t fullEnd =
+        static_cast<std::size_t>(wholeDigits_) + sign + static_cast<std::size_t>(key.separators) + prefix_.size();
+    if (key.start == fullEnd) {
+        TypeDigitAfterFullWholePart(key);
+        return CharAction::Done;
+    }
+    if (wholeLength >= sign + static_cast<std::size_t>(wholeDigits_) && AcceptChar(key.c)) {
+        TypeOverWholeDigit(key);
+        return CharAction::Done;
+    }
+    return CharAction::InsertAndReformat;
+}
+
+void NumericBehavior::TypeDigitAfterFullWholePart(const Keystroke& key)
+{
+    // With the automatic point the digit becomes the first decimal, over a point and decimal
+    // that may be there; without it the digit is dropped.
+    if ((options_ & AutoDecimalPoint) == 0 || decimalPlaces_ == 0)
+        return;
+    Replace(key.start, key.UpTo(key.start + 2), std::string(1, chars_.decimalPoint) + key.typed);
+    // A point that was not there before may need its zeros.
+    ReformatKeepingCaret(SeparatorCount(window_.Text()));
+}
+
+void NumericBehavior::TypeOverWholeDigit(const Keystroke& key)
+{
+    // A full whole part is typed over, never lengthened. The digit goes past a group separator,
+    // and past the sign too; only a digit is typed over, since replacing the sign or the point
+    // would add a whole digit.
+    const std::string& text = key.text;
+    std::size_t at = key.start;
+    if (at < text.size() && (text[at] == chars_.groupSeparator || text[at] == chars_.negativeSign))
+        ++at;
+    if (at >= text.size() || !IsDigit(text[at]))
+        return;
+    TypeOver(key, at, key.UpTo(at + 1));
+}
+
+NumericBehavior::CharAction NumericBehavior::TypeDigitInDecimals(const Keystroke& key)
+{
+    const std::size_t digitsPoint = key.digits.find(chars_.decimalPoint);
+    const std::size_t decimals = digitsPoint == std::string::npos ? 0 : key.digits.size() - digitsPoint - 1;
+    if (decimals < static_cast<std::size_t>(decimalPlaces_))
+        return CharAction::Insert;
+    // All decimal places are taken: the digit types over the one at the caret.
+    if (key.start <= key.point + static_cast<std::size_t>(decimalPlaces_) && AcceptChar(key.c))
+        TypeOverCharAt(key, key.start);
+    return CharAction::Done;
+}
+
+void NumericBehavior::TypeOver(const Keystroke& key, std::size_t from, std::size_t to)
+{
+    Replace(from, to, key.typed);
+    TidyAfterReplacingSelection(key);
+}
+
+void NumericBehavior::TypeOverCharAt(const Keystroke& key, std::size_t at)
+{
+    TypeOver(key, at, key.UpTo(Utf8Text::Next(key.text, at)));
+}
+
+void NumericBehavior::TidyAfterReplacingSelection(const Keystroke& key)
+{
+    // A keystroke that replaced a selection may have taken the point or a separator with it.
+    if (key.start != key.end)
+        ReformatKeepingCaret(SeparatorCount(window_.Text()));
+}
+
+void NumericBehavior::InsertTyped(const Keystroke& key, bool reformat)
+{
+    if (!AcceptChar(key.c))
+        return;
+    window_.DefaultChar(key.c);
+    if (reformat)
+        ReformatKeepingCaret(key.separators);
+    else
+        TidyAfterReplacingSelection(key);
 }
 
 void NumericBehavior::ToggleSign(const std::string& text, EditSelection selection, bool negative)

@@ -93,6 +93,8 @@ public:
     const LocaleChars& Chars() const { return chars_; }
 
 private:
+    // The whole digits a signed count asks for; a negative count also forbids the sign.
+    static int AbsoluteDigits(int digits);
     // Where the number starts: after as much of the prefix as the text still holds.
     std::size_t NumberStart(const std::string& text) const;
     std::string NumberPart(const std::string& text) const;
@@ -102,7 +104,30 @@ private:
     // changed decimal point does not turn 12.5 into 125.
     template <typename Change>
     void ChangeKeepingNumber(Change change);
+    // One typed character, case by case; afterPrefixCompleted: the prefix has just been
+    // completed for it, so it is not typed into the prefix again.
+    struct Keystroke;
+    // What is left to do after a case: nothing, or let the platform insert the character
+    // (and then bring the text back to its valid form).
+    enum class CharAction {
+        Done,
+        Insert,
+        InsertAndReformat
+    };
+    Keystroke ReadKeystroke(char32_t c) const;
     void HandleCharAt(char32_t c, bool afterPrefixCompleted);
+    void TypeInPrefix(const Keystroke& key);
+    CharAction TypeInNumber(const Keystroke& key);
+    CharAction TypeMinusSign(const Keystroke& key);
+    CharAction TypeDecimalPoint(const Keystroke& key);
+    CharAction TypeDigitInWholePart(const Keystroke& key);
+    void TypeDigitAfterFullWholePart(const Keystroke& key);
+    void TypeOverWholeDigit(const Keystroke& key);
+    CharAction TypeDigitInDecimals(const Keystroke& key);
+    void TypeOver(const Keystroke& key, std::size_t from, std::size_t to);
+    void TypeOverCharAt(const Keystroke& key, std::size_t at);
+    void TidyAfterReplacingSelection(const Keystroke& key);
+    void InsertTyped(const Keystroke& key, bool reformat);
     void ToggleSign(const std::string& text, EditSelection selection, bool negative);
     void Replace(std::size_t start, std::size_t end, const std::string& text);
 

@@ -64,17 +64,10 @@ void TextFilterBehavior::HandleChar(char32_t c)
 
 void TextFilterBehavior::SetMaxLength(int maxLength)
 {
-    maxLength = std::max(0, maxLength);
-    if (maxLength == maxLength_)
-        return;
-    maxLength_ = maxLength;
-    Revalidate();
+    ChangeSetting(maxLength_, std::max(0, maxLength));
 }
 
 void TextFilterBehavior::SetRejectedChars(const std::string& rejectedChars)
 {
-    if (rejectedChars == rejectedChars_)
-        return;
-    rejectedChars_ = rejectedChars;
-    Revalidate();
+    ChangeSetting(rejectedChars_, rejectedChars);
 }

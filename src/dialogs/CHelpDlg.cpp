@@ -6,6 +6,7 @@
 #include "dialogs/ProgramNotices.h"
 #include "dialogs/WebAddresses.h"
 #include "presentation/Palette.h"
+#include "version/ProgramTexts.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -22,7 +23,7 @@ constexpr QRect kDisclaimerButton{198, 282, 50, 14};
 
 // The help text, line by line; an empty entry is an empty line.
 const char* const kHelpLines[] = {
-    ProgramNotices::kProductName,
+    ProgramTexts::kProductName,
     ProgramNotices::kCopyright,
     "",
     "",

@@ -10,9 +10,6 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
 
-    int BaseX() const { return baseX_; }
-    int BaseY() const { return baseY_; }
-
     QRect ToPixels(const QRect& units) const;
     QSize ToPixels(const QSize& units) const;
 

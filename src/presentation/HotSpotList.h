@@ -18,7 +18,6 @@ class HotSpotList {
 public:
     // A label's hot spot is one line of the measuring font high.
     void SetLabelLineHeight(int height) { labelLineHeight_ = height; }
-    int LabelLineHeight() const { return labelLineHeight_; }
 
     // A marker is sensitive from 5 pixels above-left of its point to 30 right and 20 below; a
     // label over 200 pixels to the right of its top-left corner. The reference lasts until the

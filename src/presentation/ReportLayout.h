@@ -48,12 +48,10 @@ public:
     explicit ReportLayout(const ReportDevice& device);
 
     int TopMargin() const { return topMargin_; }
-    int LeftMargin() const { return leftMargin_; }
     int ValueColumn() const;
     int LineHeight() const { return lineHeight_; }
     int Y() const { return y_; }
     int PageCount() const { return pageCount_; }
-    bool PageOpen() const { return pageOpen_; }
 
     PageHeaderGeometry Header() const;
 

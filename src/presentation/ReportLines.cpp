@@ -6,27 +6,147 @@
 
 namespace {
 
+// The report's sections in the order they are printed; a section whose option is off prints
+// nothing at all.
 class ReportBuilder {
 public:
-    ReportBuilder(const InputForm& form, const UnitSystem& units)
+    ReportBuilder(const InputForm& form, const Tables& tables, const UnitSystem& units, const LoadResults& results)
         : form_(form)
+        , tables_(tables)
         , units_(units)
+        , results_(results)
+        , door_(form.Option(OptionBox::iDoorCheck))
+        , heat_(form.Option(OptionBox::iHeatCheck))
+        , cool_(form.Option(OptionBox::iCoolCheck))
+        , cond_(form.Option(OptionBox::iCondCheck))
     {
     }
 
+    std::vector<ReportLine> Build()
+    {
+        Blank(2);
+        Conditions();
+        Cabinet();
+        Door();
+        AdditionalHeat();
+        CoolDown();
+        Line("Compressor:");
+        Field("   Max runtime", InputField::iRunTime, kPercentUnit);
+        Loads();
+        Blank(3);
+        CompressorConditions();
+        Blank(1);
+        return std::move(lines_);
+    }
+
+private:
     void Line(const std::string& label) { lines_.push_back({label, {}, false}); }
+    void Blank(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            Line(" ");
+    }
     void Value(const std::string& label, const std::string& value) { lines_.push_back({label, value, true}); }
     void Value(const std::string& label, const std::string& value, int unitKind)
     {
         Value(label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()));
     }
     void Field(const std::string& label, InputField field, int unitKind) { Value(label, form_.Text(field), unitKind); }
+    void Result(const std::string& label, SheetValue value, int unitKind)
+    {
+        Value(label, SheetValueText(value, results_, units_), unitKind);
+    }
 
-    std::vector<ReportLine> Take() { return std::move(lines_); }
+    void Conditions()
+    {
+        Line("Conditions:");
+        Field("   Ambient temperature", InputField::iAmbient, kTemperatureUnit);
+        Field("   Temperature inside box", InputField::iEvapTemp, kTemperatureUnit);
+        if (!cond_)
+            return;
+        Field("   Evaporating temperature", InputField::iEvaporating, kTemperatureUnit);
+        Field("   Condensing temperature", InputField::iCondensing, kTemperatureUnit);
+        Field("   Subcooling", InputField::iSubcool, kTemperatureDifferenceUnit);
+    }
 
-private:
+    void Cabinet()
+    {
+        Line("Cabinet Design:");
+        Field("   Depth (inner dimensions)", InputField::iDepth, kLengthUnit);
+        Field("   Width", InputField::iWidth, kLengthUnit);
+        Field("   Height", InputField::iHeight, kLengthUnit);
+        Result("   Net volume", SheetValue::NetVolume, kVolumeUnit);
+        Field("   Insulation thickness", InputField::iInsulation, kLengthUnit);
+        Value("   Insulation type", tables_.insulationMaterials.Name(form_.Selection(Selector::iType)));
+        Field("   Insulation k value", InputField::iInsulTherm, kKValueUnit);
+    }
+
+    void Door()
+    {
+        if (!door_)
+            return;
+        Line("Door Design:");
+        Field("   Width", InputField::iDoorWidth, kLengthUnit);
+        Field("   Height", InputField::iDoorHeight, kLengthUnit);
+        Field("   Insulation thickness", InputField::iDoorInsul, kLengthUnit);
+        Value("   Insulation type", tables_.doorMaterials.Name(form_.Selection(Selector::iType2)));
+        Field("   Insulation k value", InputField::iDoorInsulTherm, kKValueUnit);
+    }
+
+    void AdditionalHeat()
+    {
+        if (!heat_)
+            return;
+        Line("Additional Heat Load:");
+        Field("   Door or lid openings", InputField::iOpenings, kWattsUnit);
+        Field("   Fan", InputField::iFanLoad, kWattsUnit);
+        Field("   Light", InputField::iLightLoad, kWattsUnit);
+        Field("   Antisweat", InputField::iAntisweatLoad, kWattsUnit);
+    }
+
+    void CoolDown()
+    {
+        if (!cool_)
+            return;
+        Line("Cool Down Load:");
+        Field("   Cool down mass", InputField::iCoolMass, kMassUnit);
+        Value("   Type of product", tables_.products.Name(form_.Selection(Selector::iProd)));
+        Field("   Start temperature", InputField::iStart, kTemperatureUnit);
+        Field("   End temperature", InputField::iEnd, kTemperatureUnit);
+        Field("   Cool down time", InputField::iTime, kHoursUnit);
+    }
+
+    void Loads()
+    {
+        Line("Load:");
+        Result("   Cabinet load", SheetValue::CabinetLoad, kEnergyUnit);
+        if (door_)
+            Result("   Door load", SheetValue::DoorLoad, kEnergyUnit);
+        if (heat_)
+            Result("   Additional heat load", SheetValue::AdditionalLoad, kWattsUnit);
+        if (cool_)
+            Result("   Cool down load", SheetValue::CoolDownLoad, kEnergyUnit);
+    }
+
+    void CompressorConditions()
+    {
+        Line(FormatText("%s:", kResultsHeading));
+        const double conditions[4] = {ShownEnergy(results_.requestedCapacity, units_),
+                                      ShownTemperature(results_.tEvaporator, units_),
+                                      ShownTemperature(results_.tCondenser, units_), results_.subcooling};
+        const int kinds[4] = {kEnergyUnit, kTemperatureUnit, kTemperatureUnit, kTemperatureDifferenceUnit};
+        for (int i = 0; i < 4; ++i)
+            Value(FormatText("   %s", kResultNames[i]), FormatText("%.0f", conditions[i]), kinds[i]);
+    }
+
     const InputForm& form_;
+    const Tables& tables_;
     const UnitSystem& units_;
+    const LoadResults& results_;
+    const bool door_;
+    const bool heat_;
+    const bool cool_;
+    const bool cond_;
     std::vector<ReportLine> lines_;
 };
 
@@ -35,73 +155,5 @@ private:
 std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& tables, const UnitSystem& units,
                                          const LoadResults& results)
 {
-    ReportBuilder b(form, units);
-    const bool door = form.Option(OptionBox::iDoorCheck);
-    const bool heat = form.Option(OptionBox::iHeatCheck);
-    const bool cool = form.Option(OptionBox::iCoolCheck);
-    const bool cond = form.Option(OptionBox::iCondCheck);
-
-    b.Line(" ");
-    b.Line(" ");
-    b.Line("Conditions:");
-    b.Field("   Ambient temperature", InputField::iAmbient, kTemperatureUnit);
-    b.Field("   Temperature inside box", InputField::iEvapTemp, kTemperatureUnit);
-    if (cond) {
-        b.Field("   Evaporating temperature", InputField::iEvaporating, kTemperatureUnit);
-        b.Field("   Condensing temperature", InputField::iCondensing, kTemperatureUnit);
-        b.Field("   Subcooling", InputField::iSubcool, kTemperatureDifferenceUnit);
-    }
-    b.Line("Cabinet Design:");
-    b.Field("   Depth (inner dimensions)", InputField::iDepth, kLengthUnit);
-    b.Field("   Width", InputField::iWidth, kLengthUnit);
-    b.Field("   Height", InputField::iHeight, kLengthUnit);
-    b.Value("   Net volume", SheetValueText(SheetValue::NetVolume, results, units), kVolumeUnit);
-    b.Field("   Insulation thickness", InputField::iInsulation, kLengthUnit);
-    b.Value("   Insulation type", tables.insulationMaterials.Name(form.Selection(Selector::iType)));
-    b.Field("   Insulation k value", InputField::iInsulTherm, kKValueUnit);
-    if (door) {
-        b.Line("Door Design:");
-        b.Field("   Width", InputField::iDoorWidth, kLengthUnit);
-        b.Field("   Height", InputField::iDoorHeight, kLengthUnit);
-        b.Field("   Insulation thickness", InputField::iDoorInsul, kLengthUnit);
-        b.Value("   Insulation type", tables.doorMaterials.Name(form.Selection(Selector::iType2)));
-        b.Field("   Insulation k value", InputField::iDoorInsulTherm, kKValueUnit);
-    }
-    if (heat) {
-        b.Line("Additional Heat Load:");
-        b.Field("   Door or lid openings", InputField::iOpenings, kWattsUnit);
-        b.Field("   Fan", InputField::iFanLoad, kWattsUnit);
-        b.Field("   Light", InputField::iLightLoad, kWattsUnit);
-        b.Field("   Antisweat", InputField::iAntisweatLoad, kWattsUnit);
-    }
-    if (cool) {
-        b.Line("Cool Down Load:");
-        b.Field("   Cool down mass", InputField::iCoolMass, kMassUnit);
-        b.Value("   Type of product", tables.products.Name(form.Selection(Selector::iProd)));
-        b.Field("   Start temperature", InputField::iStart, kTemperatureUnit);
-        b.Field("   End temperature", InputField::iEnd, kTemperatureUnit);
-        b.Field("   Cool down time", InputField::iTime, kHoursUnit);
-    }
-    b.Line("Compressor:");
-    b.Field("   Max runtime", InputField::iRunTime, kPercentUnit);
-    b.Line("Load:");
-    b.Value("   Cabinet load", SheetValueText(SheetValue::CabinetLoad, results, units), kEnergyUnit);
-    if (door)
-        b.Value("   Door load", SheetValueText(SheetValue::DoorLoad, results, units), kEnergyUnit);
-    if (heat)
-        b.Value("   Additional heat load", SheetValueText(SheetValue::AdditionalLoad, results, units), kWattsUnit);
-    if (cool)
-        b.Value("   Cool down load", SheetValueText(SheetValue::CoolDownLoad, results, units), kEnergyUnit);
-    b.Line(" ");
-    b.Line(" ");
-    b.Line(" ");
-    b.Line(FormatText("%s:", kResultsHeading));
-    const double conditions[4] = {ShownEnergy(results.requestedCapacity, units),
-                                  ShownTemperature(results.tEvaporator, units),
-                                  ShownTemperature(results.tCondenser, units), results.subcooling};
-    const int kinds[4] = {kEnergyUnit, kTemperatureUnit, kTemperatureUnit, kTemperatureDifferenceUnit};
-    for (int i = 0; i < 4; ++i)
-        b.Value(FormatText("   %s", kResultNames[i]), FormatText("%.0f", conditions[i]), kinds[i]);
-    b.Line(" ");
-    return b.Take();
+    return ReportBuilder(form, tables, units, results).Build();
 }

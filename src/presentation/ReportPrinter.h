@@ -32,7 +32,6 @@ public:
     void PrintLine(const QString& text, int column);
     void EndJob();
 
-    bool JobOpen() const { return docOpen_; }
     int PageCount() const { return layout_ ? layout_->PageCount() : 0; }
     // Valid after a successful StartJob.
     const ReportLayout& Layout() const { return *layout_; }
@@ -41,8 +40,6 @@ protected:
     virtual void PrintPageHeader();
     virtual void SelectReportFont();
 
-    QPainter& Painter() { return painter_; }
-    const QString& Title() const { return title_; }
     void DrawTextAt(ReportPoint topLeft, const QString& text);
 
 private:

@@ -37,7 +37,6 @@ public:
     bool IsHovering() const { return hovering_; }
     bool IsTracking() const { return tracking_; }
     Face CurrentFace() const;
-    QString TooltipText() const { return tooltipText_; }
     const TipWindow* Tooltip() const { return tip_; }
     // The face colour at a column, as the generated palette gives it.
     QColor FaceColour(Face face, int x) const;

@@ -29,7 +29,7 @@ struct SheetState {
     LoadResults results;
     UnitSystem units;
     std::string warningText;
-    std::string productName = "Nordavik Kaldora";
+    std::string productName;
     std::string versionText = "0.0";
     const Tables* tables = nullptr; // help texts; without them nothing registers a hot spot
 };

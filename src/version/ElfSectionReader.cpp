@@ -35,16 +35,14 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::Bytes(std::uint64_t o
     return bytes;
 }
 
-std::optional<ElfSectionReader::SectionHeader> ElfSectionReader::HeaderAt(const Layout& layout,
-                                                                          std::uint64_t tableOffset,
-                                                                          std::uint64_t entrySize,
+std::optional<ElfSectionReader::SectionHeader> ElfSectionReader::HeaderAt(const SectionTable& table,
                                                                           std::uint64_t index) const
 {
-    auto raw = Bytes(tableOffset + index * entrySize, entrySize);
+    auto raw = Bytes(table.offset + index * table.entrySize, table.entrySize);
     if (!raw)
         return std::nullopt;
-    const bool be = layout.bigEndian;
-    const std::size_t word = layout.is64 ? 8 : 4;
+    const bool be = table.layout.bigEndian;
+    const std::size_t word = table.layout.is64 ? 8 : 4;
     SectionHeader header;
     header.name = static_cast<std::uint32_t>(Field(*raw, 0, 4, be));
     header.type = static_cast<std::uint32_t>(Field(*raw, 4, 4, be));
@@ -55,7 +53,7 @@ std::optional<ElfSectionReader::SectionHeader> ElfSectionReader::HeaderAt(const 
     return header;
 }
 
-std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_view name, std::size_t maxSize) const
+std::optional<ElfSectionReader::Layout> ElfSectionReader::ReadLayout() const
 {
     auto ident = Bytes(0, kIdentSize);
     if (!ident || std::memcmp(ident->data(),
@@ -67,8 +65,11 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_v
     const std::uint8_t data = (*ident)[5];
     if ((elfClass != 1 && elfClass != 2) || (data != 1 && data != 2))
         return std::nullopt;
-    const Layout layout{elfClass == 2, data == 2};
+    return Layout{elfClass == 2, data == 2};
+}
 
+std::optional<ElfSectionReader::SectionTable> ElfSectionReader::ReadSectionTable(const Layout& layout) const
+{
     // e_shoff, e_shentsize, e_shnum and e_shstrndx sit at fixed places of the file header.
     const std::size_t headerSize = layout.is64 ? 64 : 52;
     auto header = Bytes(0, headerSize);
@@ -76,36 +77,52 @@ std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_v
         return std::nullopt;
     const std::size_t word = layout.is64 ? 8 : 4;
     const std::size_t tail = layout.is64 ? 0x3A : 0x2E;
-    const std::uint64_t tableOffset = Field(*header, layout.is64 ? 0x28 : 0x20, word, layout.bigEndian);
-    const std::uint64_t entrySize = Field(*header, tail, 2, layout.bigEndian);
-    std::uint64_t count = Field(*header, tail + 2, 2, layout.bigEndian);
-    std::uint64_t namesIndex = Field(*header, tail + 4, 2, layout.bigEndian);
-    if (tableOffset == 0 || entrySize < 8 + 4 * word + 4)
+    SectionTable table{layout};
+    table.offset = Field(*header, layout.is64 ? 0x28 : 0x20, word, layout.bigEndian);
+    table.entrySize = Field(*header, tail, 2, layout.bigEndian);
+    table.count = Field(*header, tail + 2, 2, layout.bigEndian);
+    table.namesIndex = Field(*header, tail + 4, 2, layout.bigEndian);
+    if (table.offset == 0 || table.entrySize < 8 + 4 * word + 4)
         return std::nullopt;
 
     // Files with very many sections keep the real count and name index in section 0.
-    if (count == 0 || namesIndex == kExtendedIndex) {
-        auto first = HeaderAt(layout, tableOffset, entrySize, 0);
+    if (table.count == 0 || table.namesIndex == kExtendedIndex) {
+        auto first = HeaderAt(table, 0);
         if (!first)
             return std::nullopt;
-        if (count == 0)
-            count = first->size;
-        if (namesIndex == kExtendedIndex)
-            namesIndex = first->link;
+        if (table.count == 0)
+            table.count = first->size;
+        if (table.namesIndex == kExtendedIndex)
+            table.namesIndex = first->link;
     }
-    if (count == 0 || count > kMaxSections || namesIndex >= count || tableOffset > fileSize_ ||
-        count * entrySize > fileSize_ - tableOffset)
+    if (table.count == 0 || table.count > kMaxSections || table.namesIndex >= table.count || table.offset > fileSize_ ||
+        table.count * table.entrySize > fileSize_ - table.offset)
         return std::nullopt;
+    return table;
+}
 
-    auto namesHeader = HeaderAt(layout, tableOffset, entrySize, namesIndex);
+std::optional<std::vector<std::uint8_t>> ElfSectionReader::NameTable(const SectionTable& table) const
+{
+    auto namesHeader = HeaderAt(table, table.namesIndex);
     if (!namesHeader || namesHeader->size > kMaxNameTable)
         return std::nullopt;
-    auto names = Bytes(namesHeader->offset, namesHeader->size);
+    return Bytes(namesHeader->offset, namesHeader->size);
+}
+
+std::optional<std::vector<std::uint8_t>> ElfSectionReader::Section(std::string_view name, std::size_t maxSize) const
+{
+    const auto layout = ReadLayout();
+    if (!layout)
+        return std::nullopt;
+    const auto table = ReadSectionTable(*layout);
+    if (!table)
+        return std::nullopt;
+    const auto names = NameTable(*table);
     if (!names)
         return std::nullopt;
 
-    for (std::uint64_t i = 0; i < count; ++i) {
-        auto section = HeaderAt(layout, tableOffset, entrySize, i);
+    for (std::uint64_t i = 0; i < table->count; ++i) {
+        auto section = HeaderAt(*table, i);
         if (!section)
             return std::nullopt;
         if (section->name >= names->size() || section->type == kNoBits)

@@ -43,9 +43,20 @@ private:
         std::uint32_t link = 0;
     };
 
+    // Where the section headers are, as the file header (or section 0) gives them.
+    struct SectionTable {
+        Layout layout;
+        std::uint64_t offset = 0;
+        std::uint64_t entrySize = 0;
+        std::uint64_t count = 0;
+        std::uint64_t namesIndex = 0; // the section holding the section names
+    };
+
     std::optional<std::vector<std::uint8_t>> Bytes(std::uint64_t offset, std::uint64_t length) const;
-    std::optional<SectionHeader> HeaderAt(const Layout& layout, std::uint64_t tableOffset, std::uint64_t entrySize,
-                                          std::uint64_t index) const;
+    std::optional<Layout> ReadLayout() const;
+    std::optional<SectionTable> ReadSectionTable(const Layout& layout) const;
+    std::optional<SectionHeader> HeaderAt(const SectionTable& table, std::uint64_t index) const;
+    std::optional<std::vector<std::uint8_t>> NameTable(const SectionTable& table) const;
 
     ReadAt read_;
     std::uint64_t fileSize_ = 0;

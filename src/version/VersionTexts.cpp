@@ -1,5 +1,6 @@
 #include "version/VersionTexts.h"
 
+#include "version/ProgramTexts.h"
 #include "version/VersionInfo.h"
 
 namespace {
@@ -21,7 +22,7 @@ QString Standard(const VersionInfo& info, int index, int capacity)
 VersionTexts VersionTextsFrom(const VersionInfo& info)
 {
     if (!info.IsValid())
-        return {QStringLiteral(" "), QStringLiteral("Nordavik Kaldora"), QStringLiteral("0.0")};
+        return {QStringLiteral(" "), QString::fromUtf8(ProgramTexts::kProductName), QStringLiteral("0.0")};
     const QString special = Standard(info, VersionInfo::kSpecialBuild, kSpecialCapacity);
     // The space stays when the special-build text is empty: "1.0 ".
     const QString version = QStringLiteral("%1.%2 ").arg(info.FileMajor()).arg(info.FileMinor()) + special;

@@ -14,7 +14,7 @@ struct VersionTexts {
     bool operator==(const VersionTexts&) const = default;
 };
 
-// Built from a loaded reader; the fallbacks (" ", "Nordavik Kaldora", "0.0") when it is not valid.
+// Built from a loaded reader; the fallbacks (" ", the product name, "0.0") when it is not valid.
 VersionTexts VersionTextsFrom(const VersionInfo& info);
 
 // The texts of our own executable.

@@ -64,6 +64,7 @@ void RenderSheet(const QString& out, const Screen& screen, const Case& c, const 
     s.options = c.options;
     s.results = SampleResults();
     s.warningText = c.warning;
+    s.productName = "Nordavik Kaldora";
     s.versionText = "1.0";
     s.tables = &tables;
     QImage image(s.clientWidth, s.clientHeight, QImage::Format_RGB32);

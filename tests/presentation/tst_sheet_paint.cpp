@@ -23,6 +23,7 @@ SheetState State(int width, int height, SheetOptions options = {})
     s.rowPitch = s.screenHeight >= 1024 ? 27 : 26;
     s.wideLayout = width > 800;
     s.options = options;
+    s.productName = "Nordavik Kaldora";
     return s;
 }
 

@@ -397,10 +397,17 @@ void NumericBehavior::TypeDigitAfterFullWholePart(const Keystroke& key)
 
 void NumericBehavior::TypeOverWholeDigit(const Keystroke& key)
 {
-    // A full whole part is typed over, never lengthened. The digit goes past a group separator,
-    // and past the sign too; only a digit is typed over, since replacing the sign or the point
+    // A full whole part is typed over, never lengthened. At a caret the digit goes past a group
+    // separator, and past the sign too; only a digit is typed over, since replacing the sign or the point
     // would add a whole digit.
     const std::string& text = key.text;
+    // A selection that holds a digit is replaced whole, sign and separators included: the whole
+    // part gets no longer.
+    if (std::any_of(text.begin() + static_cast<std::ptrdiff_t>(key.start),
+                    text.begin() + static_cast<std::ptrdiff_t>(key.end), IsDigit)) {
+        TypeOver(key, key.start, key.end);
+        return;
+    }
     std::size_t at = key.start;
     if (at < text.size() && (text[at] == chars_.groupSeparator || text[at] == chars_.negativeSign))
         ++at;

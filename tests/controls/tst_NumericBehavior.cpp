@@ -118,6 +118,10 @@ void NumericBehaviorTest::keystrokes_data()
     QTest::newRow("minus at start steps over")     << 9 << 2 << 0 << "" << none << "-123" << 0 << 0 << "-" << "-123" << 1;
     QTest::newRow("minus refused without negatives") << -9 << 2 << 0 << "" << none << "123" << 2 << 2 << "-" << "123" << 2;
     QTest::newRow("digit before sign of full part")<< 9 << 2 << 0 << "" << none << "-123456789" << 0 << 0 << "5" << "-523456789" << 2;
+    QTest::newRow("selection with sign of full part") << 9 << 2 << 0 << "" << none << "-123456789" << 0 << 10 << "5" << "5" << 1;
+    QTest::newRow("selection of sign and digit")   << 9 << 2 << 0 << "" << none << "-123456789" << 0 << 2 << "5" << "523456789" << 1;
+    QTest::newRow("selection of digits in full part") << 9 << 2 << 3 << "" << none << "123,456,789" << 2 << 6 << "5" << "1,256,789" << 4;
+    QTest::newRow("selected separator typed past") << 9 << 2 << 3 << "" << none << "123,456,789" << 3 << 4 << "5" << "123,556,789" << 5;
     QTest::newRow("backspace")                     << 9 << 2 << 0 << "" << none << "123" << 3 << 3 << "\b" << "12" << 2;
     QTest::newRow("backspace over point joins")    << 3 << 2 << 0 << "" << none << "123.45" << 4 << 4 << "\b" << "123" << 3;
     QTest::newRow("delete")                        << 9 << 2 << 0 << "" << none << "123" << 0 << 0 << "\x7f" << "23" << 0;

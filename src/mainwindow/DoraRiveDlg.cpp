@@ -19,6 +19,7 @@
 #include "presentation/PrintCommand.h"
 #include "presentation/ReportLines.h"
 #include "presentation/ResultsList.h"
+#include "presentation/SheetAccessible.h"
 #include "presentation/SheetFonts.h"
 #include "storage/StoredInputs.h"
 
@@ -89,6 +90,7 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     : QDialog(parent)
     , store_(store)
     , texts_(ReadVersionTexts())
+    , spokenSheet_(new SheetAccessible(this))
 {
     // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
     // maximised.
@@ -167,7 +169,11 @@ void DoraRiveDlg::CreateOptions()
         auto* check = new QCheckBox(this);
         form_.AddOption(box, check);
         controls_[id] = check;
-        connect(check, &QCheckBox::clicked, this, &DoraRiveDlg::OnOptionClicked);
+        // Toggled rather than clicked: an assistive tool's toggle action does not click.
+        connect(check, &QCheckBox::toggled, this, [this] {
+            if (initialised_)
+                OnOptionClicked();
+        });
     }
 }
 
@@ -286,6 +292,12 @@ void DoraRiveDlg::Recalculate()
     WindowSink sink(*this);
     ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink);
     ++calculationCount_;
+    SpeakSheet();
+}
+
+void DoraRiveDlg::SpeakSheet()
+{
+    spokenSheet_->Update(SheetStateNow(), errorText_, errorRange_);
 }
 
 void DoraRiveDlg::SaveInputs()
@@ -374,6 +386,7 @@ void DoraRiveDlg::resizeEvent(QResizeEvent* event)
         SaveWindowPlacement(store_, *this, WindowPlacementPart::Size);
     Relayout();
     RedrawAll();
+    SpeakSheet(); // the texts moved
     maximizePending_ = true;
     RestartTimer(kRemaximiseMs);
 }

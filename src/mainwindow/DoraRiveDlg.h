@@ -25,6 +25,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class ResultsList;
+class SheetAccessible;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options and units run one at once), keeps
@@ -56,6 +57,7 @@ public:
     NumericEdit* Field(InputField field) const { return form_.Field(field); }
     ResultsList* ResultsListWidget() const { return resultsList_; }
     const HotSpotList& HotSpots() const { return hotSpots_; }
+    SheetAccessible* SpokenSheet() const { return spokenSheet_; }
 
     // The timer's tick: re-maximise after a size change, run a pending calculation.
     void OnTimer();
@@ -90,6 +92,8 @@ private:
     void OnPrint();
     void OnProductSelection();
     void ShowAbout();
+    // Tells screen readers what the sheet shows now.
+    void SpeakSheet();
     void RequestRecalculation() { recalcPending_ = true; }
     void RedrawAll();
     SheetState SheetStateNow() const;
@@ -101,6 +105,8 @@ private:
     UnitSystem units_;
     LoadResults results_;
     std::string warningText_;
+    std::string errorText_; // the error row of a failed check, with its range
+    std::string errorRange_;
     LayoutResult layout_;
     WidgetForm form_;
     std::map<ControlId, QWidget*> controls_;
@@ -108,6 +114,7 @@ private:
     SheetPainter sheetPainter_;
     HotSpotList hotSpots_;
     ContextHelp* contextHelp_ = nullptr;
+    SheetAccessible* spokenSheet_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

@@ -1,7 +1,6 @@
 #include "mainwindow/DoraRiveDlg.h"
 
 #include "controls/NumericEdit.h"
-#include "dialogs/AboutCommand.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CSettingsDlg.h"
@@ -28,7 +27,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -107,6 +105,9 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &DoraRiveDlg::OnTimer);
 
     CreateControls();
+    commandMenu_ = new CommandMenu(this, [this](CommandMenu::Command command) { RunCommand(command); });
+    for (const auto& [field, edit] : form_.Fields())
+        commandMenu_->WatchField(edit);
     Initialise();
 }
 
@@ -439,12 +440,32 @@ void DoraRiveDlg::leaveEvent(QEvent* event)
 void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     // The window manager's window menu cannot be extended here, so the window's own surface
-    // offers its item.
-    QMenu menu(this);
-    AboutCommand::AppendTo(menu);
-    const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen && AboutCommand::Opens(chosen->data().toInt()))
-        ShowAbout();
+    // offers the About item, with every other command.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        commandMenu_->OpenFromKeyboard();
+    else
+        commandMenu_->Open(event->globalPos());
+}
+
+void DoraRiveDlg::RunCommand(CommandMenu::Command command)
+{
+    switch (command) {
+    case CommandMenu::Command::Units:
+        return OnUnitsButton();
+    case CommandMenu::Command::Print:
+        return OnPrint();
+    case CommandMenu::Command::Help:
+        return OnHelpButton();
+    case CommandMenu::Command::ProductSelection:
+        return OnProductSelection();
+    case CommandMenu::Command::WebSite:
+        return static_cast<HyperLinkLabel*>(controls_.at(ControlId::HomePageLink))->Activate();
+    case CommandMenu::Command::About:
+        return ShowAbout();
+    case CommandMenu::Command::Close:
+        close(); // as the close box: the inputs are stored when the window goes
+        return;
+    }
 }
 
 void DoraRiveDlg::OnHelpButton()

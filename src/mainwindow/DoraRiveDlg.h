@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/CommandMenu.h"
 #include "mainwindow/ControlTable.h"
 #include "mainwindow/Layout.h"
 #include "mainwindow/WidgetForm.h"
@@ -57,6 +58,7 @@ public:
     NumericEdit* Field(InputField field) const { return form_.Field(field); }
     ResultsList* ResultsListWidget() const { return resultsList_; }
     const HotSpotList& HotSpots() const { return hotSpots_; }
+    CommandMenu* Commands() const { return commandMenu_; }
     SheetAccessible* SpokenSheet() const { return spokenSheet_; }
 
     // The timer's tick: re-maximise after a size change, run a pending calculation.
@@ -92,6 +94,7 @@ private:
     void OnPrint();
     void OnProductSelection();
     void ShowAbout();
+    void RunCommand(CommandMenu::Command command);
     // Tells screen readers what the sheet shows now.
     void SpeakSheet();
     void RequestRecalculation() { recalcPending_ = true; }
@@ -115,6 +118,7 @@ private:
     HotSpotList hotSpots_;
     ContextHelp* contextHelp_ = nullptr;
     SheetAccessible* spokenSheet_ = nullptr;
+    CommandMenu* commandMenu_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

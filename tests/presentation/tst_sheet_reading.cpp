@@ -1,5 +1,6 @@
-// The painted sheet as a screen reader takes it: which texts, in which order, with which label,
-// figure and unit, and which of them are messages to announce. No screen needed.
+// The painted sheet as a screen reader takes it: which texts, in which order and where, which of
+// them keep their identity through a new figure, and which are messages to announce. No screen
+// needed; the window's own test follows the same texts through calculations and unit changes.
 #include "presentation/SheetReading.h"
 
 #include <QStringList>
@@ -57,25 +58,6 @@ private slots:
         QVERIFY(items[0].rect.bottom <= items[1].rect.top);
     }
 
-    void door_load_only_with_the_door_option()
-    {
-        SheetOptions door;
-        door.iDoorCheck = true;
-        const QStringList names = Names(SheetReading::Items(Sheet(door)));
-        QCOMPARE(names.indexOf("Door load 13 W"), names.indexOf("Cabinet load 41 W") + 1);
-        QVERIFY(!Names(SheetReading::Items(Sheet())).join('|').contains("Door load"));
-    }
-
-    void figures_and_units_follow_the_unit_choices()
-    {
-        SheetReadingInput in = Sheet({}, UnitSystem{1, 1, 1, 1, 1, 1});
-        in.results.netVolume = 7.0629; // the calculation gives the volume in the unit chosen
-        const QStringList names = Names(SheetReading::Items(in));
-        QVERIFY2(names.contains("Net volume 7.06 ft3"), qPrintable(names.join('|')));
-        QVERIFY2(names.contains("Cabinet load 141 Btu/hr"), qPrintable(names.join('|')));
-        QVERIFY(names.contains("Additional heat load 7 W")); // painted in watts whatever the choice
-    }
-
     void rows_keep_their_keys_while_figures_change()
     {
         SheetReadingInput in = Sheet();
@@ -107,13 +89,6 @@ private slots:
         // Another message is another announcement, not a change of the first.
         QVERIFY(failed.back().key != warned.back().key);
         QVERIFY(failed.back().rect.Width() > 0 && failed.back().rect.Height() > 0);
-    }
-
-    void spoken_labels_lose_indent_and_colon()
-    {
-        QCOMPARE(SheetReading::SpokenLabel("   Net volume"), std::string("Net volume"));
-        QCOMPARE(SheetReading::SpokenLabel("Load:"), std::string("Load"));
-        QCOMPARE(SheetReading::SpokenLabel("   "), std::string());
     }
 };
 

@@ -25,7 +25,8 @@ class SheetAccessible : public QObject {
     Q_OBJECT
 
 public:
-    // Must be made before anything asks for the window's accessible object.
+    // Best made first in the window's constructor; an accessible object handed out for the window
+    // before is dropped, so that the next one lists the painted texts.
     explicit SheetAccessible(QWidget* window);
     ~SheetAccessible() override;
 

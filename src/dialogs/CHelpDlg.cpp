@@ -82,6 +82,8 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     helpBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     helpBox_->AssignText(HelpText());
     helpBox_->SetBackColor(Palette::kPale);
+    // Nothing painted names the box for a screen reader.
+    helpBox_->setAccessibleName(QStringLiteral("Help text"));
 
     disclaimer_ = new QPushButton(QStringLiteral("Disclaimer"), this);
     disclaimer_->setGeometry(units.ToPixels(kDisclaimerButton));

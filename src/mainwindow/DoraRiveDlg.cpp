@@ -1,7 +1,6 @@
 #include "mainwindow/DoraRiveDlg.h"
 
 #include "controls/NumericEdit.h"
-#include "dialogs/AboutCommand.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CSettingsDlg.h"
@@ -19,6 +18,7 @@
 #include "presentation/PrintCommand.h"
 #include "presentation/ReportLines.h"
 #include "presentation/ResultsList.h"
+#include "presentation/SheetAccessible.h"
 #include "presentation/SheetFonts.h"
 #include "storage/StoredInputs.h"
 
@@ -27,7 +27,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -55,6 +54,7 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     : QDialog(parent)
     , store_(store)
     , texts_(ReadVersionTexts())
+    , spokenSheet_(new SheetAccessible(this))
 {
     // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
     // maximised.
@@ -71,6 +71,9 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &DoraRiveDlg::OnTimer);
 
     CreateControls();
+    commandMenu_ = new CommandMenu(this, [this](CommandMenu::Command command) { RunCommand(command); });
+    for (const auto& [field, edit] : form_.Fields())
+        commandMenu_->WatchField(edit);
     Initialise();
 }
 
@@ -131,7 +134,11 @@ void DoraRiveDlg::CreateOptions()
         auto* check = new QCheckBox(this);
         form_.AddOption(OptionOf(info.id), check);
         controls_[info.id] = check;
-        connect(check, &QCheckBox::clicked, this, &DoraRiveDlg::OnOptionClicked);
+        // Toggled rather than clicked: an assistive tool's toggle action does not click.
+        connect(check, &QCheckBox::toggled, this, [this] {
+            if (initialised_)
+                OnOptionClicked();
+        });
     }
 }
 
@@ -256,6 +263,12 @@ void DoraRiveDlg::Recalculate()
     WindowSink sink(*this);
     ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink);
     ++calculationCount_;
+    SpeakSheet();
+}
+
+void DoraRiveDlg::SpeakSheet()
+{
+    spokenSheet_->Update(SheetStateNow(), errorText_, errorRange_);
 }
 
 void DoraRiveDlg::SaveInputs()
@@ -336,6 +349,7 @@ void DoraRiveDlg::resizeEvent(QResizeEvent* event)
         SaveWindowPlacement(store_, *this, WindowPlacementPart::Size);
     Relayout();
     RedrawAll();
+    SpeakSheet(); // the texts moved
     maximizePending_ = true;
     RestartTimer(kRemaximiseMs);
 }
@@ -388,12 +402,32 @@ void DoraRiveDlg::leaveEvent(QEvent* event)
 void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     // The window manager's window menu cannot be extended here, so the window's own surface
-    // offers its item.
-    QMenu menu(this);
-    AboutCommand::AppendTo(menu);
-    const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen && AboutCommand::Opens(chosen->data().toInt()))
-        ShowAbout();
+    // offers the About item, with every other command.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        commandMenu_->OpenFromKeyboard();
+    else
+        commandMenu_->Open(event->globalPos());
+}
+
+void DoraRiveDlg::RunCommand(CommandMenu::Command command)
+{
+    switch (command) {
+    case CommandMenu::Command::Units:
+        return OnUnitsButton();
+    case CommandMenu::Command::Print:
+        return OnPrint();
+    case CommandMenu::Command::Help:
+        return OnHelpButton();
+    case CommandMenu::Command::ProductSelection:
+        return OnProductSelection();
+    case CommandMenu::Command::WebSite:
+        return static_cast<HyperLinkLabel*>(controls_.at(ControlId::HomePageLink))->Activate();
+    case CommandMenu::Command::About:
+        return ShowAbout();
+    case CommandMenu::Command::Close:
+        close(); // as the close box: the inputs are stored when the window goes
+        return;
+    }
 }
 
 void DoraRiveDlg::OnHelpButton()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/CommandMenu.h"
 #include "mainwindow/ControlTable.h"
 #include "mainwindow/Layout.h"
 #include "mainwindow/WidgetForm.h"
@@ -25,6 +26,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class ResultsList;
+class SheetAccessible;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options and units run one at once), keeps
@@ -56,6 +58,8 @@ public:
     NumericEdit* Field(InputField field) const { return form_.Field(field); }
     ResultsList* ResultsListWidget() const { return resultsList_; }
     const HotSpotList& HotSpots() const { return hotSpots_; }
+    CommandMenu* Commands() const { return commandMenu_; }
+    SheetAccessible* SpokenSheet() const { return spokenSheet_; }
 
     // The timer's tick: re-maximise after a size change, run a pending calculation.
     void OnTimer();
@@ -90,6 +94,9 @@ private:
     void OnPrint();
     void OnProductSelection();
     void ShowAbout();
+    void RunCommand(CommandMenu::Command command);
+    // Tells screen readers what the sheet shows now.
+    void SpeakSheet();
     void RequestRecalculation() { recalcPending_ = true; }
     void RedrawAll();
     SheetState SheetStateNow() const;
@@ -101,6 +108,8 @@ private:
     UnitSystem units_;
     LoadResults results_;
     std::string warningText_;
+    std::string errorText_; // the error row of a failed check, with its range
+    std::string errorRange_;
     LayoutResult layout_;
     WidgetForm form_;
     std::map<ControlId, QWidget*> controls_;
@@ -108,6 +117,8 @@ private:
     SheetPainter sheetPainter_;
     HotSpotList hotSpots_;
     ContextHelp* contextHelp_ = nullptr;
+    SheetAccessible* spokenSheet_ = nullptr;
+    CommandMenu* commandMenu_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

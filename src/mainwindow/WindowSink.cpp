@@ -9,6 +9,8 @@
 void WindowSink::BeginCalculation()
 {
     window_.warningText_.clear();
+    window_.errorText_.clear();
+    window_.errorRange_.clear();
     window_.resultsList_->ClearResultsList();
 }
 
@@ -24,6 +26,8 @@ void WindowSink::Beep()
 
 void WindowSink::ShowErrorRow(const std::string& text, const std::string& range)
 {
+    window_.errorText_ = text;
+    window_.errorRange_ = range;
     window_.resultsList_->ShowErrorRow(QString::fromStdString(text), QString::fromStdString(range));
 }
 

@@ -1,0 +1,92 @@
+#include "presentation/SheetReading.h"
+
+namespace {
+
+// The painter measures its texts with the screen's fonts; a reader only needs to know roughly
+// where a text lies, so its extent runs to the end of its unit column.
+constexpr int kUnitColumnWidth = 72;
+constexpr int kRightMargin = 8;
+constexpr int kTitleTop = 17;
+constexpr int kTitleHeight = 32;
+constexpr int kVersionTop = 50;
+constexpr int kVersionHeight = 14;
+
+std::string Trimmed(std::string text)
+{
+    const auto first = text.find_first_not_of(' ');
+    text.erase(0, first == std::string::npos ? text.size() : first);
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+std::string Joined(std::initializer_list<std::string> parts)
+{
+    std::string text;
+    for (const std::string& part : parts) {
+        if (part.empty())
+            continue;
+        if (!text.empty())
+            text += ' ';
+        text += part;
+    }
+    return text;
+}
+
+SpokenItem RowItem(const SheetLine& line)
+{
+    SpokenItem item;
+    item.key = "row " + std::to_string(line.row);
+    item.value = line.valueText;
+    item.unit = line.unitText;
+    item.name = Joined({SheetReading::SpokenLabel(line.labelText.c_str()), item.value, item.unit});
+    item.rect = {line.label.x, line.label.y, line.unit.x + kUnitColumnWidth, line.label.y + line.fontHeight};
+    return item;
+}
+
+SpokenItem MessageItem(const std::string& text, const SheetReadingInput& in)
+{
+    const SheetPoint at = SheetGeometry::MessageLinePoint(in.frame.formLeft, in.clientHeight);
+    SpokenItem item;
+    item.key = "message " + text;
+    item.role = SpokenRole::Alert;
+    item.name = text;
+    item.rect = {at.x, at.y, in.clientWidth - kRightMargin, at.y + in.frame.sheetFontHeight + 2};
+    return item;
+}
+
+} // namespace
+
+std::string SheetReading::SpokenLabel(const char* label)
+{
+    std::string text = Trimmed(label);
+    if (!text.empty() && text.back() == ':')
+        text.pop_back();
+    return text;
+}
+
+std::vector<SpokenItem> SheetReading::Items(const SheetReadingInput& in)
+{
+    std::vector<SpokenItem> items;
+    const int right = in.clientWidth - kRightMargin;
+    items.push_back({"title",
+                     SpokenRole::Heading,
+                     Trimmed(in.productName),
+                     {},
+                     {},
+                     {0, kTitleTop, right, kTitleTop + kTitleHeight}});
+    items.push_back({"version",
+                     SpokenRole::Text,
+                     Joined({"Version", Trimmed(in.versionText)}),
+                     {},
+                     {},
+                     {0, kVersionTop, right, kVersionTop + kVersionHeight}});
+    for (const SheetLine& line : FormSheet::VisibleLines(in.options, in.frame, in.results, in.units))
+        if (!line.valueText.empty())
+            items.push_back(RowItem(line));
+    if (!in.warningText.empty())
+        items.push_back(MessageItem(in.warningText, in));
+    if (!in.errorText.empty())
+        items.push_back(MessageItem(Joined({in.errorText, in.errorRange}), in));
+    return items;
+}

@@ -168,8 +168,8 @@ private slots:
         Session again(store);
         QVERIFY(again.form.Option(OptionBox::iCoolCheck));
         QCOMPARE(again.form.Selection(Selector::iProd), 4);
-        // The unit choices are written by the Units dialog, never at close.
-        QVERIFY(!store.Has(kSection, kUnitsEnergy));
+        // The unit choices go with the inputs, so the store holds one calculation whole.
+        QCOMPARE(Stored(store, kUnitsEnergy), 0);
     }
 
     void unit_entries_use_their_padded_names()

@@ -448,7 +448,7 @@ void DoraRiveDlg::OnPrint()
 
 void DoraRiveDlg::OnProductSelection()
 {
-    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal);
+    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal, this, {});
 }
 
 void DoraRiveDlg::ShowAbout()

@@ -1,7 +1,5 @@
 #include "cli/CalcOutput.h"
 
-#include "ProgramTexts.h"
-#include "model/Format.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 
@@ -64,14 +62,9 @@ QJsonObject ResultsObject(const LoadResults& r)
 
 } // namespace
 
-std::string ReportTitle()
+std::string TextReport(const CalcRun& run, const std::string& title)
 {
-    return FormatText("%s v%s", kFileDescription, kVersionText);
-}
-
-std::string TextReport(const CalcRun& run)
-{
-    std::string out = ReportTitle() + "\n";
+    std::string out = title + "\n";
     for (const ReportLine& line : BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results()))
         out += Columns(line.label, line.hasValue ? line.value : std::string());
     for (const ResultRow& row : run.Shown().rows)

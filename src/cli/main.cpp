@@ -3,8 +3,10 @@
 #include "cli/CalcArguments.h"
 #include "cli/CalcOutput.h"
 #include "cli/CalcRun.h"
+#include "presentation/ReportLines.h"
 #include "storage/MemoryProfileStore.h"
 #include "storage/SettingsStore.h"
+#include "version/VersionTexts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +27,13 @@ int UsageError(const std::string& message)
 void Print(const QByteArray& bytes)
 {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+// From this executable's own version block, as the window builds its caption and printout.
+std::string CalcTitle()
+{
+    const VersionTexts texts = ReadVersionTexts();
+    return ReportTitle(texts.title.toStdString(), texts.versionText.toStdString());
 }
 
 } // namespace
@@ -81,6 +90,6 @@ int main(int argc, char* argv[])
     if (parser.isSet(json))
         Print(JsonReport(run));
     else
-        Print(QByteArray::fromStdString(TextReport(run)));
+        Print(QByteArray::fromStdString(TextReport(run, CalcTitle())));
     return outcome == RecalcOutcome::Completed ? 0 : 1;
 }

@@ -105,3 +105,8 @@ std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& ta
     b.Line(" ");
     return b.Take();
 }
+
+std::string ReportTitle(const std::string& fileDescription, const std::string& versionText)
+{
+    return fileDescription + " v" + versionText;
+}

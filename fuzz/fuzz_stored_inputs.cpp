@@ -94,7 +94,6 @@ Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calcu
 
     Saved saved;
     saved.doorThicknessWritten = doorThicknessWritten;
-    S::WriteUnitChoices(saved.store, units);
     S::SaveInputs(saved.store, form, tables, units);
     for (std::size_t i = 0; i + 6 < Names().size(); ++i) {
         Require(saved.store.Has(S::kSection, Names()[i]), "entry " + Names()[i] + " not saved");

@@ -4,8 +4,8 @@
 # Installs the build, stripped as the Debian package is, into a temporary prefix and checks
 # what a user would get: exactly the expected files, a desktop entry whose Exec and Icon resolve
 # inside the prefix, an icon of the size its folder claims, executables that still carry their
-# version section and no path into the build tree, a working dorarive-calc and a window that
-# starts. Needs neither root nor the network; ctest runs it as packaging_install.
+# version section and no path into the build tree, a working dorarive-calc whose title follows
+# that section, and a window that starts. Needs neither root nor the network; ctest runs it as packaging_install.
 set -euo pipefail
 build=${1:?usage: check-install.sh BUILD_DIR VERSION}
 version=${2:?usage: check-install.sh BUILD_DIR VERSION}
@@ -80,6 +80,27 @@ export XDG_CONFIG_HOME=$config
 title=$("$prefix/bin/dorarive-calc" | head -n 1) || fail "dorarive-calc failed"
 [[ "$title" == "Nordavik Kaldora v$version "* ]] || fail "dorarive-calc title is '$title'"
 "$prefix/bin/dorarive-calc" --json | grep -q '"rows"' || fail "dorarive-calc --json has no rows"
+
+# The title is read from the running program's own section, as the window's caption is, not
+# compiled in: a copy whose section is replaced, or removed, prints what it carries now.
+block_tool=$build/src/version/dorarive-version-block
+block_source=$build/src/cli/dorarive-calc.version.ini
+if command -v objcopy >/dev/null && [ -x "$block_tool" ] && [ -f "$block_source" ]; then
+    scratch=$prefix/title-check
+    mkdir -p "$scratch"
+    sed 's/^FileDescription=.*/FileDescription=Kaldora Install Check/' "$block_source" >"$scratch/changed.ini"
+    "$block_tool" "$scratch/changed.ini" "$scratch/changed.bin" || fail "cannot write a changed version block"
+    cp "$prefix/bin/dorarive-calc" "$scratch/changed"
+    objcopy --update-section .dorarive.version="$scratch/changed.bin" "$scratch/changed"
+    title=$("$scratch/changed" | head -n 1) || fail "dorarive-calc with a changed section failed"
+    [[ "$title" == "Kaldora Install Check v$version "* ]] || fail "changed section, title is '$title'"
+    cp "$prefix/bin/dorarive-calc" "$scratch/removed"
+    objcopy --remove-section .dorarive.version "$scratch/removed"
+    title=$("$scratch/removed" | head -n 1) || fail "dorarive-calc without its section failed"
+    [ "$title" = "  v0.0" ] || fail "no section, title is '$title' (the window's fallback is '  v0.0')"
+else
+    echo "title check skipped: no objcopy or no version-block tool in $build" >&2
+fi
 
 # The window is modal until closed: still running after a few seconds means it started.
 status=0

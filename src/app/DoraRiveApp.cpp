@@ -1,5 +1,6 @@
 #include "app/DoraRiveApp.h"
 
+#include "app/Shutdown.h"
 #include "app/TerminationSignals.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/SettingsStore.h"
@@ -23,11 +24,13 @@ int DoraRiveApp::Run()
     setApplicationDisplayName(window.Texts().productName);
 
     TerminationSignals termination;
-    connect(&termination, &TerminationSignals::terminationRequested, &window, &QDialog::reject);
-    // The session may end the process after asking for its data: save now, then close.
-    connect(this, &QGuiApplication::commitDataRequest, &window, [&window] {
+    connect(&termination, &TerminationSignals::terminationRequested, &window, [&window] { ShutDown(window); });
+    // The session may end the process as soon as it has asked for its data: stored and on disk
+    // now, then closed.
+    connect(this, &QGuiApplication::commitDataRequest, &window, [&window, &store] {
         window.SaveInputs();
-        window.reject();
+        store.Sync();
+        ShutDown(window);
     });
 
     window.exec();

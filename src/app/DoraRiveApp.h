@@ -4,7 +4,8 @@
 
 // The process: names the settings root and the application after the program file, runs the
 // main window modally and ends when it returns. A polite termination signal or the end of the
-// desktop session closes the window the normal way, so the inputs are saved.
+// desktop session cancels any open dialog and closes the window the normal way, so the inputs
+// are saved.
 class DoraRiveApp : public QApplication {
     Q_OBJECT
 

@@ -22,7 +22,8 @@ void OnSignal(int)
 TerminationSignals::TerminationSignals(QObject* parent)
     : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
+    // Close-on-exec: a browser started from the window must not keep them.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
         return;
     notifier_ = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::OnReadable);

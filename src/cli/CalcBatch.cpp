@@ -26,9 +26,10 @@ void PrintError(const std::string& message)
 
 } // namespace
 
-CalcBatch::CalcBatch(const CalcOptions& options, const LocaleChars& chars)
+CalcBatch::CalcBatch(const CalcOptions& options, const LocaleChars& chars, std::string title)
     : options_(options)
     , chars_(chars)
+    , title_(std::move(title))
 {
     // The window's settings are kept under its program name.
     if (options.stored)
@@ -100,7 +101,7 @@ int CalcBatch::RunOne()
         Print(QByteArray::fromStdString(CsvHeader() + CsvRow(starts_.front().file.toStdString(), run)));
         break;
     default:
-        Print(QByteArray::fromStdString(TextReport(run)));
+        Print(QByteArray::fromStdString(TextReport(run, title_)));
     }
     return outcome == RecalcOutcome::Completed ? 0 : 1;
 }
@@ -161,6 +162,6 @@ QByteArray CalcBatch::Printed(const CalcRun& run, const Start& start, const std:
         return QJsonDocument(object).toJson(QJsonDocument::Compact) + "\n";
     }
     default:
-        return Heading(start, sweepValue) + QByteArray::fromStdString(TextReport(run));
+        return Heading(start, sweepValue) + QByteArray::fromStdString(TextReport(run, title_));
     }
 }

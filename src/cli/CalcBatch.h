@@ -17,7 +17,8 @@
 // calculated, so a refused file leaves stdout empty.
 class CalcBatch {
 public:
-    CalcBatch(const CalcOptions& options, const LocaleChars& chars);
+    // title: the report's first line.
+    CalcBatch(const CalcOptions& options, const LocaleChars& chars, std::string title);
     ~CalcBatch();
 
     // Exit status: 0 all completed, 1 a calculation stopped at a check, 2 a file error.
@@ -39,6 +40,7 @@ private:
 
     const CalcOptions& options_;
     LocaleChars chars_;
+    std::string title_;
     std::unique_ptr<ProfileStore> store_;
     std::vector<Start> starts_;
     std::set<std::string> notesShown_;

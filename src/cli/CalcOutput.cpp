@@ -4,7 +4,6 @@
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
-#include "version/ProgramTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -119,14 +118,9 @@ std::string InputValue(const InputAssignments& inputs, const std::string& name)
 
 } // namespace
 
-std::string ReportTitle()
+std::string TextReport(const CalcRun& run, const std::string& title)
 {
-    return FormatText("%s v%s", ProgramTexts::kFileDescription, ProgramTexts::kVersionText);
-}
-
-std::string TextReport(const CalcRun& run)
-{
-    std::string out = ReportTitle() + "\n";
+    std::string out = title + "\n";
     for (const ReportLine& line : BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results()))
         out += Columns(line.label, line.hasValue ? line.value : std::string());
     for (const ResultRow& row : run.Shown().rows)

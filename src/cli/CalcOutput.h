@@ -6,11 +6,9 @@
 #include <QJsonObject>
 #include <string>
 
-// The title that heads the printed report: "%s v%s" of the program's description and version.
-std::string ReportTitle();
-
-// The printout's lines as plain text, then the results list and the message line.
-std::string TextReport(const CalcRun& run);
+// The title (ReportTitle), the printout's lines as plain text, then the results list and the
+// message line.
+std::string TextReport(const CalcRun& run, const std::string& title);
 
 // One JSON object: rows, warning, sheet, results, fields.
 QJsonObject JsonObject(const CalcRun& run);

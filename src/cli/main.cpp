@@ -2,6 +2,8 @@
 
 #include "cli/CalcBatch.h"
 #include "cli/CalcOptions.h"
+#include "presentation/ReportLines.h"
+#include "version/VersionTexts.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +17,13 @@ int UsageError(const std::string& message)
 {
     std::fprintf(stderr, "dorarive-calc: %s\n", message.c_str());
     return kUsageError;
+}
+
+// From this executable's own version block, as the window builds its caption and printout.
+std::string CalcTitle()
+{
+    const VersionTexts texts = ReadVersionTexts();
+    return ReportTitle(texts.title.toStdString(), texts.versionText.toStdString());
 }
 
 } // namespace
@@ -34,5 +43,5 @@ int main(int argc, char* argv[])
         std::fwrite(help.constData(), 1, static_cast<size_t>(help.size()), stdout);
         return 0;
     }
-    return CalcBatch(options, LocaleChars::FromProcessLocale()).Run();
+    return CalcBatch(options, LocaleChars::FromProcessLocale(), CalcTitle()).Run();
 }

@@ -149,7 +149,12 @@ void HyperLinkLabel::CheckLeave()
 void HyperLinkLabel::Activate()
 {
     over_ = false;
-    const int result = OpenAddress(address_.isEmpty() ? text() : address_, kShowNormal);
+    update();
+    OpenAddress(address_.isEmpty() ? text() : address_, kShowNormal, this, [this](int result) { ShowOutcome(result); });
+}
+
+void HyperLinkLabel::ShowOutcome(int result)
+{
     const bool opened = result > 32;
     visited_ = opened;
     update();

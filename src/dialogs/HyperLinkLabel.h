@@ -65,7 +65,7 @@ public:
     static QRect FittedGeometry(const QRect& current, const QSize& content, const QMargins& frame,
                                 Qt::Alignment alignment);
 
-    // The click: open, then decide the visited state from this attempt alone.
+    // The click: open; once the outcome is known, the visited state follows this attempt alone.
     void Activate();
 
 protected:
@@ -77,6 +77,7 @@ protected:
 
 private:
     void PointerOver();
+    void ShowOutcome(int result);
     void CheckLeave();
     void MakeFonts();
     QSize TextExtent() const;

@@ -1,10 +1,13 @@
 #include "dialogs/OpenAddress.h"
 
-#include <QDesktopServices>
+#include "dialogs/OpenerRun.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
+#include <QPointer>
 #include <QStandardPaths>
-#include <QUrl>
+
+#include <utility>
 
 namespace {
 
@@ -17,30 +20,83 @@ QString ResolveProgram(const QString& program)
     return QStandardPaths::findExecutable(program);
 }
 
+// One attempt to open an address, from the first opener to the result; it ends itself.
+class PageOpening : public QObject {
+public:
+    PageOpening(QString address, QObject* context, OpenDone done)
+        : QObject(QCoreApplication::instance())
+        , address_(std::move(address))
+        , context_(context)
+        , done_(std::move(done))
+    {
+    }
+
+    void TryOpener()
+    {
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty() || !Watch(opener, {address_}, [this] { TryHandler(DesktopHandler::FromEnvironment()); }))
+            TryHandler(DesktopHandler::FromEnvironment());
+    }
+
+    void TryHandler(const DesktopHandler::SearchPaths& paths)
+    {
+        const auto exec = DesktopHandler::DefaultExec(QStringLiteral("text/html"), paths);
+        const auto command = exec ? DesktopHandler::CommandFor(*exec, address_) : std::nullopt;
+        if (!command)
+            return Finish(OpenResult::kNoAssociation);
+        const QString program = ResolveProgram(command->program);
+        if (program.isEmpty())
+            return Finish(OpenResult::kFileNotFound);
+        if (!Watch(program, command->arguments, [this] { Finish(OpenResult::kAssociationIncomplete); }))
+            Finish(OpenResult::kOutOfResources);
+    }
+
+private:
+    // Starts a run; its success finishes the attempt, its failure calls onFailure.
+    template <class Failure>
+    bool Watch(const QString& program, const QStringList& arguments, Failure onFailure)
+    {
+        int error = 0;
+        OpenerRun* run = OpenerRun::Start(program, arguments, &error);
+        if (!run)
+            return false;
+        connect(run, &OpenerRun::decided, this, [this, onFailure](bool opened) {
+            if (opened)
+                Finish(OpenResult::kOpened);
+            else
+                onFailure();
+        });
+        return true;
+    }
+
+    void Finish(int result)
+    {
+        // Always from the event loop, so the caller never hears before its call returns.
+        QMetaObject::invokeMethod(
+            this,
+            [this, result] {
+                if (done_ && context_)
+                    done_(result);
+                deleteLater();
+            },
+            Qt::QueuedConnection);
+    }
+
+    QString address_;
+    QPointer<QObject> context_;
+    OpenDone done_;
+};
+
 } // namespace
 
-int OpenThroughHandler(const QString& address, const DesktopHandler::SearchPaths& paths)
+void OpenThroughHandler(const QString& address, const DesktopHandler::SearchPaths& paths, QObject* context,
+                        OpenDone done)
 {
-    const auto exec = DesktopHandler::DefaultExec(QStringLiteral("text/html"), paths);
-    if (!exec)
-        return OpenResult::kNoAssociation;
-    const auto command = DesktopHandler::CommandFor(*exec, address);
-    if (!command)
-        return OpenResult::kNoAssociation;
-    const QString program = ResolveProgram(command->program);
-    if (program.isEmpty())
-        return OpenResult::kFileNotFound;
-    if (!QProcess::startDetached(program, command->arguments))
-        return OpenResult::kOutOfResources;
-    return OpenResult::kOpened;
+    (new PageOpening(address, context, std::move(done)))->TryHandler(paths);
 }
 
-int OpenAddress(const QString& address, int show)
+void OpenAddress(const QString& address, int show, QObject* context, OpenDone done)
 {
     Q_UNUSED(show);
-    if (QDesktopServices::openUrl(QUrl(address)))
-        return OpenResult::kOpened;
-    // openUrl does not say why it failed; when no handler is found either, "no association"
-    // is the honest answer.
-    return OpenThroughHandler(address, DesktopHandler::FromEnvironment());
+    (new PageOpening(address, context, std::move(done)))->TryOpener();
 }

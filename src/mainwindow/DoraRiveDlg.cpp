@@ -444,7 +444,7 @@ void DoraRiveDlg::OnPrint()
 
 void DoraRiveDlg::OnProductSelection()
 {
-    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal);
+    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal, this, {});
 }
 
 void DoraRiveDlg::ShowAbout()

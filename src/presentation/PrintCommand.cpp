@@ -8,7 +8,7 @@
 
 QString ReportTitle(const QString& fileDescription, const QString& versionText)
 {
-    return QStringLiteral("%1 v%2").arg(fileDescription, versionText);
+    return QString::fromStdString(ReportTitle(fileDescription.toStdString(), versionText.toStdString()));
 }
 
 void PreparePrintDialog(QPrintDialog& dialog)

@@ -16,7 +16,7 @@ enum class PrintOutcome {
     Failed, // the printer could not start the job
 };
 
-// The report's page title: the file description and the version text as "%s v%s".
+// ReportTitle of ReportLines for the window's texts.
 QString ReportTitle(const QString& fileDescription, const QString& versionText);
 
 // The print dialog as the Print button shows it: no page numbers, the "selection" range

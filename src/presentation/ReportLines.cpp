@@ -157,3 +157,8 @@ std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& ta
 {
     return ReportBuilder(form, tables, units, results).Build();
 }
+
+std::string ReportTitle(const std::string& fileDescription, const std::string& versionText)
+{
+    return fileDescription + " v" + versionText;
+}

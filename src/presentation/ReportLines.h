@@ -21,3 +21,7 @@ struct ReportLine {
 // selection conditions from the results.
 std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& tables, const UnitSystem& units,
                                          const LoadResults& results);
+
+// The title heading the report, on paper and from dorarive-calc: the program's description and
+// version text (read from its version block) as "%s v%s".
+std::string ReportTitle(const std::string& fileDescription, const std::string& versionText);

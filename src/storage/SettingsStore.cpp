@@ -22,9 +22,11 @@ std::int32_t SettingsStore::GetProfileInt(const std::string& section, const std:
         return defaultValue;
     bool ok = false;
     const qlonglong number = value.toString().trimmed().toLongLong(&ok);
-    if (!ok || number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::int32_t>::max())
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::uint32_t>::max())
         return defaultValue;
-    return static_cast<std::int32_t>(number);
+    // Other writers (a registry export, a hand edit) may give the same 32 bits as an unsigned
+    // number: 4294967295 is -1.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
 }
 
 void SettingsStore::WriteProfileInt(const std::string& section, const std::string& entry, std::int32_t value)

@@ -13,6 +13,8 @@ public:
 
     explicit SettingsStore(const QString& applicationName, const QString& root = QString::fromUtf8(kRoot));
 
+    // A number from 2147483648 to 4294967295 is read as the signed number of the same 32 bits;
+    // anything outside 32 bits reads as the default.
     std::int32_t GetProfileInt(const std::string& section, const std::string& entry,
                                std::int32_t defaultValue) const override;
     void WriteProfileInt(const std::string& section, const std::string& entry, std::int32_t value) override;

@@ -180,6 +180,9 @@ void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables
 
 void SaveInputs(ProfileStore& store, const InputForm& form, Tables& tables, const UnitSystem& units)
 {
+    // The numbers mean nothing without their units: a second copy of the program may have
+    // stored other choices since this one started.
+    WriteUnitChoices(store, units);
     for (const SelectionEntry& s : kSelections)
         store.WriteProfileInt(kSection, s.name, form.Selection(s.selector));
     for (const OptionEntry& o : kOptions)

@@ -30,7 +30,8 @@ void WriteUnitChoices(ProfileStore& store, const UnitSystem& units);
 // selected rows, into the k-value fields at four decimals), the options.
 void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables, const UnitSystem& units);
 
-// Writes every input entry from the form. A custom k is taken from its field while "Customized"
+// Writes every input entry from the form, and the unit choices it is in, so the store always
+// holds one calculation whole. A custom k is taken from its field while "Customized"
 // is selected, otherwise the last custom value in the table is kept.
 void SaveInputs(ProfileStore& store, const InputForm& form, Tables& tables, const UnitSystem& units);
 

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
+
 using namespace StoredInputs;
 
 namespace {
@@ -166,8 +168,8 @@ private slots:
         Session again(store);
         QVERIFY(again.form.Option(OptionBox::iCoolCheck));
         QCOMPARE(again.form.Selection(Selector::iProd), 4);
-        // The unit choices are written by the Units dialog, never at close.
-        QVERIFY(!store.Has(kSection, kUnitsEnergy));
+        // The unit choices go with the inputs, so the store holds one calculation whole.
+        QCOMPARE(Stored(store, kUnitsEnergy), 0);
     }
 
     void unit_entries_use_their_padded_names()
@@ -220,6 +222,30 @@ private slots:
         QCOMPARE(store.GetProfileInt(kSection, "iDepth", 40000), 40000);
         QCOMPARE(store.GetProfileInt(kSection, "iWidth", 50000), 50000);
         QCOMPARE(store.GetProfileInt(kSection, "iHeight", 100000), 77700);
+    }
+
+    void unsigned_32_bit_entries_read_as_the_same_bits()
+    {
+        const QString folder = configHome_.filePath(QString::fromUtf8(SettingsStore::kRoot));
+        QVERIFY(QDir().mkpath(folder));
+        QFile conf(folder + "/tst_unsigned.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[Settings1]\niInsulation=4294967295\niWidth=2147483648\niHeight=4294967296\n"
+                   "iEvaporating=4294967289\n");
+        conf.close();
+        {
+            SettingsStore store(QStringLiteral("tst_unsigned"));
+            QCOMPARE(store.GetProfileInt(kSection, "iWidth", 50000), std::numeric_limits<std::int32_t>::min());
+            QCOMPARE(store.GetProfileInt(kSection, "iHeight", 100000), 100000); // 33 bits
+            Session s(store);
+            QCOMPARE(s.Text(InputField::iInsulation), QStringLiteral("-0.01"));
+            QCOMPARE(s.Text(InputField::iEvaporating), QStringLiteral("-7"));
+            s.Save(store); // at close: the value is kept, not replaced by the default
+        }
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        const QByteArray saved = conf.readAll();
+        QVERIFY2(saved.contains("iInsulation=-1\n"), saved.constData());
+        QVERIFY(saved.contains("iEvaporating=-7\n"));
     }
 
 private:

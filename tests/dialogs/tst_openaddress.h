@@ -17,6 +17,5 @@ private slots:
     void fallback_starts_handler_with_address();
     void fallback_result_codes_data();
     void fallback_result_codes();
-    void desktop_services_come_first();
     void no_handler_anywhere_is_no_association();
 };

@@ -124,8 +124,8 @@ private slots:
         window_.reset();
         QCOMPARE(Stored("iDepth"), 45555);
         QCOMPARE(Stored("iAmbient"), 21);
-        // Only the inputs: the unit choices are stored by the Units dialog alone.
-        QVERIFY(!store_->Has(kSection, StoredInputs::kUnitsLength));
+        // The unit choices the numbers are in go with them.
+        QCOMPARE(Stored(StoredInputs::kUnitsLength), 0);
     }
 
     void enter_does_not_close()

@@ -1,6 +1,5 @@
 #include "cli/CalcOutput.h"
 
-#include "model/Format.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"

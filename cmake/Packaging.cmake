@@ -19,6 +19,41 @@ install(FILES ${DORARIVE_RESOURCES}/icon-256.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
     RENAME dorarive.png)
 
+# What a software centre lists (GNOME Software, Discover), under the component id.
+set(DORARIVE_APPSTREAM_ID example.nordavik.kaldora)
+set(DORARIVE_PACKAGING ${CMAKE_CURRENT_LIST_DIR}/../packaging)
+install(FILES ${DORARIVE_PACKAGING}/${DORARIVE_APPSTREAM_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual pages, converted from their scdoc sources and compressed as Debian keeps them.
+find_program(SCDOC_PROGRAM scdoc REQUIRED)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(DORARIVE_DOC_FILES)
+foreach(page dorarive.1 dorarive-calc.1)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
+    add_custom_command(OUTPUT ${out}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+        COMMAND sh -c "'${SCDOC_PROGRAM}' < '${DORARIVE_PACKAGING}/${page}.scd' | '${GZIP_PROGRAM}' -9n > '${out}'"
+        DEPENDS ${DORARIVE_PACKAGING}/${page}.scd
+        COMMENT "Manual page ${page}"
+        VERBATIM)
+    list(APPEND DORARIVE_DOC_FILES ${out})
+    install(FILES ${out} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+# The package's own changelog and copyright notice, where Debian policy wants them.
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${changelog}
+    COMMAND sh -c "'${GZIP_PROGRAM}' -9n < '${DORARIVE_PACKAGING}/changelog' > '${changelog}'"
+    DEPENDS ${DORARIVE_PACKAGING}/changelog
+    COMMENT "changelog.Debian.gz"
+    VERBATIM)
+list(APPEND DORARIVE_DOC_FILES ${changelog})
+add_custom_target(dorarive_docs ALL DEPENDS ${DORARIVE_DOC_FILES})
+install(FILES ${changelog} ${DORARIVE_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dorarive)
+install(FILES ${DORARIVE_PACKAGING}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+    RENAME dorarive)
+
 # Installs the build (stripped, as the package is) into a temporary prefix and checks what
 # arrived. It needs the whole build, which ctest runs after.
 find_program(BASH_PROGRAM bash)
@@ -29,6 +64,16 @@ if(BASH_PROGRAM)
     set_tests_properties(packaging_install PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;CMAKE_COMMAND=${CMAKE_COMMAND}"
         TIMEOUT 120)
+endif()
+# The Debian package as lintian and the AppStream validator see it; a sanitized build is never
+# packaged.
+if(BASH_PROGRAM AND NOT DORARIVE_SANITIZE)
+    add_test(NAME packaging_deb
+        COMMAND ${BASH_PROGRAM} ${CMAKE_CURRENT_LIST_DIR}/../packaging/check-package.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(packaging_deb PROPERTIES
+        ENVIRONMENT "LC_ALL=C.UTF-8;CPACK_COMMAND=${CMAKE_CPACK_COMMAND}"
+        LABELS package
+        TIMEOUT 300)
 endif()
 
 # The package. Its runtime dependencies come from dpkg-shlibdeps (the Qt libraries the
@@ -69,8 +114,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://nordavik.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-# Web pages open through xdg-open, or the handler xdg-mime names when that fails.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Web pages open through xdg-open, or the handler xdg-mime names when that fails; on a Wayland
+# desktop Qt needs its Wayland plugin, or it runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # `make package_source` is not how this project ships; keep build trees out of it all the same.

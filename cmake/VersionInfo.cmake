@@ -39,6 +39,7 @@ function(dorarive_embed_version_info target)
         COMMAND ${CMAKE_OBJCOPY}
             --add-section ${DORARIVE_VERSION_SECTION}=${block}
             --set-section-flags ${DORARIVE_VERSION_SECTION}=noload,readonly
+            --remove-section .comment
             $<TARGET_FILE:${target}>
         VERBATIM)
 endfunction()

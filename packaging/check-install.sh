@@ -27,6 +27,12 @@ expected=(
     share/applications/dorarive.desktop
     share/icons/hicolor/256x256/apps/dorarive.png
     share/icons/hicolor/scalable/apps/dorarive.svg
+    share/man/man1/dorarive.1.gz
+    share/man/man1/dorarive-calc.1.gz
+    share/metainfo/example.nordavik.kaldora.metainfo.xml
+    share/doc/dorarive/changelog.Debian.gz
+    share/doc/dorarive/copyright
+    share/lintian/overrides/dorarive
 )
 actual=$(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <array>
 
@@ -47,16 +48,17 @@ const BitmapEntry* Find(int id)
     return nullptr;
 }
 
-// Vector artwork becomes an opaque bitmap of its nominal size, as the picture and the logo are
-// plain copies onto the white surface.
-QPixmap RenderSvg(const QString& path, int width, int height)
+// Vector artwork becomes an opaque bitmap, as the picture and the logo are plain copies onto the
+// white surface: width x height logical pixels at the given device pixel ratio.
+QPixmap RenderSvg(const QString& path, int width, int height, qreal ratio = 1.0)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32);
     image.fill(Qt::white);
     QSvgRenderer renderer(path);
     QPainter painter(&image);
-    renderer.render(&painter, QRectF(0, 0, width, height));
+    renderer.render(&painter, QRectF(0, 0, image.width(), image.height()));
     painter.end();
+    image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(image);
 }
 
@@ -78,6 +80,15 @@ QPixmap Bitmap(int id)
     if (path.endsWith(QLatin1String(".svg")))
         return RenderSvg(path, entry->width, entry->height);
     return QPixmap(path);
+}
+
+QPixmap Logo(qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1.0)
+        return Bitmap(kLogo);
+    RegisterArtwork();
+    const BitmapEntry* entry = Find(kLogo);
+    return RenderSvg(QStringLiteral(":/dorarive/logo.svg"), entry->width, entry->height, devicePixelRatio);
 }
 
 QString CabinetPicturePath()

@@ -24,6 +24,9 @@ enum BitmapId : int {
 QString Path(int id);
 // A bitmap at its own size; a null pixmap for an unknown number.
 QPixmap Bitmap(int id);
+// The logo for a screen's device pixel ratio: the bitmap at 1, otherwise drawn from its vector
+// source at that many device pixels, so it stays as sharp as the text beside it.
+QPixmap Logo(qreal devicePixelRatio);
 // The cabinet picture's vector source, for drawing it at any scale.
 QString CabinetPicturePath();
 

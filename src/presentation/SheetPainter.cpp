@@ -72,7 +72,6 @@ struct SheetPainter::Pass {
 
 SheetPainter::SheetPainter()
     : picture_(std::make_unique<QSvgRenderer>(Artwork::CabinetPicturePath()))
-    , logo_(Artwork::Bitmap(Artwork::kLogo))
 {
 }
 
@@ -88,7 +87,7 @@ void SheetPainter::Paint(QPainter& painter, const SheetState& state, HotSpotList
     const SheetRect band = SheetGeometry::HeaderBand(state.clientWidth);
     painter.fillRect(band.left, band.top, band.Width(), band.Height(), Palette::kYellow);
     const SheetPoint logo = SheetGeometry::LogoOrigin(state.clientWidth);
-    painter.drawPixmap(logo.x, logo.y, logo_);
+    painter.drawPixmap(logo.x, logo.y, LogoFor(painter.device()->devicePixelRatioF()));
     DrawPicture(pass);
 
     pass.text = Palette::kSheetText;
@@ -108,6 +107,13 @@ void SheetPainter::DrawPicture(Pass& pass)
     const int side = SheetGeometry::ScaledPictureSide(pictureScale_);
     if (side > 0)
         pass.painter.drawImage(pass.pictureOrigin.x, pass.pictureOrigin.y, ScaledPicture(side));
+}
+
+const QPixmap& SheetPainter::LogoFor(qreal devicePixelRatio)
+{
+    if (logo_.isNull() || logo_.devicePixelRatio() != devicePixelRatio)
+        logo_ = Artwork::Logo(devicePixelRatio);
+    return logo_;
 }
 
 // Rendering the vector picture costs far more than a paint may, so it is kept per size; the

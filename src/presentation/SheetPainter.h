@@ -55,6 +55,7 @@ private:
 
     void DrawPicture(Pass& pass);
     const QImage& ScaledPicture(int side);
+    const QPixmap& LogoFor(qreal devicePixelRatio);
     void DrawHeader(Pass& pass) const;
     void DrawRows(Pass& pass) const;
     void DrawResultMarkers(Pass& pass) const;

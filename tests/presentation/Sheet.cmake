@@ -7,3 +7,4 @@ dorarive_add_test(tst_sheet_controls SOURCES tst_sheet_controls.cpp LIBS dorariv
 add_executable(sheet_preview sheet_preview.cpp)
 target_link_libraries(sheet_preview PRIVATE dorarive_presentation)
 dorarive_add_test(tst_sheet_reading SOURCES tst_sheet_reading.cpp LIBS dorarive_presentation_core)
+dorarive_add_test(tst_artwork SOURCES tst_artwork.cpp LIBS dorarive_presentation)

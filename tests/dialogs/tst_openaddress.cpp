@@ -1,6 +1,5 @@
-#include "tst_openaddress.h"
-
 #include "ModalCloser.h"
+#include "TestEnvironment.h"
 #include "UrlRecorder.h"
 #include "dialogs/DesktopHandler.h"
 #include "dialogs/OpenAddress.h"
@@ -44,6 +43,28 @@ struct FakeDesktop {
 };
 
 } // namespace
+
+class OpenAddressTest : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
+private slots:
+    void error_texts_data();
+    void error_texts();
+    void show_open_error_warns_with_ok();
+    void command_from_exec_line_data();
+    void command_from_exec_line();
+    void address_stays_one_argument_data();
+    void address_stays_one_argument();
+    void default_handler_follows_lookup_order();
+    void fallback_starts_handler_with_address();
+    void fallback_result_codes_data();
+    void fallback_result_codes();
+    void desktop_services_come_first();
+    void no_handler_anywhere_is_no_association();
+};
 
 void OpenAddressTest::error_texts_data()
 {
@@ -233,6 +254,9 @@ void OpenAddressTest::desktop_services_come_first()
 
 void OpenAddressTest::no_handler_anywhere_is_no_association()
 {
-    // The test run's own desktop is empty (see main), and the platform opens nothing here.
+    // The test run's own desktop is empty (TestEnvironment), and the platform opens nothing here.
     QCOMPARE(OpenAddress(QStringLiteral("nordavik-test:/nothing"), kShowNormal), OpenResult::kNoAssociation);
 }
+
+QTEST_MAIN(OpenAddressTest)
+#include "tst_openaddress.moc"

@@ -224,6 +224,7 @@ private slots:
         const int before = w.CalculationCount();
         ModalCloser closer([](QWidget* m) { ChooseUnits(m, {Length, Energy}, {}, false); });
         w.OnUnitsButton();
+        QCOMPARE(closer.count, 1); // the dialog did open
         QCOMPARE(Text(InputField::iWidth), QStringLiteral("500"));
         QCOMPARE(w.Units(), UnitSystem{});
         QCOMPARE(w.CalculationCount(), before + 1);

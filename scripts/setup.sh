@@ -1,5 +1,6 @@
 # Shared by scripts/run and scripts/test: installs what the build needs (Debian packages),
-# then configures and builds. Source it; it expects $root to be the project folder.
+# then configures and builds through CMakePresets.json. Source it; it expects $root to be the
+# project folder.
 
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-svg-dev fonts-liberation fonts-dejavu-core poppler-utils
     clang-format desktop-file-utils locales xvfb xdotool scdoc lintian appstream dpkg-dev)
@@ -30,23 +31,13 @@ install_missing() {
     apt-get install -y -qq --no-install-recommends "${need[@]}"
 }
 
-# configure_and_build DIR [cmake option ...] [-- build target ...]
-# Options are applied on every call, so an existing build folder picks up a changed option.
+# configure_and_build PRESET: configures and builds one preset of CMakePresets.json (default,
+# sanitize or fuzz) in its build folder. Configuring on every call lets an existing build folder
+# pick up a changed preset.
 configure_and_build() {
-    local dir=${1:-$root/build}
-    shift || true
-    local options=() targets=()
-    while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
-    [ "${1:-}" = "--" ] && shift
-    targets=("$@")
-    # A compiler cache, where one is installed, makes rebuilds in a second build folder cheap.
+    local preset=$1 options=()
+    # A compiler cache, where one is installed, makes rebuilds in a second build folder cheap. It
+    # is not in the presets: CMake stops when the launcher it is given does not exist.
     if command -v ccache >/dev/null; then options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    if [ ! -f "$dir/CMakeCache.txt" ] || [ ${#options[@]} -gt 0 ]; then
-        cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
-    fi
-    if [ ${#targets[@]} -gt 0 ]; then
-        cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]}"
-    else
-        cmake --build "$dir" --parallel "$(nproc)"
-    fi
+    (cd "$root" && cmake --preset "$preset" "${options[@]}" && cmake --build --preset "$preset" --parallel "$(nproc)")
 }

@@ -2,6 +2,8 @@
 // defaults (or whatever entries it could read), goes on, and skips what it cannot write. Checked
 // on the store itself, on the window opened and closed over it, and on the real program.
 
+#include "ProgramProbe.h"
+#include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "presentation/ResultsList.h"
@@ -144,7 +146,6 @@ class BadStoreTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir configHome_;
     int stores_ = 0;
 
     // QSettings keeps recently used files parsed, so every store gets a name of its own.
@@ -165,14 +166,11 @@ private:
         QTest::newRow("immutable folder") << Damage::ImmutableFolder << kDefaultDepth << false;
     }
 
-private slots:
-    void initTestCase()
-    {
-        // QSettings takes the configuration folder once per process: point it here first.
-        QVERIFY(configHome_.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome_.path().toUtf8());
-    }
+public:
+    // QSettings takes the configuration folder once per process: a temporary one, set first.
+    static void initMain() { TestEnvironment::Isolate(); }
 
+private slots:
     void store_reads_what_it_can_and_skips_what_it_cannot_write_data() { DamageTable(); }
     void store_reads_what_it_can_and_skips_what_it_cannot_write()
     {
@@ -180,7 +178,7 @@ private slots:
         QFETCH(int, readDepth);
         QFETCH(bool, writable);
         const QString application = NextApplication();
-        SpoiltStore spoilt(configHome_.path(), application);
+        SpoiltStore spoilt(TestEnvironment::ConfigHome(), application);
         if (!spoilt.Apply(damage))
             QSKIP("this file system cannot be spoilt that way");
         {
@@ -201,7 +199,7 @@ private slots:
         QFETCH(int, readDepth);
         QFETCH(bool, writable);
         const QString application = NextApplication();
-        SpoiltStore spoilt(configHome_.path(), application);
+        SpoiltStore spoilt(TestEnvironment::ConfigHome(), application);
         if (!spoilt.Apply(damage))
             QSKIP("this file system cannot be spoilt that way");
         {
@@ -246,7 +244,9 @@ private slots:
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(QStringLiteral(DORARIVE_PATH), {});
         QVERIFY(program.waitForStarted());
-        QTest::qWait(1500); // start-up, the first calculation and a few timer ticks
+        // Its termination handler is set once the window has read the store and calculated.
+        QTRY_VERIFY_WITH_TIMEOUT(program.state() != QProcess::Running || CatchesSignal(program.processId(), SIGTERM),
+                                 30000);
         QCOMPARE(program.state(), QProcess::Running);
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         QVERIFY(program.waitForFinished(30000));

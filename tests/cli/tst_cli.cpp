@@ -1,5 +1,7 @@
 // dorarive-calc end to end: the real executable, its output and its exit status.
 
+#include "TestEnvironment.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,14 +22,16 @@ struct CalcOutput {
 class CliTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir configHome_;
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
 
+private:
     CalcOutput Run(const QStringList& arguments, const QString& configHome = QString())
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.isEmpty() ? configHome_.path() : configHome);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   configHome.isEmpty() ? TestEnvironment::ConfigHome() : configHome);
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(DORARIVE_CALC_PATH), arguments);

@@ -1,5 +1,6 @@
 // Random keystroke, paste and setter sequences over random field settings: whatever happens,
 // the text stays in its valid form, within its digits, and reads as a number.
+#include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "controls/NumericField.h"
 #include "controls/Utf8Text.h"
@@ -231,6 +232,9 @@ void RandomSettings(NumericBehavior& b, Rng& rng)
 
 class PropertyTest : public QObject {
     Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
 
 private slots:
     void random_sequences_keep_text_valid();

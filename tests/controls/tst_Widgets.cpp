@@ -1,4 +1,6 @@
 // The Qt widgets on the offscreen platform: every way text gets in goes through the rules.
+#include "ModalCloser.h"
+#include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "controls/TextFilterEdit.h"
 
@@ -12,7 +14,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -59,46 +60,19 @@ QAction* FindAction(QMenu* menu, const QString& start)
     return nullptr;
 }
 
-// Set while a test expects a message box and closes it itself.
-int expectedBoxes = 0;
-
-// Closes the next modal message box and remembers its text; a box nobody closes would hang
-// the test.
-class MessageBoxCloser : public QObject {
-public:
-    ~MessageBoxCloser() override { --expectedBoxes; }
-    MessageBoxCloser()
-    {
-        ++expectedBoxes;
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                icon = box->icon();
-                ++count;
-                box->accept();
-            }
-        });
-        timer_.start(10);
-    }
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int count = 0;
-
-private:
-    QTimer timer_;
-};
-
 } // namespace
 
 class WidgetsTest : public QObject {
     Q_OBJECT
 
-    // Fails the test instead of hanging when a modal box nobody expects appears.
-    QTimer watchdog_;
-    QString unexpectedModal_;
+    // Closes a modal box nobody expects, so that the test fails instead of hanging; a test that
+    // expects one closes it with a closer of its own.
+    ModalCloser watchdog_;
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
 
 private slots:
-    void initTestCase();
     void cleanup();
     void typing_data();
     void typing();
@@ -118,21 +92,11 @@ private slots:
     void text_filter_editable();
 };
 
-void WidgetsTest::initTestCase()
-{
-    connect(&watchdog_, &QTimer::timeout, this, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && expectedBoxes == 0) {
-            unexpectedModal_ = modal->metaObject()->className();
-            modal->close();
-        }
-    });
-    watchdog_.start(50);
-}
-
 void WidgetsTest::cleanup()
 {
-    QVERIFY2(unexpectedModal_.isEmpty(), qPrintable("unexpected modal " + unexpectedModal_));
+    const QString unexpectedModal = watchdog_.classes.join(QStringLiteral(", "));
+    watchdog_.classes.clear();
+    QVERIFY2(unexpectedModal.isEmpty(), qPrintable("unexpected modal " + unexpectedModal));
 }
 
 void WidgetsTest::typing_data()
@@ -320,7 +284,7 @@ void WidgetsTest::focus_loss_without_options_does_nothing()
     QTRY_VERIFY(edit->hasFocus());
     QTest::keyClicks(edit, "00150");
 
-    MessageBoxCloser closer;
+    ModalCloser closer;
     other->setFocus();
     QTRY_VERIFY(other->hasFocus());
     QTest::qWait(50);
@@ -347,11 +311,11 @@ void WidgetsTest::focus_loss_reports_limits_and_refocuses()
     QTRY_VERIFY(edit->hasFocus());
     QTest::keyClicks(edit, "00150");
 
-    MessageBoxCloser closer;
+    ModalCloser closer;
     other->setFocus();
     QTRY_COMPARE(closer.count, 1);
-    QCOMPARE(closer.text, QString("Please specify a numeric value between 0 and 100."));
-    QCOMPARE(closer.icon, QMessageBox::Warning);
+    QCOMPARE(closer.texts.value(0), QString("Please specify a numeric value between 0 and 100."));
+    QCOMPARE(closer.icons.value(0), QMessageBox::Warning);
     QCOMPARE(edit->CurrentText(), QString("150"));
     // The focus goes back to the field within its window, whichever window is active now.
     QTRY_COMPARE(window.focusWidget(), edit);

@@ -1,6 +1,5 @@
-#include "tst_helpabout.h"
-
 #include "ModalCloser.h"
+#include "TestEnvironment.h"
 #include "controls/TextFilterEdit.h"
 #include "dialogs/AboutCommand.h"
 #include "dialogs/CAboutDlg.h"
@@ -12,6 +11,25 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+
+class HelpAboutTest : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
+private slots:
+    void help_box_shows_headings_without_colons();
+    void typing_into_help_box_changes_nothing();
+    void disclaimer_twice_keeps_help_open();
+    void help_link_opens_home_page();
+    void dialogs_keep_their_controls_inside();
+    void about_line_data();
+    void about_line();
+    void about_command_routing_data();
+    void about_command_routing();
+    void about_item_follows_a_separator();
+};
 
 void HelpAboutTest::help_box_shows_headings_without_colons()
 {
@@ -159,3 +177,6 @@ void HelpAboutTest::about_item_follows_a_separator()
     QCOMPARE(about->text(), QStringLiteral("&About..."));
     QVERIFY(AboutCommand::Opens(about->data().toInt()));
 }
+
+QTEST_MAIN(HelpAboutTest)
+#include "tst_helpabout.moc"

@@ -1,7 +1,6 @@
-#include "tst_hyperlinklabel.h"
-
 #include "ModalCloser.h"
 #include "StandInOpeners.h"
+#include "TestEnvironment.h"
 #include "dialogs/HyperLinkLabel.h"
 #include "dialogs/OpenError.h"
 
@@ -19,6 +18,24 @@ void Click(HyperLinkLabel& label)
 }
 
 } // namespace
+
+class HyperLinkLabelTest : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
+private slots:
+    void starts_as_an_unvisited_link();
+    void address_sets_tooltip_and_width();
+    void label_without_address_opens_caption();
+    void failed_click_after_success_clears_visited();
+    void leave_check_restores_font_and_colour_data();
+    void leave_check_restores_font_and_colour();
+    void fitted_geometry_keeps_alignment_edge_data();
+    void fitted_geometry_keeps_alignment_edge();
+    void colour_set_with_no_hover_uses_highlight();
+};
 
 void HyperLinkLabelTest::starts_as_an_unvisited_link()
 {
@@ -163,3 +180,6 @@ void HyperLinkLabelTest::colour_set_with_no_hover_uses_highlight()
     QCOMPARE(label.HoverColor(), label.palette().color(QPalette::Highlight));
     QCOMPARE(label.NormalColor(), kNormal);
 }
+
+QTEST_MAIN(HyperLinkLabelTest)
+#include "tst_hyperlinklabel.moc"

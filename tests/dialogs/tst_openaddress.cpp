@@ -1,7 +1,6 @@
-#include "tst_openaddress.h"
-
 #include "ModalCloser.h"
 #include "StandInOpeners.h"
+#include "TestEnvironment.h"
 #include "dialogs/DesktopHandler.h"
 #include "dialogs/OpenAddress.h"
 #include "dialogs/OpenError.h"
@@ -57,6 +56,27 @@ int ResultOf(const std::function<void(QObject*, OpenDone)>& open)
 }
 
 } // namespace
+
+class OpenAddressTest : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
+private slots:
+    void error_texts_data();
+    void error_texts();
+    void show_open_error_warns_with_ok();
+    void command_from_exec_line_data();
+    void command_from_exec_line();
+    void address_stays_one_argument_data();
+    void address_stays_one_argument();
+    void default_handler_follows_lookup_order();
+    void fallback_starts_handler_with_address();
+    void fallback_result_codes_data();
+    void fallback_result_codes();
+    void no_handler_anywhere_is_no_association();
+};
 
 void OpenAddressTest::error_texts_data()
 {
@@ -246,10 +266,13 @@ void OpenAddressTest::fallback_result_codes()
 
 void OpenAddressTest::no_handler_anywhere_is_no_association()
 {
-    // The test run's own desktop is empty (see main), and no xdg-open is on the path.
+    // The test run's own desktop is empty (TestEnvironment), and no xdg-open is on the path.
     const StandInOpeners nothing;
     QCOMPARE(ResultOf([](QObject* c, OpenDone d) {
                  OpenAddress(QStringLiteral("https://nordavik.example/nothing"), kShowNormal, c, d);
              }),
              OpenResult::kNoAssociation);
 }
+
+QTEST_MAIN(OpenAddressTest)
+#include "tst_openaddress.moc"

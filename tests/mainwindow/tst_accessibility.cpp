@@ -2,6 +2,8 @@
 // reach them as the controls' names (with the units chosen), the help texts as descriptions,
 // the buttons by caption and tip, and the results list row by row.
 
+#include "ModalCloser.h"
+#include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "dialogs/CSettingsDlg.h"
 #include "mainwindow/ControlTable.h"
@@ -15,7 +17,6 @@
 #include <QSet>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using StoredInputs::kSection;
@@ -72,23 +73,6 @@ QAccessible::Role RoleFor(ControlKind kind)
         return QAccessible::StaticText;
     }
     return QAccessible::NoRole;
-}
-
-// Answers the next modal dialog (the Units dialog) from a timer, so no test can hang on it.
-void AnswerNextModal(std::function<void(QWidget*)> act)
-{
-    auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal || ++*tries > 200) {
-            poll->stop();
-            poll->deleteLater();
-            if (modal)
-                act(modal);
-        }
-    });
-    poll->start(10);
 }
 
 void SwitchAllUnits(QWidget* modal, bool imperial)
@@ -156,8 +140,10 @@ private:
             QTest::newRow(r.row) << r.id << QString::fromUtf8(r.metric) << QString::fromUtf8(r.imperial);
     }
 
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { store_ = std::make_unique<MemoryProfileStore>(); }
     void cleanup() { window_.reset(); }
 
@@ -200,11 +186,11 @@ private slots:
         QFETCH(QString, metric);
         QFETCH(QString, imperial);
         DoraRiveDlg& w = Open();
-        AnswerNextModal([](QWidget* m) { SwitchAllUnits(m, true); });
+        ModalCloser closer([](QWidget* m) { SwitchAllUnits(m, true); });
         w.OnUnitsButton();
         QCOMPARE(w.Units(), kImperial);
         QCOMPARE(NameOf(w.Control(id)), imperial);
-        AnswerNextModal([](QWidget* m) { SwitchAllUnits(m, false); });
+        closer.SetAnswer([](QWidget* m) { SwitchAllUnits(m, false); });
         w.OnUnitsButton();
         QCOMPARE(NameOf(w.Control(id)), metric);
     }

@@ -1,6 +1,9 @@
 // The main window on the offscreen platform: scheduling of calculations, the option and
 // selection rules, units through the real dialog, and saving on every way of closing.
 
+#include "ModalCloser.h"
+#include "ProgramProbe.h"
+#include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "dialogs/CSettingsDlg.h"
 #include "mainwindow/DoraRiveDlg.h"
@@ -18,31 +21,11 @@
 #include <QtTest>
 
 #include <csignal>
-#include <functional>
 #include <memory>
 
 using StoredInputs::kSection;
 
 namespace {
-
-// Runs `act` on the next modal dialog as soon as it is open; fails the test if none opens.
-void OnNextModal(std::function<void(QWidget*)> act)
-{
-    auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        } else if (++*tries > 200) {
-            poll->stop();
-            poll->deleteLater();
-            QFAIL("no modal dialog opened");
-        }
-    });
-    poll->start(10);
-}
 
 void ChooseUnits(QWidget* modal, std::initializer_list<int> imperialPairs, std::initializer_list<int> metricPairs,
                  bool ok)
@@ -69,6 +52,9 @@ enum Pair {
 
 class WindowTest : public QObject {
     Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
 
 private:
     std::unique_ptr<MemoryProfileStore> store_;
@@ -210,7 +196,7 @@ private slots:
         DoraRiveDlg& w = Open();
         QTest::mouseClick(Control(OptionBox::iCoolCheck), Qt::LeftButton);
         Type(InputField::iCoolMass, "1000");
-        OnNextModal([](QWidget* m) { ChooseUnits(m, {Length, Temperature, Mass, KValue}, {}, true); });
+        ModalCloser closer([](QWidget* m) { ChooseUnits(m, {Length, Temperature, Mass, KValue}, {}, true); });
         w.OnUnitsButton();
         QCOMPARE(Text(InputField::iWidth), QStringLiteral("19.68"));
         QCOMPARE(Text(InputField::iAmbient), QStringLiteral("90"));
@@ -223,7 +209,7 @@ private slots:
         QCOMPARE(store_->GetProfileInt(kSection, "UnitsPressure   ", 0), 1);
         QVERIFY(!w.RecalcPending());
 
-        OnNextModal([](QWidget* m) { ChooseUnits(m, {}, {Length, Temperature, Mass, KValue}, true); });
+        closer.SetAnswer([](QWidget* m) { ChooseUnits(m, {}, {Length, Temperature, Mass, KValue}, true); });
         w.OnUnitsButton();
         QCOMPARE(Text(InputField::iWidth), QStringLiteral("500"));
         QCOMPARE(Text(InputField::iAmbient), QStringLiteral("32"));
@@ -236,8 +222,9 @@ private slots:
     {
         DoraRiveDlg& w = Open();
         const int before = w.CalculationCount();
-        OnNextModal([](QWidget* m) { ChooseUnits(m, {Length, Energy}, {}, false); });
+        ModalCloser closer([](QWidget* m) { ChooseUnits(m, {Length, Energy}, {}, false); });
         w.OnUnitsButton();
+        QCOMPARE(closer.count, 1); // the dialog did open
         QCOMPARE(Text(InputField::iWidth), QStringLiteral("500"));
         QCOMPARE(w.Units(), UnitSystem{});
         QCOMPARE(w.CalculationCount(), before + 1);
@@ -250,7 +237,7 @@ private slots:
         DoraRiveDlg& w = Open();
         bool checked = false;
         QString focused;
-        OnNextModal([&](QWidget* m) {
+        ModalCloser closer([&](QWidget* m) {
             auto* d = qobject_cast<CSettingsDlg*>(m);
             checked = d->ImperialButton(Energy)->isChecked() && d->MetricButton(Temperature)->isChecked() &&
                       d->ImperialButton(Length)->isChecked();
@@ -356,7 +343,9 @@ private slots:
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(DORARIVE_PATH), {});
         QVERIFY(program.waitForStarted());
-        QTest::qWait(1500);
+        // Its termination handler is set once the window has read the store.
+        QTRY_VERIFY_WITH_TIMEOUT(program.state() != QProcess::Running || CatchesSignal(program.processId(), SIGTERM),
+                                 30000);
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);

@@ -1,5 +1,3 @@
-#include "tst_calculation.h"
-
 #include "CalcHarness.h"
 
 #include <QtTest>
@@ -10,6 +8,24 @@ QString Row(const RecordingSink& sink, int i)
     return QString::fromStdString(sink.rows.at(static_cast<size_t>(i)).value);
 }
 } // namespace
+
+class CalculationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void default_cabinet();
+    void default_cabinet_in_imperial_units();
+    void loads_of_the_option_sections_data();
+    void loads_of_the_option_sections();
+    void glass_door_writes_its_thickness_back_data();
+    void glass_door_writes_its_thickness_back();
+    void detailed_conditions_set_the_compressor_conditions();
+    void warning_lets_the_calculation_finish();
+    void warning_stays_beside_a_later_error();
+    void custom_k_is_taken_from_the_inputs();
+    void stopped_calculation_keeps_what_it_did_not_reach();
+    void subcooling_stays_in_kelvin_after_a_temperature_error();
+    void zero_custom_k_gives_zero_transmission();
+};
 
 void CalculationTest::default_cabinet()
 {
@@ -300,3 +316,6 @@ void CalculationTest::zero_custom_k_gives_zero_transmission()
     QCOMPARE(h.results.requestedCapacity, 0.0);
     QCOMPARE(Row(h.sink, 0), QStringLiteral("0 W"));
 }
+
+QTEST_APPLESS_MAIN(CalculationTest)
+#include "tst_calculation.moc"

@@ -1,5 +1,3 @@
-#include "tst_checks.h"
-
 #include "CalcHarness.h"
 #include "model/Checks.h"
 
@@ -122,6 +120,18 @@ LoadInputs Failing(int check, bool imp)
 }
 
 } // namespace
+
+class ChecksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void each_check_reports_its_row_data();
+    void each_check_reports_its_row();
+    void limits_pass_on_their_boundary_data();
+    void limits_pass_on_their_boundary();
+    void first_failing_check_wins_data();
+    void first_failing_check_wins();
+    void row_text_prefix_depends_on_message_length();
+};
 
 void ChecksTest::each_check_reports_its_row_data()
 {
@@ -307,3 +317,6 @@ void ChecksTest::row_text_prefix_depends_on_message_length()
     QCOMPARE(QString::fromStdString(WarningText(Check(CheckId::EvaporatingAboveBox), UnitSystem{})),
              QStringLiteral("Warning: Evaporating temp greater than box temp."));
 }
+
+QTEST_APPLESS_MAIN(ChecksTest)
+#include "tst_checks.moc"

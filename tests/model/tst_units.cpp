@@ -1,5 +1,3 @@
-#include "tst_units.h"
-
 #include "FakeForm.h"
 #include "model/Conversions.h"
 #include "model/FormRules.h"
@@ -45,6 +43,24 @@ Tables BuiltTables()
 }
 
 } // namespace
+
+class UnitsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void conversions_use_their_constants();
+    void integer_conversions_truncate_toward_zero();
+    void rounding_goes_half_away_from_zero_data();
+    void rounding_goes_half_away_from_zero();
+    void unit_labels_follow_the_choices_data();
+    void unit_labels_follow_the_choices();
+    void text_conversions_format_their_results();
+    void temperatures_convert_rounded_subcooling_not();
+    void mass_converts_rounded();
+    void k_values_return_exactly_from_the_table();
+    void lengths_convert_to_two_decimals_and_back_rounded();
+    void unchanged_choices_convert_nothing();
+    void read_load_inputs_takes_custom_k_only_when_customized();
+};
 
 void UnitsTest::conversions_use_their_constants()
 {
@@ -276,3 +292,6 @@ void UnitsTest::read_load_inputs_takes_custom_k_only_when_customized()
     ShowSelectedK(f, t, imperial, Selector::iType2);
     QCOMPARE(f.values[InputField::iDoorInsulTherm], 0.027 * 0.5781759824);
 }
+
+QTEST_APPLESS_MAIN(UnitsTest)
+#include "tst_units.moc"

@@ -1,17 +1,16 @@
-#include "tst_printjob.h"
-
+#include "ModalCloser.h"
 #include "ReportSamples.h"
+#include "TestEnvironment.h"
 #include "presentation/PrintCommand.h"
 #include "presentation/ReportPrinter.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
-#include <QTimer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -63,47 +62,43 @@ void ToPdf(QPrinter& printer, const QString& path)
     printer.setOutputFileName(path);
 }
 
-// Answers the print dialog once it is up: inspects it, then accepts or rejects it. If no dialog
-// shows, or the dialog is something else, the test fails instead of hanging.
-class DialogCloser : public QObject {
-public:
-    DialogCloser(bool accept, std::function<void(QPrintDialog&)> inspect = {})
-        : accept_(accept)
-        , inspect_(std::move(inspect))
-    {
-        poll_.setInterval(20);
-        QObject::connect(&poll_, &QTimer::timeout, this, [this] { TryClose(); });
-        poll_.start();
-        QTimer::singleShot(10000, this, [this] { GiveUp(); });
-    }
-    bool Seen() const { return seen_; }
-
-private:
-    void TryClose()
-    {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll_.stop();
-        seen_ = true;
-        if (inspect_)
-            inspect_(*dialog);
-        accept_ ? dialog->accept() : dialog->reject();
-    }
-    void GiveUp()
-    {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-        poll_.stop();
-    }
-
-    bool accept_;
-    std::function<void(QPrintDialog&)> inspect_;
-    QTimer poll_;
-    bool seen_ = false;
-};
+// The answer to the print dialog: inspect it, then accept or reject it. Anything else that
+// opens instead fails the test.
+ModalCloser::Answer PrintDialogAnswer(bool accept, std::function<void(QPrintDialog&)> inspect = {})
+{
+    return [accept, inspect](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        if (inspect)
+            inspect(*dialog);
+        accept ? dialog->accept() : dialog->reject();
+    };
+}
 
 } // namespace
+
+// Real print jobs into PDF files, read back with poppler's tools, and the print dialog.
+class PrintJobTest : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
+private slots:
+    void initTestCase();
+    void pdf_shows_title_lines_and_values_in_order_data();
+    void pdf_shows_title_lines_and_values_in_order();
+    void rule_spans_the_printable_width_below_the_title();
+    void unwritable_file_fails_and_prints_nothing();
+    void dialog_offers_selection_and_file_without_page_numbers();
+    void cancel_prints_nothing();
+    void ok_prints_on_the_chosen_printer();
+
+private:
+    QString NewPdfPath(const QString& name) const;
+
+    QTemporaryDir dir_;
+};
 
 void PrintJobTest::initTestCase()
 {
@@ -228,7 +223,7 @@ void PrintJobTest::dialog_offers_selection_and_file_without_page_numbers()
 {
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, NewPdfPath(QStringLiteral("inspected")));
-    DialogCloser closer(false, [](QPrintDialog& dialog) {
+    ModalCloser closer(PrintDialogAnswer(false, [](QPrintDialog& dialog) {
         QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
         QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintSelection));
         QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintToFile));
@@ -241,9 +236,9 @@ void PrintJobTest::dialog_offers_selection_and_file_without_page_numbers()
         QVERIFY(std::any_of(checked.begin(), checked.end(), [](const QRadioButton* b) {
             return b->isChecked() && b->text() == QStringLiteral("Selection");
         }));
-    });
+    }));
     PrintCalculation(printer, nullptr, kTitle, SampleReport({}));
-    QVERIFY(closer.Seen());
+    QVERIFY(closer.count > 0);
 }
 
 void PrintJobTest::cancel_prints_nothing()
@@ -251,9 +246,9 @@ void PrintJobTest::cancel_prints_nothing()
     const QString path = NewPdfPath(QStringLiteral("cancelled"));
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, path);
-    DialogCloser closer(false);
+    ModalCloser closer(PrintDialogAnswer(false));
     QCOMPARE(PrintCalculation(printer, nullptr, kTitle, SampleReport({})), PrintOutcome::Cancelled);
-    QVERIFY(closer.Seen());
+    QVERIFY(closer.count > 0);
     QVERIFY(!QFile::exists(path));
 }
 
@@ -262,10 +257,13 @@ void PrintJobTest::ok_prints_on_the_chosen_printer()
     const QString path = NewPdfPath(QStringLiteral("confirmed"));
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, path);
-    DialogCloser closer(true);
+    ModalCloser closer(PrintDialogAnswer(true));
     QCOMPARE(PrintCalculation(printer, nullptr, kTitle, SampleReport({})), PrintOutcome::Printed);
-    QVERIFY(closer.Seen());
+    QVERIFY(closer.count > 0);
     const QStringList pages = PdfPages(path);
     QCOMPARE(pages.size(), 1);
     QCOMPARE(NonBlankLines(pages.front()).size(), 1 + 20); // the title and the 20 non-blank lines
 }
+
+QTEST_MAIN(PrintJobTest)
+#include "tst_printjob.moc"

@@ -1,27 +1,35 @@
-// The painted surface, checked where a pixel says something a user would notice, and the help
-// tip that follows the pointer over it.
-#include "presentation/ContextHelp.h"
+// The painted surface, checked where a pixel says something a user would notice, laid out as
+// the window lays it out.
+#include "TestEnvironment.h"
+#include "mainwindow/Layout.h"
 #include "presentation/Palette.h"
 #include "presentation/SheetFonts.h"
 #include "presentation/SheetPainter.h"
-#include "presentation/TipWindow.h"
 
 #include <QPainter>
-#include <QScreen>
 #include <QTest>
-#include <QWidget>
 
 namespace {
 
+// The sheet of a window of that client size, on a screen that just holds it.
 SheetState State(int width, int height, SheetOptions options = {})
 {
+    LayoutInput in;
+    in.clientWidth = width;
+    in.clientHeight = height;
+    in.screenHeight = height > 1000 ? 1080 : 768;
+    in.iCondCheck = options.iCondCheck;
+    in.iDoorCheck = options.iDoorCheck;
+    in.iHeatCheck = options.iHeatCheck;
+    in.iCoolCheck = options.iCoolCheck;
+    const LayoutResult layout = ComputeLayout(in);
     SheetState s;
     s.clientWidth = width;
     s.clientHeight = height;
-    s.screenHeight = height > 1000 ? 1080 : 768;
-    s.formLeft = width > 1600 ? width - 880 : width - 780;
-    s.rowPitch = s.screenHeight >= 1024 ? 27 : 26;
-    s.wideLayout = width > 800;
+    s.screenHeight = in.screenHeight;
+    s.formLeft = layout.formLeft;
+    s.rowPitch = layout.rowPitch;
+    s.wideLayout = layout.wideLayout;
     s.options = options;
     s.productName = "Nordavik Kaldora";
     return s;
@@ -56,6 +64,9 @@ int CountColour(const QImage& image, const QRect& area, const QColor& colour)
 
 class SheetPaintTest : public QObject {
     Q_OBJECT
+public:
+    static void initMain() { TestEnvironment::Isolate(); }
+
 private slots:
     void initTestCase();
     void header_band_is_yellow_up_to_eight_from_the_right();
@@ -207,109 +218,5 @@ void SheetPaintTest::cell_height_font_is_the_largest_that_fits()
     }
 }
 
-class ContextHelpTest : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void tip_opens_at_the_anchor_data();
-    void tip_opens_at_the_anchor();
-    void tip_stays_on_the_screen();
-    void tip_hides_off_the_spots_and_on_leave();
-    void long_texts_wrap_within_520();
-
-private:
-    Tables tables_;
-};
-
-void ContextHelpTest::initTestCase()
-{
-    BuildTables(tables_);
-}
-
-void ContextHelpTest::tip_opens_at_the_anchor_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("above");
-    QTest::newRow("temperature inside box") << 2 << 65;
-    QTest::newRow("ambient temperature") << 1 << 95;
-}
-
-void ContextHelpTest::tip_opens_at_the_anchor()
-{
-    QFETCH(int, row);
-    QFETCH(int, above);
-    QWidget host;
-    host.setGeometry(20, 10, 700, 500);
-    host.show();
-    ContextHelp help(&host);
-    HotSpotList spots;
-    spots.RegisterHotSpot(300, 200, tables_.FormHelp(row), false);
-    help.OnMouseMove(QPoint(310, 205), spots);
-    QVERIFY(help.IsShown());
-    QCOMPARE(help.Tip()->pos(), host.mapToGlobal(QPoint(300 - 180, 200 - above)));
-    QCOMPARE(help.Tip()->text(), QString::fromStdString(tables_.FormHelp(row)));
-    const QPalette& pal = help.Tip()->palette();
-    QCOMPARE(pal.color(QPalette::Window), Palette::kBlue);
-    QCOMPARE(pal.color(QPalette::WindowText), Palette::kWhite);
-}
-
-void ContextHelpTest::tip_stays_on_the_screen()
-{
-    // A label near the left edge: its anchor lies off the screen, the tip does not.
-    QWidget host;
-    host.setGeometry(0, 0, 700, 500);
-    host.show();
-    ContextHelp help(&host);
-    HotSpotList spots;
-    spots.RegisterHotSpot(40, 80, tables_.FormHelp(1), false);
-    help.OnMouseMove(QPoint(45, 85), spots);
-    const QRect screen = host.screen()->geometry();
-    QVERIFY(screen.contains(help.Tip()->geometry()));
-}
-
-void ContextHelpTest::tip_hides_off_the_spots_and_on_leave()
-{
-    QWidget host;
-    host.resize(800, 600);
-    host.show();
-    ContextHelp help(&host);
-    HotSpotList spots;
-    spots.RegisterHotSpot(300, 300, "help", true);
-    help.OnMouseMove(QPoint(300, 300), spots);
-    QVERIFY(help.IsShown());
-    help.OnMouseMove(QPoint(200, 200), spots);
-    QVERIFY(!help.IsShown());
-    help.OnMouseMove(QPoint(310, 310), spots);
-    QVERIFY(help.IsShown());
-    help.OnMouseLeave();
-    QVERIFY(!help.IsShown());
-}
-
-void ContextHelpTest::long_texts_wrap_within_520()
-{
-    TipWindow tip(nullptr, 520, Palette::kBlue, Palette::kWhite);
-    tip.SetTipText(QString::fromStdString(tables_.ResultHelp(1)));
-    QVERIFY(tip.width() <= 520);
-    QVERIFY(tip.width() > 400);
-    QVERIFY(tip.height() > 4 * tip.fontMetrics().height());
-    tip.SetTipText(QStringLiteral("Short"));
-    QVERIFY(tip.width() < 100);
-    QVERIFY(tip.height() < 2 * tip.fontMetrics().height() + 10);
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        SheetPaintTest t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        ContextHelpTest t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
-}
-
+QTEST_MAIN(SheetPaintTest)
 #include "tst_sheet_paint.moc"

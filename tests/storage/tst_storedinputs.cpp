@@ -1,6 +1,7 @@
 // The stored inputs: first-run defaults, the stored formats and their round trips, and the real
 // settings file under a temporary configuration folder.
 
+#include "TestEnvironment.h"
 #include "controls/HeadlessForm.h"
 #include "model/FormRules.h"
 #include "storage/MemoryProfileStore.h"
@@ -8,7 +9,6 @@
 #include "storage/StoredInputs.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <limits>
@@ -41,6 +41,10 @@ std::int32_t Stored(const MemoryProfileStore& store, const char* entry)
 
 class StoredInputsTest : public QObject {
     Q_OBJECT
+
+public:
+    // QSettings takes the configuration folder once per process: a temporary one, set first.
+    static void initMain() { TestEnvironment::Isolate(); }
 
 private slots:
     void first_run_uses_the_defaults()
@@ -186,17 +190,10 @@ private slots:
         QCOMPARE(units.mass, 1);
     }
 
-    void initTestCase()
-    {
-        // QSettings takes the configuration folder once per process: point it here first.
-        QVERIFY(configHome_.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome_.path().toUtf8());
-    }
-
     void settings_file_keeps_names_and_integers()
     {
         SettingsStore store(QStringLiteral("tst_app"));
-        QVERIFY(store.FileName().startsWith(configHome_.path()));
+        QVERIFY(store.FileName().startsWith(TestEnvironment::ConfigHome()));
         QVERIFY(store.FileName().contains(QStringLiteral("/Nordavik Frimo 042/tst_app.conf")));
         store.WriteProfileInt(kSection, kUnitsEnergy, 1);
         store.WriteProfileInt(kSection, "UnitsEnergy", 0);
@@ -211,7 +208,7 @@ private slots:
 
     void unreadable_values_read_as_defaults()
     {
-        const QString folder = configHome_.filePath(QString::fromUtf8(SettingsStore::kRoot));
+        const QString folder = TestEnvironment::ConfigHome() + u'/' + QString::fromUtf8(SettingsStore::kRoot);
         QVERIFY(QDir().mkpath(folder));
         QFile conf(folder + "/tst_bad.conf");
         QVERIFY(conf.open(QIODevice::WriteOnly));
@@ -226,7 +223,7 @@ private slots:
 
     void unsigned_32_bit_entries_read_as_the_same_bits()
     {
-        const QString folder = configHome_.filePath(QString::fromUtf8(SettingsStore::kRoot));
+        const QString folder = TestEnvironment::ConfigHome() + "/" + QString::fromUtf8(SettingsStore::kRoot);
         QVERIFY(QDir().mkpath(folder));
         QFile conf(folder + "/tst_unsigned.conf");
         QVERIFY(conf.open(QIODevice::WriteOnly));
@@ -247,9 +244,6 @@ private slots:
         QVERIFY2(saved.contains("iInsulation=-1\n"), saved.constData());
         QVERIFY(saved.contains("iEvaporating=-7\n"));
     }
-
-private:
-    QTemporaryDir configHome_;
 };
 
 } // namespace

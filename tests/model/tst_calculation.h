@@ -17,5 +17,5 @@ private slots:
     void custom_k_is_taken_from_the_inputs();
     void stopped_calculation_keeps_what_it_did_not_reach();
     void subcooling_stays_in_kelvin_after_a_temperature_error();
-    void zero_custom_k_gives_zero_transmission();
+    void zero_custom_k_stops_before_the_loads();
 };

@@ -1,5 +1,6 @@
 // The main window's tips under a real X server with a real pointer: a tip that comes up under the
-// pointer must let it through and stay.
+// pointer must let it through and stay, and moving from the window's surface onto one of its
+// controls must close the tip, as leaving the window does.
 
 #include "common/XvfbDisplay.h"
 #include "controls/NumericEdit.h"
@@ -108,6 +109,38 @@ private slots:
         HideCounter counter(tip);
         QTest::qWait(1500); // long enough for a hidden tip to come back once
         QCOMPARE(counter.hides, 0);
+    }
+
+    void moving_from_a_marker_onto_the_results_list_closes_the_tip()
+    {
+        // The capacity help stands clear of the list, so only the move can close it.
+        DoraRiveDlg& w = Open();
+        PointTo(w, ResultSpot(0));
+        QTRY_VERIFY(ShownTip());
+        QWidget* tip = ShownTip();
+        const QWidget* list = w.Control(ControlId::ResultsList);
+        // Still within the marker's sensitive square, which reaches into the list.
+        const QPoint onList(list->x() + 8, ResultSpot(0).y());
+        QVERIFY(list->geometry().contains(onList));
+        PointTo(w, onList);
+        QTRY_VERIFY(!tip->isVisible());
+        PointTo(w, onList + QPoint(3, 3)); // moves over the list keep it closed
+        QTest::qWait(300);
+        QVERIFY(!tip->isVisible());
+        PointTo(w, ResultSpot(0)); // and back on the marker it opens again
+        QTRY_VERIFY(tip->isVisible());
+    }
+
+    void jumping_from_a_label_onto_its_field_closes_the_tip()
+    {
+        DoraRiveDlg& w = Open();
+        const QWidget* ambient = w.Field(InputField::iAmbient);
+        const int rowTop = ambient->y();
+        PointTo(w, QPoint(w.CurrentLayout().formLeft + 20 + 60, rowTop + 5)); // "   Ambient temperature"
+        QTRY_VERIFY(ShownTip());
+        QWidget* tip = ShownTip();
+        PointTo(w, ambient->geometry().center());
+        QTRY_VERIFY(!tip->isVisible());
     }
 };
 

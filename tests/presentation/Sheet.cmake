@@ -6,3 +6,4 @@ dorarive_add_test(tst_sheet_controls SOURCES tst_sheet_controls.cpp LIBS dorariv
 # Renders the surface and the controls into PNG files for looking at them; not a test.
 add_executable(sheet_preview sheet_preview.cpp)
 target_link_libraries(sheet_preview PRIVATE dorarive_presentation)
+dorarive_add_test(tst_results_wheel SOURCES tst_results_wheel.cpp LIBS dorarive_presentation)

@@ -14,6 +14,7 @@ private slots:
     void rule_spans_the_printable_width_below_the_title();
     void unwritable_file_fails_and_prints_nothing();
     void dialog_offers_selection_and_file_without_page_numbers();
+    void dialog_offers_no_page_range();
     void cancel_prints_nothing();
     void ok_prints_on_the_chosen_printer();
 

@@ -1,6 +1,7 @@
 #include "app/DoraRiveApp.h"
 
 #include "app/TerminationSignals.h"
+#include "controls/MessageBoxTitle.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/SettingsStore.h"
 
@@ -20,7 +21,7 @@ int DoraRiveApp::Run()
 {
     SettingsStore store(applicationName());
     DoraRiveDlg window(store);
-    setApplicationDisplayName(window.Texts().productName);
+    SetMessageBoxTitle(window.Texts().productName);
 
     TerminationSignals termination;
     connect(&termination, &TerminationSignals::terminationRequested, &window, &QDialog::reject);

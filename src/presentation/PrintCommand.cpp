@@ -10,17 +10,22 @@
 
 namespace {
 
-// Hides a choice of the print range box and what stands beside it on its row.
+// Hides a choice of the print range box and what stands beside it on its row, spacing included,
+// so the remaining choices close up.
 void HideRangeRow(QWidget* choice)
 {
     if (!choice)
         return;
-    for (const QLayout* row : choice->parentWidget()->findChildren<QLayout*>()) {
+    for (QLayout* row : choice->parentWidget()->findChildren<QLayout*>()) {
         if (row->indexOf(choice) < 0)
             continue;
-        for (int i = 0; i < row->count(); ++i)
+        for (int i = 0; i < row->count(); ++i) {
             if (QWidget* w = row->itemAt(i)->widget())
                 w->hide();
+            else if (QSpacerItem* space = row->itemAt(i)->spacerItem())
+                space->changeSize(0, 0);
+        }
+        row->invalidate();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Shutdown.h"
 #include "app/TerminationSignals.h"
+#include "controls/MessageBoxTitle.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/SettingsStore.h"
 
@@ -21,7 +22,7 @@ int DoraRiveApp::Run()
 {
     SettingsStore store(applicationName());
     DoraRiveDlg window(store);
-    setApplicationDisplayName(window.Texts().productName);
+    SetMessageBoxTitle(window.Texts().productName);
 
     TerminationSignals termination;
     connect(&termination, &TerminationSignals::terminationRequested, &window, [&window] { ShutDown(window); });

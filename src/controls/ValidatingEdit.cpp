@@ -1,5 +1,6 @@
 #include "controls/ValidatingEdit.h"
 
+#include "controls/MessageBoxTitle.h"
 #include "controls/Utf8Text.h"
 
 #include <QApplication>
@@ -212,7 +213,7 @@ void ValidatingEdit::Beep()
 void ValidatingEdit::ShowMessage(const std::string& text)
 {
     RunOrDefer([this, message = QString::fromStdString(text)] {
-        QMessageBox::warning(&widget_, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok);
+        QMessageBox::warning(&widget_, MessageBoxTitle(), message, QMessageBox::Ok);
     });
 }
 

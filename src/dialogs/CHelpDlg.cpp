@@ -1,5 +1,6 @@
 #include "dialogs/CHelpDlg.h"
 
+#include "controls/MessageBoxTitle.h"
 #include "controls/TextFilterEdit.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/HyperLinkLabel.h"
@@ -8,7 +9,6 @@
 #include "presentation/Palette.h"
 #include "version/ProgramTexts.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -107,5 +107,5 @@ QString CHelpDlg::DisclaimerText()
 void CHelpDlg::ShowDisclaimer()
 {
     // Parented to the dialog, so the message stays over it and the dialog stays open.
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), DisclaimerText());
+    QMessageBox::information(this, MessageBoxTitle(), DisclaimerText());
 }

@@ -1,6 +1,7 @@
 #include "dialogs/OpenError.h"
 
-#include <QGuiApplication>
+#include "controls/MessageBoxTitle.h"
+
 #include <QMessageBox>
 
 #include <array>
@@ -38,5 +39,5 @@ QString OpenErrorText(int code)
 
 void ShowOpenError(int code, QWidget* parent)
 {
-    QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), OpenErrorText(code));
+    QMessageBox::warning(parent, MessageBoxTitle(), OpenErrorText(code));
 }

@@ -63,8 +63,12 @@ void PlaceForm(LayoutResult& r, const LayoutInput& in)
 void PlaceBottom(LayoutResult& r, const LayoutInput& in)
 {
     const int w = in.clientWidth, h = in.clientHeight, x0 = r.formLeft;
-    r.Of(ControlId::ResultsList).rect = {x0 + 371, h - 200, 410, 115};
-    r.Of(ControlId::ProductSelectionButton).rect = {x0 + 371, h - 82, 150, 25};
+    // The list and the button under it keep clear of the sheet's rows on a short client.
+    const SheetOptions options{in.iCondCheck, in.iDoorCheck, in.iHeatCheck, in.iCoolCheck};
+    const SheetFrame frame{x0, r.rowPitch, SheetMetrics::ForScreen(in.screenHeight).sheetFontHeight};
+    const int base = FormSheet::ResultsBase(options, frame, h);
+    r.Of(ControlId::ResultsList).rect = {x0 + 371, base - FormSheet::kResultsListRise, 410, 115};
+    r.Of(ControlId::ProductSelectionButton).rect = {x0 + 371, base - 82, 150, 25};
     r.Of(ControlId::HomePageLink).rect = {10, h - 33, 370, r.rowPitch - 4};
     r.Of(ControlId::ProductPageLink).rect = {0, 0, 0, 0};
     r.Of(ControlId::ProductPageLink).shown = false;

@@ -32,9 +32,11 @@ constexpr CheckInfo kChecks[] = {
     {CheckId::LightLoad, "Invalid light load.", kWattsUnit, 0, 1000, false},
     {CheckId::AntisweatLoad, "Invalid antisweat load.", kWattsUnit, 0, 1000, false},
     {CheckId::MaxRuntime, "Invalid max runtime value.", kPlainNumber, 10, 100, false},
+    {CheckId::InsulationK, "Invalid insulation k value.", kPlainNumber, 0, 0, false},
+    {CheckId::DoorK, "Invalid door k value.", kPlainNumber, 0, 0, false},
 };
 
-static_assert(sizeof kChecks / sizeof kChecks[0] == 24);
+static_assert(sizeof kChecks / sizeof kChecks[0] == 26);
 
 // A limit as the range text shows it in the user's unit (truncated toward zero).
 int ShownLimit(int kind, int limit, const UnitSystem& units)

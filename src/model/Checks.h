@@ -4,7 +4,8 @@
 
 #include <string>
 
-// The input checks, numbered in the order the calculation runs them.
+// The input checks, numbered in the order the calculation runs them; the two k-value checks,
+// added later, keep the numbers after those and run between the loads and the runtime.
 enum class CheckId : int {
     CabinetDepth = 1,
     CabinetWidth,
@@ -30,6 +31,8 @@ enum class CheckId : int {
     LightLoad,
     AntisweatLoad,
     MaxRuntime,
+    InsulationK, // a "Customized" k of 0 or below would give no or a negative cooling need
+    DoorK,
 };
 
 struct CheckInfo {

@@ -185,6 +185,11 @@ private:
             tables_.doorMaterials.SetCustomK(in_.iDoorInsulTherm);
         const double k = tables_.insulationMaterials.K(in_.iType);
         const double kd = in_.iDoorCheck ? tables_.doorMaterials.K(in_.iType2) : k;
+        // Only a typed-in k can be 0 or below; the table rows are all positive.
+        if (k <= 0.0)
+            return Fail(Check(CheckId::InsulationK));
+        if (in_.iDoorCheck && kd <= 0.0)
+            return Fail(Check(CheckId::DoorK));
 
         // Five cabinet faces (top, bottom, left, right, back), then the door.
         const double faceLoads[5] = {topBottom, topBottom, side, side, back};

@@ -23,7 +23,13 @@ public:
     bool IsShown() const;
     const TipWindow* Tip() const { return tip_; }
 
+protected:
+    // The pointer entering one of the host's controls has left the host's own surface.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Watch(QObject* child);
+
     QWidget* host_;
     TipWindow* tip_;
 };

@@ -1,5 +1,7 @@
 #include "presentation/FormSheet.h"
 
+#include <algorithm>
+
 namespace {
 
 using C = SheetColumn;
@@ -72,6 +74,21 @@ ColumnX ColumnPositions(SheetColumn column, int formLeft)
     return {formLeft + kRightLabelX, formLeft + kRightUnitX, formLeft + kRightValueX};
 }
 
+// Calls visit(row, y) for every row the options show, top to bottom, left column first.
+template <class Visit>
+void ForEachVisibleRow(const SheetOptions& options, int rowPitch, Visit visit)
+{
+    int y = FormSheet::kTopY;
+    for (int r = 0; r < FormSheet::kRowCount; ++r) {
+        if (FormSheet::IsVisible(kRows[static_cast<size_t>(r)], options)) {
+            visit(r, y);
+            y += r < FormSheet::kFirstLoadRow ? rowPitch : rowPitch - kLoadRowTighten;
+        }
+        if (r == FormSheet::kLastLeftRow)
+            y = FormSheet::kTopY; // the right column starts level with the left one
+    }
+}
+
 SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& results, const UnitSystem& units)
 {
     const SheetRow& row = kRows[static_cast<size_t>(r)];
@@ -122,15 +139,20 @@ std::vector<SheetLine> FormSheet::VisibleLines(const SheetOptions& options, cons
 {
     std::vector<SheetLine> lines;
     lines.reserve(kRowCount);
-    int y = kTopY;
-    for (int r = 0; r < kRowCount; ++r) {
-        const SheetRow& row = kRows[static_cast<size_t>(r)];
-        if (IsVisible(row, options)) {
-            lines.push_back(MakeLine(r, y, frame, results, units));
-            y += r < kFirstLoadRow ? frame.rowPitch : frame.rowPitch - kLoadRowTighten;
-        }
-        if (r == kLastLeftRow)
-            y = kTopY; // the right column starts level with the left one
-    }
+    ForEachVisibleRow(options, frame.rowPitch,
+                      [&](int r, int y) { lines.push_back(MakeLine(r, y, frame, results, units)); });
     return lines;
+}
+
+int FormSheet::ResultsBase(const SheetOptions& options, const SheetFrame& frame, int clientHeight)
+{
+    // Only the right column stands above the list. Each text fills a box one font cell high; a
+    // figure stands a little lower than its label.
+    int rowsBottom = 0;
+    ForEachVisibleRow(options, frame.rowPitch, [&](int r, int y) {
+        const SheetRow& row = kRows[static_cast<size_t>(r)];
+        if (row.column == SheetColumn::Right)
+            rowsBottom = std::max(rowsBottom, y + (row.value ? kValueDrop : 0) + frame.sheetFontHeight);
+    });
+    return std::max(clientHeight, rowsBottom + kResultsListRise);
 }

@@ -82,4 +82,11 @@ public:
     // The rows one paint draws, top to bottom, left column first.
     static std::vector<SheetLine> VisibleLines(const SheetOptions& options, const SheetFrame& frame,
                                                const LoadResults& results, const UnitSystem& units);
+
+    // Where the results block hangs from: the message line, the results list with its markers and
+    // the Product Selection button stand at fixed heights above this line (the list 200 above).
+    // It is the client's bottom edge, unless a short client would put the list over the lowest
+    // rows of the right column; then it is just low enough for the list to clear them.
+    static int ResultsBase(const SheetOptions& options, const SheetFrame& frame, int clientHeight);
+    static constexpr int kResultsListRise = 200; // the list's top edge above the base
 };

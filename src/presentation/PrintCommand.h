@@ -19,8 +19,9 @@ enum class PrintOutcome {
 // ReportTitle of ReportLines for the window's texts.
 QString ReportTitle(const QString& fileDescription, const QString& versionText);
 
-// The print dialog as the Print button shows it: no page numbers, the "selection" range
-// preselected (the range does not change what is printed), printing to a PDF file available.
+// The print dialog as the Print button shows it: no page numbers or page list to choose, the
+// "selection" range preselected (the range does not change what is printed), printing to a PDF
+// file available.
 void PreparePrintDialog(QPrintDialog& dialog);
 
 // Prints the report lines on a printer that is ready to print, in black on pages with the title.

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -111,6 +112,16 @@ void ResultsList::mouseReleaseEvent(QMouseEvent* event)
     QTableWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         emit clicked();
+}
+
+// Hidden scroll bars still scroll: a wheel or a sideways touchpad swipe would move the rows and
+// the header with no way back in sight. The list shows what fits and stays put, so both ranges
+// are kept empty whatever the contents.
+void ResultsList::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    horizontalScrollBar()->setRange(0, 0);
+    verticalScrollBar()->setRange(0, 0);
 }
 
 void ResultsList::changeEvent(QEvent* event)

@@ -36,6 +36,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void updateGeometries() override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -109,19 +109,19 @@ SheetPoint RowLetterMarkerPoint(SheetPoint label)
     return {label.x - 7, label.y + 8};
 }
 
-SheetPoint ResultHotSpotPoint(int formLeft, int clientHeight, int index)
+SheetPoint ResultHotSpotPoint(int formLeft, int resultsBase, int index)
 {
-    return {formLeft + 355, clientHeight - 175 + 20 * index};
+    return {formLeft + 355, resultsBase - 175 + 20 * index};
 }
 
-SheetPoint ResultMarkerPoint(int formLeft, int clientHeight, int index)
+SheetPoint ResultMarkerPoint(int formLeft, int resultsBase, int index)
 {
-    return {formLeft + 355, clientHeight - 165 + 20 * index};
+    return {formLeft + 355, resultsBase - 165 + 20 * index};
 }
 
-SheetPoint MessageLinePoint(int formLeft, int clientHeight)
+SheetPoint MessageLinePoint(int formLeft, int resultsBase)
 {
-    return {formLeft + 375, clientHeight - 219};
+    return {formLeft + 375, resultsBase - 219};
 }
 
 } // namespace SheetGeometry

@@ -73,11 +73,12 @@ SheetPoint RowInfoMarkerPoint(SheetPoint label);
 SheetPoint RowLetterMarkerPoint(SheetPoint label);
 
 // The four result markers beside the results list: where each registers its hot spot and where
-// its circle is drawn (ten pixels lower).
-SheetPoint ResultHotSpotPoint(int formLeft, int clientHeight, int index);
-SheetPoint ResultMarkerPoint(int formLeft, int clientHeight, int index);
+// its circle is drawn (ten pixels lower). Like the list, they stand above the results base: the
+// client's bottom edge unless the list had to move lower (FormSheet::ResultsBase).
+SheetPoint ResultHotSpotPoint(int formLeft, int resultsBase, int index);
+SheetPoint ResultMarkerPoint(int formLeft, int resultsBase, int index);
 
 // The red message line above the results list.
-SheetPoint MessageLinePoint(int formLeft, int clientHeight);
+SheetPoint MessageLinePoint(int formLeft, int resultsBase);
 
 } // namespace SheetGeometry

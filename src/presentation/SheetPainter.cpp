@@ -162,15 +162,22 @@ void SheetPainter::DrawRows(Pass& pass) const
     }
 }
 
+int SheetPainter::ResultsBase(const Pass& pass)
+{
+    const SheetState& s = pass.state;
+    return FormSheet::ResultsBase(s.options, {s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight}, s.clientHeight);
+}
+
 void SheetPainter::DrawResultMarkers(Pass& pass) const
 {
     const SheetState& s = pass.state;
+    const int base = ResultsBase(pass);
     for (int i = 0; i < SheetGeometry::kResultMarkerCount; ++i) {
-        const SheetPoint spot = SheetGeometry::ResultHotSpotPoint(s.formLeft, s.clientHeight, i);
+        const SheetPoint spot = SheetGeometry::ResultHotSpotPoint(s.formLeft, base, i);
         if (s.tables)
             pass.hotSpots.RegisterHotSpot(spot.x, spot.y, s.tables->ResultHelp(i), true);
-        pass.DrawInfoMarker(SheetGeometry::ResultMarkerPoint(s.formLeft, s.clientHeight, i),
-                            SheetGeometry::kInfoMarkerDiameter, QString());
+        pass.DrawInfoMarker(SheetGeometry::ResultMarkerPoint(s.formLeft, base, i), SheetGeometry::kInfoMarkerDiameter,
+                            QString());
     }
 }
 
@@ -179,7 +186,7 @@ void SheetPainter::DrawMessageLine(Pass& pass) const
     const SheetState& s = pass.state;
     if (s.warningText.empty())
         return;
-    const SheetPoint at = SheetGeometry::MessageLinePoint(s.formLeft, s.clientHeight);
+    const SheetPoint at = SheetGeometry::MessageLinePoint(s.formLeft, ResultsBase(pass));
     pass.DrawAlertText(QString::fromStdString(s.warningText), at.x, at.y, pass.metrics.sheetFontHeight + 2, true);
 }
 

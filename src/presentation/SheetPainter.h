@@ -58,6 +58,7 @@ private:
     const QPixmap& LogoFor(qreal devicePixelRatio);
     void DrawHeader(Pass& pass) const;
     void DrawRows(Pass& pass) const;
+    static int ResultsBase(const Pass& pass);
     void DrawResultMarkers(Pass& pass) const;
     void DrawMessageLine(Pass& pass) const;
     void DrawPictureMarkers(Pass& pass) const;

@@ -8,12 +8,18 @@ namespace {
 constexpr int kPadding = 4;
 }
 
+// A tip may come up under the pointer (a tall one above its spot, a button's at the bottom of
+// the screen). Were it to take the pointer, its owner would see the pointer leave and close it
+// at once, so the window system is told to pass the pointer through to what lies below.
+// Stays-on-top is what X gives every tip anyway; asked for from the start, it keeps the X
+// platform from re-creating the window at its first showing, which would lose the pass-through.
 TipWindow::TipWindow(QWidget* owner, int maxWidth, const QColor& back, const QColor& text)
-    : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
+                        Qt::WindowTransparentForInput)
     , maxWidth_(maxWidth)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TransparentForMouseEvents); // the pointer keeps talking to the owner
+    setAttribute(Qt::WA_TransparentForMouseEvents); // and within the program too
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setMargin(kPadding);

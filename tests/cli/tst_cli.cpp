@@ -242,6 +242,9 @@ private slots:
                                          << "Error: Invalid cabinet depth. | 1in. to 393in.";
         QTest::newRow("no range") << QStringList{"iEvapTemp=32"} << "Ambient must be greater than box. | ";
         QTest::newRow("runtime") << QStringList{"iRunTime=9.9"} << "Invalid max runtime value. | 10 to 100";
+        QTest::newRow("custom k of 0") << QStringList{"iType=0"} << "Invalid insulation k value. | ";
+        QTest::newRow("negative door k") << QStringList{"iDoorCheck=1", "iType2=0", "iDoorInsulTherm=-0.027"}
+                                         << "Error: Invalid door k value. | ";
     }
 
     void validation_error_stops_with_status_one()

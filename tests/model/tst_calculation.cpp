@@ -24,7 +24,7 @@ private slots:
     void custom_k_is_taken_from_the_inputs();
     void stopped_calculation_keeps_what_it_did_not_reach();
     void subcooling_stays_in_kelvin_after_a_temperature_error();
-    void zero_custom_k_gives_zero_transmission();
+    void zero_custom_k_stops_before_the_loads();
 };
 
 void CalculationTest::default_cabinet()
@@ -305,16 +305,21 @@ void CalculationTest::subcooling_stays_in_kelvin_after_a_temperature_error()
     QCOMPARE(h.results.subcooling, 5.0); // 9 F as 5 K
 }
 
-void CalculationTest::zero_custom_k_gives_zero_transmission()
+void CalculationTest::zero_custom_k_stops_before_the_loads()
 {
+    // The typed k is taken (and kept for storing) before it is checked; the loads of the last
+    // calculation stay.
     CalcHarness h;
     LoadInputs in;
+    QCOMPARE(h.Run(in), RecalcOutcome::Completed);
+    const double transmission = h.results.transmissionLoad;
     in.iType = 0;
     in.iInsulTherm = 0;
-    QCOMPARE(h.Run(in), RecalcOutcome::Completed);
-    QCOMPARE(h.results.transmissionLoad, 0.0);
-    QCOMPARE(h.results.requestedCapacity, 0.0);
-    QCOMPARE(Row(h.sink, 0), QStringLiteral("0 W"));
+    QCOMPARE(h.Run(in), RecalcOutcome::Stopped);
+    QCOMPARE(h.tables.insulationMaterials.CustomK(), 0.0);
+    QCOMPARE(h.results.transmissionLoad, transmission);
+    QCOMPARE(Row(h.sink, 0), QString());
+    QCOMPARE(QString::fromStdString(h.sink.rows.at(0).name), QStringLiteral("Invalid insulation k value."));
 }
 
 QTEST_APPLESS_MAIN(CalculationTest)

@@ -113,6 +113,15 @@ LoadInputs Failing(int check, bool imp)
     case 24:
         in.iRunTime = imp ? 101 : 9;
         break;
+    case 25:
+        in.iType = 0; // "Customized": the k typed in, always in W/(m·K)
+        in.iInsulTherm = imp ? -0.027 : 0;
+        break;
+    case 26:
+        in.iDoorCheck = true;
+        in.iType2 = 0;
+        in.iDoorInsulTherm = imp ? 0 : -0.0264;
+        break;
     default:
         break;
     }
@@ -169,6 +178,8 @@ void ChecksTest::each_check_reports_its_row_data()
         {22, "Error: Invalid light load.", "0W to 1000W", "0W to 1000W"},
         {23, "Error: Invalid antisweat load.", "0W to 1000W", "0W to 1000W"},
         {24, "Invalid max runtime value.", "10 to 100", "10 to 100"},
+        {25, "Invalid insulation k value.", "", ""},
+        {26, "Error: Invalid door k value.", "", ""},
     };
     for (const auto& r : rows) {
         QTest::addRow("%d metric", r.check)
@@ -252,6 +263,17 @@ void ChecksTest::limits_pass_on_their_boundary_data()
     in.iDoorCheck = true;
     in.iDoorInsul = 1;
     QTest::newRow("door insulation 1 mm passes") << in << true;
+    in = {};
+    in.iType = 0;
+    in.iInsulTherm = 0.0001;
+    QTest::newRow("smallest custom k passes") << in << true;
+    in = {};
+    in.iType2 = 0;
+    in.iDoorInsulTherm = -1;
+    QTest::newRow("door k not checked without the door option") << in << true;
+    in.iDoorCheck = true;
+    in.iType2 = 4;
+    QTest::newRow("door k of a table row passes") << in << true;
 }
 
 void ChecksTest::limits_pass_on_their_boundary()
@@ -295,6 +317,19 @@ void ChecksTest::first_failing_check_wins_data()
     in.iInsulation = 1;
     in.iAmbient = 500;
     QTest::newRow("temperatures before insulation") << in << "Ambient temperature invalid.";
+    in = {};
+    in.iType = 0;
+    in.iHeatCheck = true;
+    in.iFanLoad = -1;
+    QTest::newRow("additional loads before the k value") << in << "Error: Invalid fan load.";
+    in = {};
+    in.iType = 0;
+    in.iDoorCheck = true;
+    in.iType2 = 0;
+    in.iRunTime = 9;
+    QTest::newRow("wall k before door k before runtime") << in << "Invalid insulation k value.";
+    in.iInsulTherm = 0.03;
+    QTest::newRow("door k before runtime") << in << "Error: Invalid door k value.";
 }
 
 void ChecksTest::first_failing_check_wins()

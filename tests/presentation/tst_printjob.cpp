@@ -6,11 +6,15 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -91,6 +95,7 @@ private slots:
     void rule_spans_the_printable_width_below_the_title();
     void unwritable_file_fails_and_prints_nothing();
     void dialog_offers_selection_and_file_without_page_numbers();
+    void dialog_offers_no_page_range();
     void cancel_prints_nothing();
     void ok_prints_on_the_chosen_printer();
 
@@ -236,6 +241,31 @@ void PrintJobTest::dialog_offers_selection_and_file_without_page_numbers()
         QVERIFY(std::any_of(checked.begin(), checked.end(), [](const QRadioButton* b) {
             return b->isChecked() && b->text() == QStringLiteral("Selection");
         }));
+    }));
+    PrintCalculation(printer, nullptr, kTitle, SampleReport({}));
+    QVERIFY(closer.count > 0);
+}
+
+void PrintJobTest::dialog_offers_no_page_range()
+{
+    // The report is printed whole, so neither page numbers nor a page list may be offered; the
+    // choice between all and the selection stays (both print everything).
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, NewPdfPath(QStringLiteral("ranges")));
+    ModalCloser closer(PrintDialogAnswer(false, [](QPrintDialog& dialog) {
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text().startsWith(QStringLiteral("&Options >>")))
+                b->click(); // the range choices live in the folded-away part
+        QStringList choices;
+        for (const QRadioButton* b : dialog.findChildren<QRadioButton*>())
+            if (b->isVisible() && b->parentWidget()->objectName() == QStringLiteral("gbPrintRange"))
+                choices << b->text();
+        QCOMPARE(choices, (QStringList{QStringLiteral("Print all"), QStringLiteral("Selection")}));
+        for (const QSpinBox* box : dialog.findChildren<QSpinBox*>())
+            QVERIFY2(!box->isVisible() || box->objectName() == QStringLiteral("copies"), qPrintable(box->objectName()));
+        for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+            QVERIFY2(!edit->isVisible() || !edit->toolTip().contains(QStringLiteral("pages")),
+                     qPrintable(edit->objectName()));
     }));
     PrintCalculation(printer, nullptr, kTitle, SampleReport({}));
     QVERIFY(closer.count > 0);

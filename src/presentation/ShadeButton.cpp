@@ -55,12 +55,10 @@ ShadeButton::~ShadeButton() = default;
 
 void ShadeButton::SetTooltipText(const QString& text, const QString& onText)
 {
-    if (!tip_)
-        tip_ = new TipWindow(this, kTooltipWidth, QToolTip::palette().color(QPalette::ToolTipBase),
-                             QToolTip::palette().color(QPalette::ToolTipText));
     tooltipText_ = text;
     tooltipOnText_ = onText;
-    tip_->SetTipText(text);
+    if (tip_)
+        tip_->SetTipText(text);
 }
 
 void ShadeButton::SetFont(const QString& face, int cellHeight, int weight)
@@ -191,7 +189,11 @@ void ShadeButton::DrawCaption(QPainter& painter, Face face) const
 bool ShadeButton::event(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip) {
-        if (tip_ && !tooltipText_.isEmpty()) {
+        if (!tooltipText_.isEmpty()) {
+            // Made on first use: measuring its text in the tip font costs a font of its own.
+            if (!tip_)
+                tip_ = new TipWindow(this, kTooltipWidth, QToolTip::palette().color(QPalette::ToolTipBase),
+                                     QToolTip::palette().color(QPalette::ToolTipText));
             const auto* help = static_cast<QHelpEvent*>(e);
             tip_->SetTipText(tooltipText_);
             tip_->ShowAt(help->globalPos() + QPoint(0, 20)); // below the pointer, clear of it

@@ -1,7 +1,9 @@
 #include "presentation/Artwork.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <array>
@@ -60,6 +62,21 @@ QPixmap RenderSvg(const QString& path, int width, int height)
     return QPixmap::fromImage(image);
 }
 
+// The bitmaps are PNG files, and reading them as nothing else keeps the image plugins unloaded: a
+// reader free to detect the format loads every plugin to ask it. Several controls share the same
+// bitmaps, so each is read once.
+QPixmap ReadPng(const QString& path)
+{
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap))
+        return pixmap;
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(path, pixmap);
+    return pixmap;
+}
+
 } // namespace
 
 QString Path(int id)
@@ -77,7 +94,7 @@ QPixmap Bitmap(int id)
     const QString path = Path(id);
     if (path.endsWith(QLatin1String(".svg")))
         return RenderSvg(path, entry->width, entry->height);
-    return QPixmap(path);
+    return ReadPng(path);
 }
 
 QString CabinetPicturePath()
@@ -95,7 +112,9 @@ QIcon ApplicationIcon()
 {
     RegisterArtwork();
     // The bitmap serves every size a window needs; the vector icon is for the desktop.
-    return QIcon(QStringLiteral(":/dorarive/icon-256.png"));
+    QIcon icon;
+    icon.addPixmap(ReadPng(QStringLiteral(":/dorarive/icon-256.png")));
+    return icon;
 }
 
 } // namespace Artwork

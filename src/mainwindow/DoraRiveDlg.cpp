@@ -217,10 +217,9 @@ void DoraRiveDlg::Initialise()
     setWindowIcon(ApplicationIcon());
     units_ = StoredInputs::ReadUnitChoices(store_);
 
-    // Full screen, then maximised.
+    // Full screen, then maximised once filled and laid out, so that nothing is laid out twice.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    showMaximized();
 
     FillSelectionBox(form_.SelectionBox(Selector::iType), tables_.insulationMaterials);
     FillSelectionBox(form_.SelectionBox(Selector::iType2), tables_.doorMaterials);
@@ -232,6 +231,7 @@ void DoraRiveDlg::Initialise()
     resultsList_->SetupResultsList();
     Relayout();
     Recalculate();
+    showMaximized();
 
     initialised_ = true;
     RestartTimer(kPollMs);

@@ -1,5 +1,6 @@
 #include "presentation/Artwork.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <QSvgRenderer>
 
 #include <array>
+#include <utility>
 
 // The resources live in a static library, so nothing would pull them in without this call.
 static void RegisterArtwork()
@@ -77,6 +79,52 @@ QPixmap ReadPng(const QString& path)
     return pixmap;
 }
 
+// Decoding the 256 x 256 icon costs about as much as loading a font, and not every platform asks
+// for a window icon (an X server takes it when the window is made; offscreen and Wayland never
+// do): it is read the first time a picture of it is wanted.
+class IconOnFirstUse : public QIconEngine {
+public:
+    explicit IconOnFirstUse(QString path)
+        : path_(std::move(path))
+    {
+    }
+
+    QIconEngine* clone() const override { return new IconOnFirstUse(path_); }
+    QString key() const override { return QStringLiteral("IconOnFirstUse"); }
+    bool isNull() override { return false; }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    const QIcon& Icon()
+    {
+        if (icon_.isNull())
+            icon_.addPixmap(ReadPng(path_));
+        return icon_;
+    }
+
+    QString path_;
+    QIcon icon_;
+};
+
 } // namespace
 
 QString Path(int id)
@@ -112,9 +160,7 @@ QIcon ApplicationIcon()
 {
     RegisterArtwork();
     // The bitmap serves every size a window needs; the vector icon is for the desktop.
-    QIcon icon;
-    icon.addPixmap(ReadPng(QStringLiteral(":/dorarive/icon-256.png")));
-    return icon;
+    return QIcon(new IconOnFirstUse(QStringLiteral(":/dorarive/icon-256.png")));
 }
 
 } // namespace Artwork

@@ -185,13 +185,11 @@ void DoraRiveDlg::Initialise()
 {
     BuildTables(tables_);
     setWindowTitle(texts_.title);
-    setWindowIcon(ApplicationIcon());
     units_ = StoredInputs::ReadUnitChoices(store_);
 
-    // Full screen, then maximised.
+    // Full screen, then maximised once filled and laid out, so that nothing is laid out twice.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    showMaximized();
 
     FillSelectionBox(form_.SelectionBox(Selector::iType), tables_.insulationMaterials);
     FillSelectionBox(form_.SelectionBox(Selector::iType2), tables_.doorMaterials);
@@ -203,6 +201,7 @@ void DoraRiveDlg::Initialise()
     resultsList_->SetupResultsList();
     Relayout();
     Recalculate();
+    showMaximized();
 
     initialised_ = true;
     RestartTimer(kPollMs);
@@ -365,6 +364,13 @@ void DoraRiveDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     sheetPainter_.Paint(painter, SheetStateNow(), hotSpots_);
+    // The icon is for the window manager, no part of the window's picture: an X server would take
+    // it (and wait for it to be decoded) when the window is made, so it is handed over once the
+    // first picture is up.
+    if (iconPending_) {
+        iconPending_ = false;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ApplicationIcon()); });
+    }
 }
 
 SheetState DoraRiveDlg::SheetStateNow() const

@@ -124,5 +124,6 @@ private:
     bool initialised_ = false;
     bool recalcPending_ = false;
     bool maximizePending_ = false;
+    bool iconPending_ = true;
     int calculationCount_ = 0;
 };

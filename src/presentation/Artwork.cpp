@@ -1,11 +1,15 @@
 #include "presentation/Artwork.h"
 
+#include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QtMath>
 
 #include <array>
+#include <utility>
 
 // The resources live in a static library, so nothing would pull them in without this call.
 static void RegisterArtwork()
@@ -62,6 +66,67 @@ QPixmap RenderSvg(const QString& path, int width, int height, qreal ratio = 1.0)
     return QPixmap::fromImage(image);
 }
 
+// The bitmaps are PNG files, and reading them as nothing else keeps the image plugins unloaded: a
+// reader free to detect the format loads every plugin to ask it. Several controls share the same
+// bitmaps, so each is read once.
+QPixmap ReadPng(const QString& path)
+{
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap))
+        return pixmap;
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(path, pixmap);
+    return pixmap;
+}
+
+// Decoding the 256 x 256 icon costs about as much as loading a font, and not every platform asks
+// for a window icon (an X server takes it when the window is made; offscreen and Wayland never
+// do): it is read the first time a picture of it is wanted.
+class IconOnFirstUse : public QIconEngine {
+public:
+    explicit IconOnFirstUse(QString path)
+        : path_(std::move(path))
+    {
+    }
+
+    QIconEngine* clone() const override { return new IconOnFirstUse(path_); }
+    QString key() const override { return QStringLiteral("IconOnFirstUse"); }
+    bool isNull() override { return false; }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    const QIcon& Icon()
+    {
+        if (icon_.isNull())
+            icon_.addPixmap(ReadPng(path_));
+        return icon_;
+    }
+
+    QString path_;
+    QIcon icon_;
+};
+
 } // namespace
 
 QString Path(int id)
@@ -79,7 +144,7 @@ QPixmap Bitmap(int id)
     const QString path = Path(id);
     if (path.endsWith(QLatin1String(".svg")))
         return RenderSvg(path, entry->width, entry->height);
-    return QPixmap(path);
+    return ReadPng(path);
 }
 
 QPixmap Logo(qreal devicePixelRatio)
@@ -106,7 +171,7 @@ QIcon ApplicationIcon()
 {
     RegisterArtwork();
     // The bitmap serves every size a window needs; the vector icon is for the desktop.
-    return QIcon(QStringLiteral(":/dorarive/icon-256.png"));
+    return QIcon(new IconOnFirstUse(QStringLiteral(":/dorarive/icon-256.png")));
 }
 
 } // namespace Artwork

@@ -14,14 +14,16 @@ namespace {
 
 constexpr int kRampMiddle = 128;
 
-QRgb Mix(const QColor& a, const QColor& b, int weightA, int weightB, int total)
+// On plain RGB values: a QColor converts its components on every access, and a ramp takes 768
+// mixes per button.
+QRgb Mix(QRgb a, QRgb b, int weightA, int weightB, int total)
 {
-    return qRgb((weightA * a.red() + weightB * b.red()) / total, (weightA * a.green() + weightB * b.green()) / total,
-                (weightA * a.blue() + weightB * b.blue()) / total);
+    return qRgb((weightA * qRed(a) + weightB * qRed(b)) / total, (weightA * qGreen(a) + weightB * qGreen(b)) / total,
+                (weightA * qBlue(a) + weightB * qBlue(b)) / total);
 }
 
 // Entries 0..128 run from dark to middle, 128..255 from middle to light.
-std::array<QRgb, 256> TwoRamps(const QColor& dark, const QColor& middle, const QColor& light)
+std::array<QRgb, 256> TwoRamps(QRgb dark, QRgb middle, QRgb light)
 {
     std::array<QRgb, 256> ramp{};
     for (int i = 0; i <= kRampMiddle; ++i)
@@ -31,10 +33,10 @@ std::array<QRgb, 256> TwoRamps(const QColor& dark, const QColor& middle, const Q
     return ramp;
 }
 
-std::array<QRgb, 256> BlendToward(std::array<QRgb, 256> ramp, const QColor& target, int percent)
+std::array<QRgb, 256> BlendToward(std::array<QRgb, 256> ramp, QRgb target, int percent)
 {
     for (QRgb& entry : ramp)
-        entry = Mix(QColor(entry), target, 100 - percent, percent, 100);
+        entry = Mix(entry, target, 100 - percent, percent, 100);
     return ramp;
 }
 
@@ -55,12 +57,10 @@ ShadeButton::~ShadeButton() = default;
 
 void ShadeButton::SetTooltipText(const QString& text, const QString& onText)
 {
-    if (!tip_)
-        tip_ = new TipWindow(this, kTooltipWidth, QToolTip::palette().color(QPalette::ToolTipBase),
-                             QToolTip::palette().color(QPalette::ToolTipText));
     tooltipText_ = text;
     tooltipOnText_ = onText;
-    tip_->SetTipText(text);
+    if (tip_)
+        tip_->SetTipText(text);
 }
 
 void ShadeButton::SetFont(const QString& face, int cellHeight, int weight)
@@ -81,8 +81,8 @@ void ShadeButton::SetShade(int style, int granularity, int highlight, int colour
 {
     (void)style; // only the horizontal ramp is drawn
     granularity_ = std::clamp(granularity, 0, 127);
-    normal_ = BlendToward(TwoRamps(dark, middle, light), tint, std::clamp(colouring, 0, 100));
-    hover_ = BlendToward(normal_, light, std::clamp(highlight, 0, 100));
+    normal_ = BlendToward(TwoRamps(dark.rgb(), middle.rgb(), light.rgb()), tint.rgb(), std::clamp(colouring, 0, 100));
+    hover_ = BlendToward(normal_, light.rgb(), std::clamp(highlight, 0, 100));
     update();
 }
 
@@ -191,7 +191,11 @@ void ShadeButton::DrawCaption(QPainter& painter, Face face) const
 bool ShadeButton::event(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip) {
-        if (tip_ && !tooltipText_.isEmpty()) {
+        if (!tooltipText_.isEmpty()) {
+            // Made on first use: measuring its text in the tip font costs a font of its own.
+            if (!tip_)
+                tip_ = new TipWindow(this, kTooltipWidth, QToolTip::palette().color(QPalette::ToolTipBase),
+                                     QToolTip::palette().color(QPalette::ToolTipText));
             const auto* help = static_cast<QHelpEvent*>(e);
             tip_->SetTipText(tooltipText_);
             tip_->ShowAt(help->globalPos() + QPoint(0, 20)); // below the pointer, clear of it

@@ -1,55 +1,105 @@
 #include "presentation/SheetFonts.h"
 
 #include <QFontMetrics>
+#include <QRawFont>
 
 #include <algorithm>
 #include <map>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
-int LineHeight(QFont font, int pixelSize)
+// Line height grows with the pixel size at nearly a fixed ratio, so the search starts where the
+// answer usually is: for Arial and its substitutes the largest size that fits a cell is most often
+// the cell over 1.09 (their heights are about 1.12 times the size, but round down as often as up).
+constexpr double kTypicalRatio = 1.09;
+
+int FirstGuess(int cell)
 {
-    font.setPixelSize(pixelSize);
-    return QFontMetrics(font).height();
+    return std::clamp(static_cast<int>(cell / kTypicalRatio), 1, cell);
 }
 
-// Line height grows with the pixel size at nearly a fixed ratio (about 1.12 to 1.15 for Arial and
-// its substitutes), so the search starts where the answer usually is: every probe loads a font
-// engine.
-QFont FindCellHeightFont(const QString& family, int cellHeight, int weight)
+QFont FaceFont(const QString& family, int weight, int pixelSize)
 {
-    constexpr double kTypicalRatio = 1.12;
     QFont font(family);
     font.setWeight(static_cast<QFont::Weight>(weight));
-    const int cell = std::max(cellHeight, 1);
-    int size = std::clamp(static_cast<int>(cell / kTypicalRatio), 1, cell);
-    int height = LineHeight(font, size);
-    while (size > 1 && height > cell)
-        height = LineHeight(font, --size);
-    // Heights are whole pixels, so the next size's height is this one scaled, give or take one.
-    while (size < cell && height * (size + 1) / size <= cell + 1) {
-        const int next = LineHeight(font, size + 1);
-        if (next > cell)
-            break;
-        height = next;
-        ++size;
-    }
-    font.setPixelSize(size);
+    font.setPixelSize(pixelSize);
     return font;
 }
+
+// Loading a font engine for a size asks fontconfig to match and configure it, which costs about
+// as much as everything else a start-up does per font. A raw font scales the face an engine has
+// already loaded to any size without asking again, and QFontMetrics::height() is the rounded
+// ascent plus the rounded descent, so one loaded size answers for every size of the face.
+class FaceHeights {
+public:
+    // The face is loaded at the size its first request most likely ends at, which that request
+    // then draws with, so the load is seldom an extra one.
+    FaceHeights(const QString& family, int weight, int firstCell)
+        : family_(family)
+        , weight_(weight)
+        , loadedSize_(FirstGuess(firstCell))
+    {
+    }
+
+    // The largest pixel size whose line height is at most the cell; 1 when none is.
+    int LargestFitting(int cell)
+    {
+        // Held only for this search: a raw font must not outlive the application's font engines.
+        QRawFont face = QRawFont::fromFont(FaceFont(family_, weight_, loadedSize_));
+        int size = FirstGuess(cell);
+        while (size > 1 && At(face, size) > cell)
+            --size;
+        while (size < kLargestSize && At(face, size + 1) <= cell)
+            ++size;
+        return size;
+    }
+
+private:
+    static constexpr int kLargestSize = 1000;
+
+    int At(QRawFont& face, int pixelSize)
+    {
+        if (static_cast<size_t>(pixelSize) >= heights_.size())
+            heights_.resize(static_cast<size_t>(pixelSize) + 1, 0);
+        int& height = heights_[static_cast<size_t>(pixelSize)];
+        if (height == 0)
+            height = Measure(face, pixelSize);
+        return height;
+    }
+
+    int Measure(QRawFont& face, int pixelSize) const
+    {
+        if (!face.isValid()) // no face to scale: ask the engine of that size
+            return QFontMetrics(FaceFont(family_, weight_, pixelSize)).height();
+        face.setPixelSize(pixelSize);
+        return qRound(face.ascent()) + qRound(face.descent());
+    }
+
+    QString family_;
+    int weight_;
+    int loadedSize_;
+    std::vector<int> heights_; // by pixel size; 0 not measured yet
+};
 
 } // namespace
 
 QFont CellHeightFont(const QString& family, int cellHeight, int weight)
 {
-    // Each probe loads a font engine, and the window, its buttons, the list and the sheet ask
-    // for the same few sizes: find each one once per process.
+    // The window, its buttons, the list and the sheet ask for the same few sizes: find each one
+    // once per process.
     static std::map<std::tuple<QString, int, int>, QFont> found;
     const auto key = std::make_tuple(family, cellHeight, weight);
     auto it = found.find(key);
-    if (it == found.end())
-        it = found.emplace(key, FindCellHeightFont(family, cellHeight, weight)).first;
+    if (it == found.end()) {
+        static std::map<std::pair<QString, int>, FaceHeights> faces;
+        const int cell = std::max(cellHeight, 1);
+        auto face = faces.try_emplace(std::make_pair(family, weight), family, weight, cell).first;
+        const int size = face->second.LargestFitting(cell);
+        it = found.emplace(key, FaceFont(family, weight, size)).first;
+    }
     return it->second;
 }
 

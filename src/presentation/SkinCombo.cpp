@@ -72,13 +72,8 @@ SkinCombo::SkinCombo(QWidget* parent)
     , itemFont_(CellHeightFont(QStringLiteral("Arial"), kItemCellHeight, false))
 {
     setEditable(false);
-    auto* style = new DropDownStyle;
-    style->setParent(this);
-    setStyle(style);
-    setItemDelegate(new SkinComboDelegate(this));
     setAttribute(Qt::WA_OpaquePaintEvent);
     SetImages(Artwork::kComboLeft, Artwork::kComboButton, Artwork::kComboButtonDropped, Artwork::kComboMiddle);
-    StyleList();
 }
 
 void SkinCombo::SetImages(int left, int button, int buttonDropped, int middle)
@@ -94,7 +89,6 @@ void SkinCombo::SetFocusColours(const QColor& back, const QColor& text)
 {
     focusBack_ = back;
     focusText_ = text;
-    StyleList();
     update();
 }
 
@@ -102,8 +96,20 @@ void SkinCombo::SetNormalColours(const QColor& back, const QColor& text)
 {
     normalBack_ = back;
     normalText_ = text;
-    StyleList();
     update();
+}
+
+// The box paints its face itself, so only its list needs the style and the item painting; making
+// the list costs more than the box, so it waits until it first opens.
+void SkinCombo::PrepareList()
+{
+    if (listPrepared_)
+        return;
+    listPrepared_ = true;
+    auto* style = new DropDownStyle;
+    style->setParent(this);
+    setStyle(style);
+    setItemDelegate(new SkinComboDelegate(this));
 }
 
 // The open list gets a one-pixel outline in the focus colour on the normal background.
@@ -157,6 +163,7 @@ void SkinCombo::paintEvent(QPaintEvent*)
 
 void SkinCombo::showPopup()
 {
+    PrepareList();
     dropped_ = true;
     repaint();
     StyleList();

@@ -35,6 +35,7 @@ protected:
 private:
     friend class SkinComboDelegate;
     bool ShowsFocus() const;
+    void PrepareList();
     void StyleList();
 
     QPixmap left_;
@@ -47,4 +48,5 @@ private:
     QColor normalText_;
     QFont itemFont_;
     bool dropped_ = false;
+    bool listPrepared_ = false;
 };

@@ -211,7 +211,9 @@ void ShutdownTest::Act(DoraRiveDlg& window, Scenario scenario, int signal)
         When([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
              [] {
                  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                 menu->setActiveAction(menu->actions().constLast());
+                 for (QAction* action : menu->actions())
+                     if (action->text().startsWith(QStringLiteral("&About")))
+                         menu->setActiveAction(action);
                  QTest::keyClick(menu, Qt::Key_Return);
              });
         When([] { return Modal<CAboutDlg>() != nullptr; }, [this, signal] { Signal(signal); });

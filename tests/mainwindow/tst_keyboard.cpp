@@ -6,6 +6,7 @@
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CSettingsDlg.h"
+#include "dialogs/StandInOpeners.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/MemoryProfileStore.h"
@@ -13,7 +14,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QtTest>
@@ -81,17 +81,6 @@ QStringList Entries(const QMenu* menu)
 }
 
 // Stands in for the browser through Qt's own hook.
-class BrowserRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    BrowserRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
-    ~BrowserRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
 
 } // namespace
 
@@ -160,9 +149,12 @@ private slots:
     {
         NumericEdit* field = OpenWithFocusInField();
         QVERIFY(field);
-        BrowserRecorder browser;
+        // The page opens through xdg-open; a stand-in records what it was asked to open.
+        StandInOpeners openers;
+        QVERIFY(!openers.Write(QStringLiteral("xdg-open"), 0).isEmpty());
         QTest::keyClick(field, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(QString::fromLatin1(WebAddresses::kProductSelection))});
+        QTRY_COMPARE(openers.Arguments(QStringLiteral("xdg-open")),
+                     QStringList{QString::fromLatin1(WebAddresses::kProductSelection)});
         QCOMPARE(field->CurrentText(), QStringLiteral("620"));
     }
 

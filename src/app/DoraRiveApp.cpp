@@ -5,6 +5,7 @@
 #include "storage/SettingsStore.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 DoraRiveApp::DoraRiveApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -29,6 +30,11 @@ int DoraRiveApp::Run()
         window.SaveInputs();
         window.reject();
     });
+
+    // A file named on the command line (the desktop entry's %f) opens over the stored inputs once
+    // the window runs, so a refused file leaves them and its message shows over the window.
+    if (const QStringList args = arguments(); args.size() > 1)
+        QTimer::singleShot(0, &window, [&window, path = args.at(1)] { window.OpenFile(path); });
 
     window.exec();
     return 0;

@@ -2,7 +2,7 @@
 # then configures and builds. Source it; it expects $root to be the project folder.
 
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-svg-dev fonts-liberation fonts-dejavu-core poppler-utils
-    clang-format desktop-file-utils locales)
+    clang-format desktop-file-utils shared-mime-info locales)
 # Only the fuzz run needs these: libFuzzer ships in the clang run-time package.
 fuzz_packages=(clang libclang-rt-14-dev)
 

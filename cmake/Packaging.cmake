@@ -1,8 +1,9 @@
 # Installation beside the two executables, and the Debian package built from it with
 # `cpack -G DEB` in the build folder.
 #
-# The executables install themselves (src/app, src/cli); this adds the desktop entry and the
-# icon at the paths a freedesktop menu looks in, and a test that installs into a scratch prefix.
+# The executables install themselves (src/app, src/cli); this adds the desktop entry, the icon
+# and the calculation file type at the paths a freedesktop desktop looks in, and a test that
+# installs into a scratch prefix.
 
 include(GNUInstallDirs)
 
@@ -18,6 +19,11 @@ install(FILES ${DORARIVE_RESOURCES}/icon.svg
 install(FILES ${DORARIVE_RESOURCES}/icon-256.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
     RENAME dorarive.png)
+# The calculation file type (*.kaldora) the desktop entry opens; the system's
+# update-mime-database picks it up (Debian's shared-mime-info runs it by a trigger).
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/../packaging/dorarive-mime.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+    RENAME dorarive.xml)
 
 # What a software centre lists (GNOME Software, Discover), under the component id.
 set(DORARIVE_APPSTREAM_ID example.nordavik.kaldora)

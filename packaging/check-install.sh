@@ -33,6 +33,7 @@ expected=(
     share/doc/dorarive/changelog.Debian.gz
     share/doc/dorarive/copyright
     share/lintian/overrides/dorarive
+    share/mime/packages/dorarive.xml
 )
 actual=$(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
@@ -58,6 +59,21 @@ icon=$(key Icon)
 for size in scalable/apps/$icon.svg 256x256/apps/$icon.png; do
     [ -f "$prefix/share/icons/hicolor/$size" ] || fail "no icon hicolor/$size for Icon=$icon"
 done
+
+# The entry opens calculation files, and the file type it names is the one installed: built
+# into a scratch database, *.kaldora must map to it.
+mime_type=application/x-nordavik-kaldora
+[ "$(key Exec)" = "$exec_program %f" ] || fail "entry Exec '$(key Exec)' takes no file"
+[ "$(key MimeType)" = "$mime_type;" ] || fail "entry MimeType is '$(key MimeType)'"
+if command -v update-mime-database >/dev/null; then
+    mime=$(mktemp -d)
+    mkdir -p "$mime/packages"
+    cp "$prefix/share/mime/packages/dorarive.xml" "$mime/packages/"
+    update-mime-database "$mime" >/dev/null 2>&1 || fail "update-mime-database rejects share/mime/packages/dorarive.xml"
+    grep -qxF "$mime_type:*.kaldora" "$mime/globs" || fail "*.kaldora is not $mime_type"
+    grep -qxF "$mime_type application/json" "$mime/subclasses" || fail "$mime_type is no kind of application/json"
+    rm -rf "$mime"
+fi
 
 # A hicolor size folder must hold an image of that size: the PNG header's width and height.
 png=$prefix/share/icons/hicolor/256x256/apps/dorarive.png

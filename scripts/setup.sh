@@ -3,7 +3,8 @@
 # project folder.
 
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-svg-dev fonts-liberation fonts-dejavu-core poppler-utils
-    clang-format desktop-file-utils locales xvfb xdotool x11-utils scdoc lintian appstream dpkg-dev)
+    clang-format desktop-file-utils shared-mime-info locales xvfb xdotool x11-utils scdoc lintian appstream
+    dpkg-dev)
 # Only the fuzz run needs these: libFuzzer ships in the clang run-time package.
 fuzz_packages=(clang libclang-rt-14-dev)
 

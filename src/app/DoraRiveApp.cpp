@@ -7,6 +7,7 @@
 #include "storage/SettingsStore.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 DoraRiveApp::DoraRiveApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -33,6 +34,11 @@ int DoraRiveApp::Run()
         store.Sync();
         ShutDown(window);
     });
+
+    // A file named on the command line (the desktop entry's %f) opens over the stored inputs once
+    // the window runs, so a refused file leaves them and its message shows over the window.
+    if (const QStringList args = arguments(); args.size() > 1)
+        QTimer::singleShot(0, &window, [&window, path = args.at(1)] { window.OpenFile(path); });
 
     window.exec();
     return 0;

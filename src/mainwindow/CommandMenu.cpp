@@ -20,18 +20,22 @@ using Command = CommandMenu::Command;
 // The commands in menu order; a separator goes before each marked one. Units and Product
 // Selection take Alt and the letter the menu underlines: no editing key of a line edit uses Alt,
 // while Ctrl+U deletes the line and, on GNOME, Ctrl+Shift+U starts the input method's Unicode
-// entry before any shortcut sees it.
+// entry before any shortcut sees it. Ctrl+O and Ctrl+S are no editing keys. No two entries
+// underline the same letter, so each letter runs its entry at once.
 const struct {
     Command command;
     const char* text;
     QKeyCombination key;
     bool separatorBefore;
 } kCommands[] = {
-    {Command::Units, "&Units...", Qt::ALT | Qt::Key_U, false},
+    {Command::Open, "&Open...", Qt::CTRL | Qt::Key_O, false},
+    {Command::Save, "Sav&e", Qt::CTRL | Qt::Key_S, false},
+    {Command::SaveAs, "Sa&ve As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
+    {Command::Units, "&Units...", Qt::ALT | Qt::Key_U, true},
     {Command::Print, "&Print...", Qt::CTRL | Qt::Key_P, false},
     {Command::Help, "&Help", QKeyCombination(Qt::Key_F1), true},
     {Command::ProductSelection, "Product &Selection", Qt::ALT | Qt::Key_S, false},
-    {Command::WebSite, "&Visit Nordavik on the Web", QKeyCombination(Qt::Key_unknown), false},
+    {Command::WebSite, "Visit &Nordavik on the Web", QKeyCombination(Qt::Key_unknown), false},
     {Command::About, AboutCommand::kMenuText, QKeyCombination(Qt::Key_unknown), true},
     {Command::Close, "&Close", Qt::CTRL | Qt::Key_Q, true},
 };

@@ -20,6 +20,9 @@ class CommandMenu : public QObject {
 
 public:
     enum class Command {
+        Open,
+        Save,
+        SaveAs,
         Units,
         Print,
         Help,

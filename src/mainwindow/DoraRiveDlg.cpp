@@ -8,6 +8,7 @@
 #include "dialogs/OpenAddress.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/AccessibleNames.h"
+#include "mainwindow/CalcFileCommands.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowSink.h"
@@ -74,6 +75,7 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     commandMenu_ = new CommandMenu(this, [this](CommandMenu::Command command) { RunCommand(command); });
     for (const auto& [field, edit] : form_.Fields())
         commandMenu_->WatchField(edit);
+    fileCommands_ = new CalcFileCommands(this, form_, tables_, units_, texts_.title, [this] { OnFileOpened(); });
     Initialise();
 }
 
@@ -263,6 +265,7 @@ void DoraRiveDlg::Recalculate()
     ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink);
     ++calculationCount_;
     SpeakSheet();
+    fileCommands_->InputsChanged(); // an option or the units changed no field
 }
 
 void DoraRiveDlg::SpeakSheet()
@@ -317,6 +320,21 @@ void DoraRiveDlg::OnUnitsButton()
     }
     ConvertInputsForNewUnits(form_, tables_, previous, units_);
     NameWindowControls(controls_, units_, tables_); // the names carry the units
+    RedrawAll();
+    Recalculate();
+}
+
+bool DoraRiveDlg::OpenFile(const QString& path)
+{
+    return fileCommands_->Open(path);
+}
+
+void DoraRiveDlg::OnFileOpened()
+{
+    // The file's units are the units in use now, as if chosen in the Units dialog.
+    StoredInputs::WriteUnitChoices(store_, units_);
+    NameWindowControls(controls_, units_, tables_);
+    Relayout();
     RedrawAll();
     Recalculate();
 }
@@ -418,6 +436,14 @@ void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
 void DoraRiveDlg::RunCommand(CommandMenu::Command command)
 {
     switch (command) {
+    case CommandMenu::Command::Open:
+        return fileCommands_->OpenWithDialog();
+    case CommandMenu::Command::Save:
+        fileCommands_->Save();
+        return;
+    case CommandMenu::Command::SaveAs:
+        fileCommands_->SaveAs();
+        return;
     case CommandMenu::Command::Units:
         return OnUnitsButton();
     case CommandMenu::Command::Print:

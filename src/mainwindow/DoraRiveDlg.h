@@ -19,6 +19,7 @@
 #include <map>
 #include <string>
 
+class CalcFileCommands;
 class ContextHelp;
 class NumericEdit;
 class QCheckBox;
@@ -29,8 +30,8 @@ class ResultsList;
 class SheetAccessible;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
-// marks one pending, a one-second poll runs it; options and units run one at once), keeps
-// itself maximised, and saves every input when it is destroyed.
+// marks one pending, a one-second poll runs it; options, units and an opened file run one at
+// once), keeps itself maximised, and saves every input when it is destroyed.
 class DoraRiveDlg : public QDialog {
     Q_OBJECT
 
@@ -59,11 +60,14 @@ public:
     ResultsList* ResultsListWidget() const { return resultsList_; }
     const HotSpotList& HotSpots() const { return hotSpots_; }
     CommandMenu* Commands() const { return commandMenu_; }
+    CalcFileCommands* Files() const { return fileCommands_; }
     SheetAccessible* SpokenSheet() const { return spokenSheet_; }
 
     // The timer's tick: re-maximise after a size change, run a pending calculation.
     void OnTimer();
     void OnUnitsButton();
+    // Opens a calculation file; false (with a message showing) when it was refused.
+    bool OpenFile(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -94,6 +98,7 @@ private:
     void OnPrint();
     void OnProductSelection();
     void ShowAbout();
+    void OnFileOpened();
     void RunCommand(CommandMenu::Command command);
     // Tells screen readers what the sheet shows now.
     void SpeakSheet();
@@ -119,6 +124,7 @@ private:
     ContextHelp* contextHelp_ = nullptr;
     SheetAccessible* spokenSheet_ = nullptr;
     CommandMenu* commandMenu_ = nullptr;
+    CalcFileCommands* fileCommands_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

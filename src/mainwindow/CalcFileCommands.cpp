@@ -1,0 +1,182 @@
+#include "mainwindow/CalcFileCommands.h"
+
+#include "controls/NumericEdit.h"
+#include "mainwindow/WidgetForm.h"
+#include "storage/CalcFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QUrl>
+
+#include <vector>
+
+CalcFileCommands::CalcFileCommands(QWidget* window, WidgetForm& form, Tables& tables, UnitSystem& units,
+                                   const QString& programCaption, std::function<void()> opened)
+    : QObject(window)
+    , window_(window)
+    , form_(form)
+    , tables_(tables)
+    , units_(units)
+    , programCaption_(programCaption)
+    , opened_(std::move(opened))
+{
+    for (const auto& [field, edit] : form_.Fields()) {
+        connect(edit, &NumericEdit::changed, this, &CalcFileCommands::InputsChanged);
+        // A line edit takes any drag that carries text, a file manager's included.
+        edit->installEventFilter(this);
+    }
+    for (Selector selector : kSelectionBoxes)
+        connect(form_.SelectionBox(selector), &QComboBox::currentIndexChanged, this, &CalcFileCommands::InputsChanged);
+    window_->setAcceptDrops(true);
+    window_->installEventFilter(this);
+}
+
+bool CalcFileCommands::Open(const QString& path)
+{
+    std::optional<std::string> error;
+    {
+        // Each option's own handler would lay out and calculate with half the file applied.
+        std::vector<QSignalBlocker> quiet;
+        for (OptionBox box : kOptionBoxes)
+            quiet.emplace_back(form_.CheckBox(box));
+        opening_ = true;
+        error = CalcFile::Open(path, form_, tables_, units_);
+        opening_ = false;
+    }
+    if (error) {
+        ShowProblem(*error, QStringLiteral("The calculation in the window is unchanged."));
+        return false;
+    }
+    opened_();
+    // Taken after the calculation, which may write values back into the fields.
+    fileInputs_ = CalcFile::InputsOf(form_, tables_, units_);
+    SetFile(path);
+    return true;
+}
+
+void CalcFileCommands::OpenWithDialog()
+{
+    const QString path = AskForFile(false);
+    if (!path.isEmpty())
+        Open(path);
+}
+
+bool CalcFileCommands::Save()
+{
+    return path_.isEmpty() ? SaveAs() : SaveTo(path_);
+}
+
+bool CalcFileCommands::SaveAs()
+{
+    const QString path = AskForFile(true);
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool CalcFileCommands::SaveTo(const QString& path)
+{
+    const InputAssignments inputs = CalcFile::InputsOf(form_, tables_, units_);
+    if (const std::optional<std::string> error = CalcFile::Write(path, inputs)) {
+        ShowProblem(*error, QStringLiteral("The calculation was not saved; an existing file is left as it was."));
+        return false;
+    }
+    fileInputs_ = inputs;
+    SetFile(path);
+    return true;
+}
+
+QString CalcFileCommands::AskForFile(bool saving)
+{
+    QFileDialog dialog(window_, saving ? QStringLiteral("Save Calculation") : QStringLiteral("Open Calculation"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Calculations (*.%1)").arg(QLatin1String(CalcFile::kSuffix)));
+    dialog.setDefaultSuffix(QLatin1String(CalcFile::kSuffix));
+    if (!path_.isEmpty()) {
+        dialog.setDirectory(QFileInfo(path_).absolutePath());
+        if (saving)
+            dialog.selectFile(QFileInfo(path_).fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CalcFileCommands::ShowProblem(const std::string& message, const QString& consequence)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, programCaption_, QString::fromStdString(message), QMessageBox::Ok,
+                                window_);
+    box->setInformativeText(consequence);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Window-modal without a loop of its own, so a termination signal or the session's end still
+    // closes the window (and the box with it) the normal way.
+    box->open();
+}
+
+void CalcFileCommands::SetFile(const QString& path)
+{
+    // Absolute, so a later Save finds the same file whatever the working folder.
+    path_ = QFileInfo(path).absoluteFilePath();
+    modified_ = false;
+    UpdateCaption();
+}
+
+void CalcFileCommands::InputsChanged()
+{
+    if (path_.isEmpty() || opening_)
+        return;
+    const bool modified = CalcFile::InputsOf(form_, tables_, units_) != fileInputs_;
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    UpdateCaption();
+}
+
+void CalcFileCommands::UpdateCaption()
+{
+    window_->setWindowTitle(Caption(programCaption_, path_, modified_));
+}
+
+QString CalcFileCommands::Caption(const QString& programCaption, const QString& filePath, bool modified)
+{
+    if (filePath.isEmpty())
+        return programCaption;
+    return (modified ? QStringLiteral("*") : QString()) + QFileInfo(filePath).fileName() + QStringLiteral(" — ") +
+           programCaption;
+}
+
+QString CalcFileCommands::DroppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() &&
+            QFileInfo(url.toLocalFile()).suffix().compare(QLatin1String(CalcFile::kSuffix), Qt::CaseInsensitive) == 0)
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+bool CalcFileCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = DroppedFile(drop->mimeData());
+    if (path.isEmpty() || !(drop->possibleActions() & Qt::CopyAction))
+        return QObject::eventFilter(watched, event);
+    // Always a copy: a move would let the file manager delete the file it dragged.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    // Opened once the drop is over, so the drag source is not kept waiting.
+    if (type == QEvent::Drop)
+        QTimer::singleShot(0, this, [this, path] { Open(path); });
+    return true;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/Tables.h"
+#include "model/UnitSystem.h"
+#include "storage/InputAssignments.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QMimeData;
+class QWidget;
+class WidgetForm;
+
+// The calculation as a file in the window: Open, Save and Save As through the file dialog, a file
+// named at start or dropped on the window, and the caption, which names the open file and marks
+// inputs that differ from it. The settings store keeps the calculation as before; a file is a copy
+// the user asks for, so closing never asks to save.
+class CalcFileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // `opened` runs once a file's inputs are on the form: the window stores the units, lays
+    // itself out and calculates.
+    CalcFileCommands(QWidget* window, WidgetForm& form, Tables& tables, UnitSystem& units,
+                     const QString& programCaption, std::function<void()> opened);
+
+    // False when the file was refused: its message is showing and nothing of the calculation
+    // changed.
+    bool Open(const QString& path);
+    void OpenWithDialog();
+    // To the open file, or like Save As while there is none. False when nothing was written.
+    bool Save();
+    bool SaveAs();
+
+    // Compares the inputs with the open file's and marks the caption (every change of an input
+    // ends here, through the fields' signals or the calculation that follows it).
+    void InputsChanged();
+
+    const QString& FilePath() const { return path_; }
+    bool Modified() const { return modified_; }
+
+    // The window's caption: the program's own, preceded by the open file's name, and that by
+    // "*" while the inputs differ from the file.
+    static QString Caption(const QString& programCaption, const QString& filePath, bool modified);
+    // The local calculation file among dropped URLs; empty when there is none.
+    static QString DroppedFile(const QMimeData* data);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The name of the file to open, or to save to; empty when the dialog was cancelled.
+    QString AskForFile(bool saving);
+    bool SaveTo(const QString& path);
+    void ShowProblem(const std::string& message, const QString& consequence);
+    void SetFile(const QString& path);
+    void UpdateCaption();
+
+    QWidget* window_;
+    WidgetForm& form_;
+    Tables& tables_;
+    UnitSystem& units_;
+    QString programCaption_;
+    std::function<void()> opened_;
+    QString path_;
+    InputAssignments fileInputs_; // as they stood right after the last open or save
+    bool modified_ = false;
+    bool opening_ = false;
+};

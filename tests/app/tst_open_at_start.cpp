@@ -27,7 +27,7 @@ private slots:
                                 << 1793 << 1;
         QTest::newRow("a refused file") << QByteArray("{\"format\": \"nordavik-kaldora\", \"version\": 1,"
                                                       " \"inputs\": {\"iDepth\": \"deep\"}}")
-                                        << 45555 << 0;
+                                        << 45555 << 0; // the units in use, stored with the inputs
     }
     void the_named_file_opens_over_the_stored_inputs()
     {

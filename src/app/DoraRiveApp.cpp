@@ -7,7 +7,6 @@
 #include "storage/SettingsStore.h"
 
 #include <QFileInfo>
-#include <QTimer>
 
 DoraRiveApp::DoraRiveApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -24,6 +23,11 @@ int DoraRiveApp::Run()
     SettingsStore store(applicationName());
     DoraRiveDlg window(store);
     SetMessageBoxTitle(window.Texts().productName);
+    // A file named on the command line (the desktop entry's %f) opens over the stored inputs, so a
+    // refused file leaves them; its message shows over the window without waiting. Before the
+    // signal handlers: a program that catches SIGTERM has its file open.
+    if (const QStringList args = arguments(); args.size() > 1)
+        window.OpenFile(args.at(1));
 
     TerminationSignals termination;
     connect(&termination, &TerminationSignals::terminationRequested, &window, [&window] { ShutDown(window); });
@@ -34,11 +38,6 @@ int DoraRiveApp::Run()
         store.Sync();
         ShutDown(window);
     });
-
-    // A file named on the command line (the desktop entry's %f) opens over the stored inputs once
-    // the window runs, so a refused file leaves them and its message shows over the window.
-    if (const QStringList args = arguments(); args.size() > 1)
-        QTimer::singleShot(0, &window, [&window, path = args.at(1)] { window.OpenFile(path); });
 
     window.exec();
     return 0;

@@ -1,5 +1,6 @@
 #include "mainwindow/CalcFileCommands.h"
 
+#include "controls/MessageBoxTitle.h"
 #include "controls/NumericEdit.h"
 #include "mainwindow/WidgetForm.h"
 #include "storage/CalcFile.h"
@@ -110,13 +111,15 @@ QString CalcFileCommands::AskForFile(bool saving)
 
 void CalcFileCommands::ShowProblem(const std::string& message, const QString& consequence)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, programCaption_, QString::fromStdString(message), QMessageBox::Ok,
-                                window_);
+    auto* box = new QMessageBox(QMessageBox::Warning, MessageBoxTitle(), QString::fromStdString(message),
+                                QMessageBox::Ok, window_);
     box->setInformativeText(consequence);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal without a loop of its own, so a termination signal or the session's end still
-    // closes the window (and the box with it) the normal way.
-    box->open();
+    // closes the window (and the box with it) the normal way. Opened from the event loop: at
+    // start-up the window's own exec() comes first, or the window would stay usable behind it.
+    QMetaObject::invokeMethod(
+        box, [box] { box->open(); }, Qt::QueuedConnection);
 }
 
 void CalcFileCommands::SetFile(const QString& path)

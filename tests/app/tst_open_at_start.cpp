@@ -2,6 +2,7 @@
 // what it showed in the store when a termination signal closes it; a refused file leaves the
 // stored inputs as they were.
 
+#include "ProgramProbe.h"
 #include "storage/StoredInputs.h"
 
 #include <QProcess>
@@ -51,8 +52,10 @@ private slots:
         program.setWorkingDirectory(home.path()); // the name as a file manager's %f may give it: relative
         program.start(QStringLiteral(DORARIVE_PATH), {"cabinet.kaldora"});
         QVERIFY(program.waitForStarted());
-        QTest::qWait(1500); // start-up, the file and the first calculation
-        // The refusal's message must not keep the program from closing.
+        // The handlers come once the window is up with its file; the refusal's message must not
+        // keep the program from closing.
+        QTRY_VERIFY_WITH_TIMEOUT(program.state() != QProcess::Running || CatchesSignal(program.processId(), SIGTERM),
+                                 30000);
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);

@@ -81,8 +81,32 @@ exec_line=$(sed -n 's/^Exec=//p' "$dir/usr/share/applications/dorarive.desktop")
 echo "Exec=$exec_line"
 expect_running sh -c "export XDG_CONFIG_HOME=\$(mktemp -d); xvfb-run -a timeout 5 $exec_line"
 
+# What a desktop has: the MIME database, the desktop-entry cache and xdg-utils, whose
+# recommended mimetype command reads the database (plain `file` knows no .kaldora).
+echo "== a .kaldora file opened by its MIME type"
+desktop_tools=(xdg-utils libfile-mimeinfo-perl desktop-file-utils shared-mime-info)
+in_chroot apt-get install -y -qq --no-install-recommends "${desktop_tools[@]}" >/dev/null
+in_chroot sh -c 'dorarive-calc --save /tmp/cabinet-777.kaldora iWidth=777 iDoorCheck=1 >/dev/null'
+filetype=$(in_chroot xdg-mime query filetype /tmp/cabinet-777.kaldora)
+default=$(in_chroot xdg-mime query default application/x-nordavik-kaldora)
+echo "filetype: $filetype; default application: $default"
+[ "$filetype" = application/x-nordavik-kaldora ] || { echo "FAIL: .kaldora is $filetype" >&2; exit 1; }
+[ "$default" = dorarive.desktop ] || { echo "FAIL: the type opens with '$default'" >&2; exit 1; }
+# xdg-open runs the entry's command in the foreground; at the timeout the window ends as on a
+# logout and stores its inputs, so the store must now give the file's calculation.
+expect_running sh -c 'export XDG_CONFIG_HOME=/tmp/opened; xvfb-run -a timeout 5 xdg-open /tmp/cabinet-777.kaldora'
+from_file=$(in_chroot dorarive-calc --json --open /tmp/cabinet-777.kaldora)
+stored=$(in_chroot env XDG_CONFIG_HOME=/tmp/opened dorarive-calc --json --stored)
+if [ "$from_file" != "$stored" ]; then
+    echo "FAIL: the window opened by xdg-open did not apply the file" >&2
+    diff <(echo "$from_file") <(echo "$stored") >&2 || true
+    exit 1
+fi
+echo "xdg-open started dorarive with the file"
+
 if [ "${KEEP:-0}" != 1 ]; then
     echo "== purging the package and what it pulled in"
-    in_chroot apt-get purge -y -qq --autoremove dorarive xvfb xauth >/dev/null
+    in_chroot rm -rf /tmp/opened /tmp/cabinet-777.kaldora
+    in_chroot apt-get purge -y -qq --autoremove dorarive xvfb xauth "${desktop_tools[@]}" >/dev/null
 fi
 echo "package test in the chroot passed"

@@ -32,14 +32,18 @@ TerminationSignals::TerminationSignals(QObject* parent)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGHUP, SIGINT})
-        sigaction(sig, &action, nullptr);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+        if (sigaction(kSignals[i], nullptr, &previous_[i]) != 0 || previous_[i].sa_handler == SIG_IGN)
+            continue;
+        handled_[i] = sigaction(kSignals[i], &action, nullptr) == 0;
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    for (int sig : {SIGTERM, SIGHUP, SIGINT})
-        std::signal(sig, SIG_DFL);
+    for (std::size_t i = 0; i < kSignals.size(); ++i)
+        if (handled_[i])
+            sigaction(kSignals[i], &previous_[i], nullptr);
     for (int& fd : g_pipe) {
         if (fd >= 0)
             ::close(fd);

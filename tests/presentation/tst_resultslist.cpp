@@ -7,9 +7,12 @@
 #include "presentation/ResultsList.h"
 
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -23,6 +26,12 @@ ResultRowSet SampleRows()
     return FormatResultRows(r, {});
 }
 
+void Wheel(QWidget& window, QPoint at, QPoint pixelDelta, QPoint angleDelta, Qt::ScrollPhase phase)
+{
+    QWheelEvent wheel(at, window.mapToGlobal(at), pixelDelta, angleDelta, Qt::NoButton, Qt::NoModifier, phase, false);
+    QCoreApplication::sendEvent(window.windowHandle(), &wheel);
+}
+
 } // namespace
 
 class ResultsListTest : public QObject {
@@ -32,6 +41,8 @@ public:
 
 private slots:
     void columns_and_scroll_bars();
+    void wheel_and_swipe_leave_the_list_in_place_data();
+    void wheel_and_swipe_leave_the_list_in_place();
     void results_are_black_on_yellow_with_or_without_focus();
     void error_row_replaces_the_results();
     void click_asks_for_a_recalculation_which_restores_the_rows();
@@ -51,6 +62,51 @@ void ResultsListTest::columns_and_scroll_bars()
     QCOMPARE(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QVERIFY(list.showGrid());
     QCOMPARE(list.selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+// Nothing scrolls the list, which has no scroll bars: not a wheel, not a sideways touchpad swipe.
+// Wheel events go to the window, which hands them to the widget under the pointer, as the
+// platform's events do.
+void ResultsListTest::wheel_and_swipe_leave_the_list_in_place_data()
+{
+    QTest::addColumn<QPoint>("pixelDelta");
+    QTest::addColumn<QPoint>("angleDelta");
+    QTest::addColumn<bool>("errorRow");
+    QTest::newRow("swipe left") << QPoint(-50, 0) << QPoint(-120, 0) << false;
+    QTest::newRow("horizontal wheel") << QPoint() << QPoint(-240, 0) << false;
+    QTest::newRow("wheel down over an error row") << QPoint() << QPoint(0, -360) << true;
+}
+
+void ResultsListTest::wheel_and_swipe_leave_the_list_in_place()
+{
+    QFETCH(QPoint, pixelDelta);
+    QFETCH(QPoint, angleDelta);
+    QFETCH(bool, errorRow);
+
+    QWidget window;
+    window.resize(600, 300);
+    auto* list = new ResultsList(&window);
+    list->setGeometry(50, 100, 410, 115); // the window's size for it: column 1 is cut off
+    if (errorRow)
+        list->ShowErrorRow(QStringLiteral("Invalid door/lid openings load."), QStringLiteral("0W to 1000W"));
+    else
+        list->FillResultsList(SampleRows());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage before = list->grab().toImage();
+
+    const QPoint over = list->geometry().center();
+    Wheel(window, over, pixelDelta, angleDelta, Qt::ScrollBegin);
+    for (int i = 0; i < 5; ++i)
+        Wheel(window, over, pixelDelta, angleDelta, Qt::ScrollUpdate);
+    Wheel(window, over, {}, {}, Qt::ScrollEnd);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(list->horizontalScrollBar()->value(), 0);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+    QCOMPARE(list->horizontalHeader()->offset(), 0);
+    QCOMPARE(list->visualItemRect(list->item(0, 0)).left(), 0);
+    QCOMPARE(list->grab().toImage(), before);
 }
 
 void ResultsListTest::results_are_black_on_yellow_with_or_without_focus()

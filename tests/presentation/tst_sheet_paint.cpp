@@ -3,7 +3,6 @@
 #include "TestEnvironment.h"
 #include "mainwindow/Layout.h"
 #include "presentation/Palette.h"
-#include "presentation/SheetFonts.h"
 #include "presentation/SheetPainter.h"
 
 #include <QPainter>
@@ -77,7 +76,6 @@ private slots:
     void hot_spots_follow_the_visible_rows_data();
     void hot_spots_follow_the_visible_rows();
     void paint_copies_the_whole_surface();
-    void cell_height_font_is_the_largest_that_fits();
 
 private:
     QImage Render(const SheetState& state, HotSpotList& spots);
@@ -200,22 +198,6 @@ void SheetPaintTest::paint_copies_the_whole_surface()
     const QImage image = Render(State(800, 565), spots);
     QCOMPARE(Pixel(image, 799, 564), Palette::kWhite);
     QCOMPARE(Pixel(image, 0, 0), Palette::kWhite);
-}
-
-void SheetPaintTest::cell_height_font_is_the_largest_that_fits()
-{
-    const auto height = [](QFont f, int px) {
-        f.setPixelSize(px);
-        return QFontMetrics(f).height();
-    };
-    for (const int weight : {400, 700}) {
-        for (int cell = 4; cell <= 64; ++cell) {
-            const QFont font = CellHeightFont(QStringLiteral("Arial"), cell, weight);
-            const int px = font.pixelSize();
-            QVERIFY2(px == 1 || height(font, px) <= cell, qPrintable(QString::number(cell)));
-            QVERIFY2(height(font, px + 1) > cell, qPrintable(QString::number(cell)));
-        }
-    }
 }
 
 QTEST_MAIN(SheetPaintTest)

@@ -1,6 +1,8 @@
 // dorarive-calc with calculation files, several files and sweeps: the real executable, its
 // output, the files it writes and its exit status.
 
+#include "ScratchFiles.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,7 +28,7 @@ struct CalcOutput {
 };
 
 const QString kCLocale = QStringLiteral("C.UTF-8");
-const QString kCommaLocale = QStringLiteral("de_DE.UTF-8");
+using ScratchFiles::kCommaLocale;
 
 // The 49 columns of the table: file, 6 unit choices, 3 selections, 4 options, 23 numbers,
 // 10 results, outcome, message.
@@ -55,20 +57,7 @@ private:
         return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
     }
 
-    static QByteArray ReadAll(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    QString Write(const QString& name, const QByteArray& text) const
-    {
-        QFile f(Path(name));
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write(text);
-        return f.fileName();
-    }
+    QString Write(const QString& name, const QByteArray& text) const { return ScratchFiles::Write(Path(name), text); }
 
     // A file written by dorarive-calc itself from arguments.
     QString Saved(const QString& name, QStringList arguments) const
@@ -94,17 +83,8 @@ private:
 private slots:
     void initTestCase()
     {
-        // The comma locale, compiled once into the build folder: no system locale is needed.
-        const QString localeDir = QStringLiteral(DORARIVE_LOCALE_DIR);
-        if (!QFile::exists(localeDir + "/" + kCommaLocale + "/LC_NUMERIC")) {
-            QDir().mkpath(localeDir);
-            QProcess localedef;
-            localedef.start(QStringLiteral("localedef"),
-                            {"-i", "de_DE", "-f", "UTF-8", localeDir + "/" + kCommaLocale});
-            QVERIFY2(localedef.waitForFinished(300000), "localedef did not finish");
-            QVERIFY2(QFile::exists(localeDir + "/" + kCommaLocale + "/LC_NUMERIC"),
-                     localedef.readAllStandardError().constData());
-        }
+        const QString problem = ScratchFiles::CompileCommaLocale(QStringLiteral(DORARIVE_LOCALE_DIR));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         const CalcOutput comma = Run({"--json", "iDepth=455.5"}, kCommaLocale);
         QCOMPARE(Field(comma.json(), "iDepth"), QStringLiteral("455,5"));
     }
@@ -135,7 +115,7 @@ private slots:
         const CalcOutput saving = Run(QStringList{"--json", "--save", file} + arguments, locale);
         QCOMPARE(saving.exitCode, 0);
         QCOMPARE(saving.out, direct.out); // --save prints what it prints without it
-        const QByteArray written = ReadAll(file);
+        const QByteArray written = ScratchFiles::ReadAll(file);
 
         const CalcOutput opened = Run({"--json", "--open", file}, locale);
         QCOMPARE(opened.exitCode, 0);
@@ -145,10 +125,10 @@ private slots:
         const CalcOutput other =
             Run(QStringList{"--save", file} + arguments, locale == kCLocale ? kCommaLocale : kCLocale);
         QCOMPARE(other.exitCode, 0);
-        QCOMPARE(ReadAll(file), written);
+        QCOMPARE(ScratchFiles::ReadAll(file), written);
         // Opened and saved again: the same file.
         QCOMPARE(Run({"--open", file, "--save", file}, locale).exitCode, 0);
-        QCOMPARE(ReadAll(file), written);
+        QCOMPARE(ScratchFiles::ReadAll(file), written);
     }
 
     void arguments_apply_on_top_of_a_file()
@@ -321,7 +301,7 @@ private slots:
     void a_failed_save_keeps_the_old_file()
     {
         const QString file = Saved("kept.kaldora", {"iDepth=600"});
-        const QByteArray before = ReadAll(file);
+        const QByteArray before = ScratchFiles::ReadAll(file);
         QVERIFY(before.contains("600"));
         // No file may grow beyond 0 bytes: the write fails the way a full disk fails it.
         QProcess p;
@@ -334,7 +314,7 @@ private slots:
         const QByteArray err = p.readAllStandardError();
         QCOMPARE(err.count('\n'), 1);
         QVERIFY2(err.startsWith("dorarive-calc: kept.kaldora: cannot be written: "), err.constData());
-        QCOMPARE(ReadAll(file), before);
+        QCOMPARE(ScratchFiles::ReadAll(file), before);
         QCOMPARE(QDir(dir_.path()).entryList({"kept*"}, QDir::Files | QDir::Hidden), QStringList{"kept.kaldora"});
     }
 };

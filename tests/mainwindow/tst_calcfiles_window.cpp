@@ -4,6 +4,7 @@
 // through the file dialog; the caption's file name and modified mark; a failed save; drops.
 
 #include "ModalCloser.h"
+#include "ScratchFiles.h"
 #include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "mainwindow/CalcFileCommands.h"
@@ -38,7 +39,7 @@ using StoredInputs::kSection;
 namespace {
 
 const QString kCLocale = QStringLiteral("C.UTF-8");
-const QString kCommaLocale = QStringLiteral("de_DE.UTF-8");
+using ScratchFiles::kCommaLocale;
 
 // Types a name into the file dialog's name field and presses Enter, as a user would.
 void TypeFileName(QWidget* modal, const QString& name)
@@ -177,16 +178,7 @@ private:
 
     QString WriteText(const QString& name, const QByteArray& text) const
     {
-        QFile f(Path(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            return {};
-        return f.fileName();
-    }
-
-    static QByteArray ReadAll(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return ScratchFiles::Write(Path(name), text);
     }
 
     // The one warning shown over the window while `closer` watched, once it was acknowledged.
@@ -206,18 +198,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        // The comma locale, compiled once into the build folder: no system locale is needed.
-        const QString localeDir = QStringLiteral(DORARIVE_LOCALE_DIR);
-        if (!QFile::exists(localeDir + "/" + kCommaLocale + "/LC_NUMERIC")) {
-            QDir().mkpath(localeDir);
-            QProcess localedef;
-            localedef.start(QStringLiteral("localedef"),
-                            {"-i", "de_DE", "-f", "UTF-8", localeDir + "/" + kCommaLocale});
-            QVERIFY2(localedef.waitForFinished(300000), "localedef did not finish");
-            QVERIFY2(QFile::exists(localeDir + "/" + kCommaLocale + "/LC_NUMERIC"),
-                     localedef.readAllStandardError().constData());
-        }
-        qputenv("LOCPATH", localeDir.toLocal8Bit());
+        const QString problem = ScratchFiles::CompileCommaLocale(QStringLiteral(DORARIVE_LOCALE_DIR));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        qputenv("LOCPATH", DORARIVE_LOCALE_DIR);
     }
     void init() { store_ = std::make_unique<MemoryProfileStore>(); }
     void cleanup() { window_.reset(); }
@@ -410,7 +393,7 @@ private slots:
     {
         const QString file = Path(QStringLiteral("kept.kaldora"));
         QVERIFY(!Calc(kMetric, kCLocale, file).isEmpty());
-        const QByteArray before = ReadAll(file);
+        const QByteArray before = ScratchFiles::ReadAll(file);
         DoraRiveDlg& w = OpenWindow();
         QVERIFY(w.OpenFile(file));
         Type(InputField::iDepth, "300");
@@ -429,12 +412,12 @@ private slots:
         }
         const QString message = Warning(closer);
         QVERIFY2(message.startsWith(file + ": cannot be written: "), qPrintable(message));
-        QCOMPARE(ReadAll(file), before);
+        QCOMPARE(ScratchFiles::ReadAll(file), before);
         QCOMPARE(w.windowTitle(), Caption("kept.kaldora", true));
 
         QTest::keyClick(w.Field(InputField::iDepth), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(w.windowTitle(), Caption("kept.kaldora"));
-        QVERIFY(ReadAll(file) != before);
+        QVERIFY(ScratchFiles::ReadAll(file) != before);
     }
 
     void a_dropped_file_opens_data()

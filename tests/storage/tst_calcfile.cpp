@@ -1,6 +1,7 @@
 // Calculation files: saving and opening give back every input, in any unit and decimal point;
 // every kind of refused file is named with its first problem and changes nothing.
 
+#include "ScratchFiles.h"
 #include "controls/HeadlessForm.h"
 #include "model/Conversions.h"
 #include "model/FormRules.h"
@@ -107,16 +108,7 @@ private:
 
     QString WriteText(const QString& name, const QByteArray& text) const
     {
-        QFile f(Path(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            return {};
-        return f.fileName();
-    }
-
-    static QByteArray ReadAll(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return ScratchFiles::Write(Path(name), text);
     }
 
     // A session already far from the first-run inputs, so that opening has to change everything.
@@ -160,16 +152,16 @@ private slots:
         QCOMPARE(opened.units, saved.units);
 
         // A file opened and saved again is the same file, byte for byte.
-        const QByteArray first = ReadAll(path);
+        const QByteArray first = ScratchFiles::ReadAll(path);
         QCOMPARE(Refusal(opened.Save(path)), QString());
-        QCOMPARE(ReadAll(path), first);
+        QCOMPARE(ScratchFiles::ReadAll(path), first);
 
         // The same inputs under the other decimal point write the same file.
         Session other(comma ? kPoint : kComma);
         other.Set(VariedInputs(imperial));
         other.tables.doorMaterials.SetCustomK(saved.tables.doorMaterials.CustomK());
         QCOMPARE(Refusal(other.Save(path)), QString());
-        QCOMPARE(ReadAll(path), first);
+        QCOMPARE(ScratchFiles::ReadAll(path), first);
     }
 
     void the_file_writes_numbers_with_a_point_in_its_units()
@@ -179,7 +171,7 @@ private slots:
         const QString path = Path(QStringLiteral("written.kaldora"));
         QCOMPARE(Refusal(s.Save(path)), QString());
         QCOMPARE(s.Text(InputField::iDepth), QStringLiteral("17,93"));
-        const QJsonObject root = QJsonDocument::fromJson(ReadAll(path)).object();
+        const QJsonObject root = QJsonDocument::fromJson(ScratchFiles::ReadAll(path)).object();
         QCOMPARE(root.value("format").toString(), QStringLiteral("nordavik-kaldora"));
         QCOMPARE(root.value("version").toInt(), 1);
         QCOMPARE(root.value("units").toObject().size(), 6);
@@ -189,8 +181,8 @@ private slots:
         QCOMPARE(inputs.value("iDepth").toDouble(), 17.93);
         QCOMPARE(inputs.value("iType2").toInt(), 2);
         QCOMPARE(inputs.value("iCondCheck").toInt(), 1);
-        QVERIFY(ReadAll(path).contains("\"iDepth\": 17.93,"));
-        QVERIFY(!ReadAll(path).contains("17,93"));
+        QVERIFY(ScratchFiles::ReadAll(path).contains("\"iDepth\": 17.93,"));
+        QVERIFY(!ScratchFiles::ReadAll(path).contains("17,93"));
     }
 
     void custom_k_goes_into_the_customized_rows_whichever_is_selected()
@@ -210,7 +202,8 @@ private slots:
         ShowSelectedK(s.form, s.tables, s.units, Selector::iType);
         QCOMPARE(s.Text(InputField::iInsulTherm), QStringLiteral("0.0234"));
         QCOMPARE(Refusal(s.Save(path)), QString());
-        const QJsonObject inputs = QJsonDocument::fromJson(ReadAll(path)).object().value("inputs").toObject();
+        const QJsonObject inputs =
+            QJsonDocument::fromJson(ScratchFiles::ReadAll(path)).object().value("inputs").toObject();
         QCOMPARE(inputs.value("iInsulTherm").toDouble(), 0.0234);
         QCOMPARE(inputs.value("iDoorInsulTherm").toDouble(), 0.0301);
     }

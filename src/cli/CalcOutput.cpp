@@ -95,8 +95,10 @@ const std::vector<std::string>& InputColumns()
 {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list(std::begin(kUnitChoiceNames), std::end(kUnitChoiceNames));
-        list.insert(list.end(), std::begin(kSelectionNames), std::end(kSelectionNames));
-        list.insert(list.end(), std::begin(kOptionNames), std::end(kOptionNames));
+        for (const SelectorInfo& s : kSelectors)
+            list.emplace_back(s.name);
+        for (const OptionInfo& o : kOptions)
+            list.emplace_back(o.name);
         for (const InputFieldInfo& info : kInputFields)
             list.emplace_back(info.name);
         return list;

@@ -33,8 +33,9 @@ CalcFileCommands::CalcFileCommands(QWidget* window, WidgetForm& form, Tables& ta
         // A line edit takes any drag that carries text, a file manager's included.
         edit->installEventFilter(this);
     }
-    for (Selector selector : kSelectionBoxes)
-        connect(form_.SelectionBox(selector), &QComboBox::currentIndexChanged, this, &CalcFileCommands::InputsChanged);
+    for (const SelectorInfo& s : kSelectors)
+        connect(form_.SelectionBox(s.selector), &QComboBox::currentIndexChanged, this,
+                &CalcFileCommands::InputsChanged);
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
 }
@@ -45,8 +46,8 @@ bool CalcFileCommands::Open(const QString& path)
     {
         // Each option's own handler would lay out and calculate with half the file applied.
         std::vector<QSignalBlocker> quiet;
-        for (OptionBox box : kOptionBoxes)
-            quiet.emplace_back(form_.CheckBox(box));
+        for (const OptionInfo& o : kOptions)
+            quiet.emplace_back(form_.CheckBox(o.box));
         opening_ = true;
         error = CalcFile::Open(path, form_, tables_, units_);
         opening_ = false;

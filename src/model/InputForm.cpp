@@ -26,6 +26,19 @@ const InputFieldInfo kInputFields[23] = {
     {InputField::iRunTime, "iRunTime"},
 };
 
+const SelectorInfo kSelectors[3] = {
+    {Selector::iType, "iType"},
+    {Selector::iType2, "iType2"},
+    {Selector::iProd, "iProd"},
+};
+
+const OptionInfo kOptions[4] = {
+    {OptionBox::iDoorCheck, "iDoorCheck"},
+    {OptionBox::iHeatCheck, "iHeatCheck"},
+    {OptionBox::iCoolCheck, "iCoolCheck"},
+    {OptionBox::iCondCheck, "iCondCheck"},
+};
+
 const char* FieldName(InputField field)
 {
     for (const auto& info : kInputFields)

@@ -48,8 +48,23 @@ struct InputFieldInfo {
     const char* name;
 };
 
+struct SelectorInfo {
+    Selector selector;
+    const char* name;
+};
+
+struct OptionInfo {
+    OptionBox box;
+    const char* name;
+};
+
 // All numeric fields in the window's tab order.
 extern const InputFieldInfo kInputFields[23];
+// The selections and the options in the order they are stored: iType, iType2, iProd;
+// iDoorCheck, iHeatCheck, iCoolCheck, iCondCheck.
+extern const SelectorInfo kSelectors[3];
+extern const OptionInfo kOptions[4];
+
 const char* FieldName(InputField field);
 // Parses an entry name ("iDepth"); false when it names no numeric field.
 bool FieldFromName(const std::string& name, InputField& field);

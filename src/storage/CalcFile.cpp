@@ -222,8 +222,9 @@ private:
 
     std::optional<std::string> CheckSelection(const std::string& name, const QJsonValue& value, InputAssignments& into)
     {
-        const auto index =
-            std::find(std::begin(kSelectionNames), std::end(kSelectionNames), name) - std::begin(kSelectionNames);
+        const auto index = std::find_if(std::begin(kSelectors), std::end(kSelectors),
+                                        [&](const SelectorInfo& s) { return name == s.name; }) -
+                           std::begin(kSelectors);
         const int rows = rows_[index];
         const std::optional<int> row = WholeNumber(value);
         if (!row)
@@ -261,10 +262,10 @@ InputAssignments InputsOf(const InputForm& form, const Tables& tables, const Uni
     InputAssignments inputs;
     for (int i = 0; i < 6; ++i)
         inputs.units[kUnitChoiceNames[i]] = UnitChoice(units, i) != 0 ? 1 : 0;
-    for (int i = 0; i < 3; ++i)
-        inputs.selections[kSelectionNames[i]] = form.Selection(kSelectionBoxes[i]);
-    for (int i = 0; i < 4; ++i)
-        inputs.options[kOptionNames[i]] = form.Option(kOptionBoxes[i]) ? 1 : 0;
+    for (const SelectorInfo& s : kSelectors)
+        inputs.selections[s.name] = form.Selection(s.selector);
+    for (const OptionInfo& o : kOptions)
+        inputs.options[o.name] = form.Option(o.box) ? 1 : 0;
     for (const InputFieldInfo& info : kInputFields)
         inputs.numbers[info.name] = NumberText(form.Value(info.field));
     inputs.numbers[FieldName(InputField::iInsulTherm)] =

@@ -6,16 +6,17 @@
 
 const char* const kUnitChoiceNames[6] = {"UnitsEnergy", "UnitsTemperature", "UnitsPressure",
                                          "UnitsVolume", "UnitsLength",      "UnitsMass"};
-const char* const kSelectionNames[3] = {"iType", "iType2", "iProd"};
-const Selector kSelectionBoxes[3] = {Selector::iType, Selector::iType2, Selector::iProd};
-const char* const kOptionNames[4] = {"iDoorCheck", "iHeatCheck", "iCoolCheck", "iCondCheck"};
-const OptionBox kOptionBoxes[4] = {OptionBox::iDoorCheck, OptionBox::iHeatCheck, OptionBox::iCoolCheck,
-                                   OptionBox::iCondCheck};
 
 namespace {
 
-template <size_t N>
-bool OneOf(const std::string& name, const char* const (&names)[N])
+template <class Entry, size_t N>
+bool OneOf(const std::string& name, const Entry (&entries)[N])
+{
+    return std::find_if(std::begin(entries), std::end(entries), [&](const Entry& e) { return name == e.name; }) !=
+           std::end(entries);
+}
+
+bool OneOf(const std::string& name, const char* const (&names)[6])
 {
     return std::find_if(std::begin(names), std::end(names), [&](const char* n) { return name == n; }) !=
            std::end(names);
@@ -28,9 +29,9 @@ InputKind KindOfInput(const std::string& name)
     InputField field;
     if (OneOf(name, kUnitChoiceNames))
         return InputKind::UnitChoice;
-    if (OneOf(name, kSelectionNames))
+    if (OneOf(name, kSelectors))
         return InputKind::Selection;
-    if (OneOf(name, kOptionNames))
+    if (OneOf(name, kOptions))
         return InputKind::Option;
     if (FieldFromName(name, field))
         return InputKind::Number;

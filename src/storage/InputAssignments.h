@@ -21,10 +21,6 @@ struct InputAssignments {
 // The six unit choices by their names without the stored names' padding, in the order of
 // energy, temperature, k value (stored under the pressure name), volume, length, mass.
 extern const char* const kUnitChoiceNames[6];
-extern const char* const kSelectionNames[3]; // iType, iType2, iProd
-extern const Selector kSelectionBoxes[3];    // the same, in the same order
-extern const char* const kOptionNames[4];    // iDoorCheck, iHeatCheck, iCoolCheck, iCondCheck
-extern const OptionBox kOptionBoxes[4];      // the same, in the same order
 
 enum class InputKind {
     Unknown,

@@ -43,21 +43,22 @@ void InputRounds::ApplySelections(const std::map<std::string, int>& selections)
 {
     const int rows[3] = {tables_.insulationMaterials.Count(), tables_.doorMaterials.Count(), tables_.products.Count()};
     for (int i = 0; i < 3; ++i) {
-        const auto it = selections.find(kSelectionNames[i]);
+        const SelectorInfo& s = kSelectors[i];
+        const auto it = selections.find(s.name);
         if (it == selections.end())
             continue;
-        form_.SetSelection(kSelectionBoxes[i], ClampRowIndex(it->second, rows[i]));
-        if (kSelectionBoxes[i] != Selector::iProd)
-            ShowSelectedK(form_, tables_, units_, kSelectionBoxes[i]);
+        form_.SetSelection(s.selector, ClampRowIndex(it->second, rows[i]));
+        if (s.selector != Selector::iProd)
+            ShowSelectedK(form_, tables_, units_, s.selector);
     }
 }
 
 void InputRounds::ApplyOptions(const std::map<std::string, int>& options)
 {
-    for (int i = 0; i < 4; ++i) {
-        const auto it = options.find(kOptionNames[i]);
+    for (const OptionInfo& o : kOptions) {
+        const auto it = options.find(o.name);
         if (it != options.end())
-            form_.SetOption(kOptionBoxes[i], it->second != 0);
+            form_.SetOption(o.box, it->second != 0);
     }
 }
 

@@ -25,29 +25,8 @@ struct Entry {
     std::int32_t defaultValue; // as stored
 };
 
-struct SelectionEntry {
-    Selector selector;
-    const char* name;
-    std::int32_t defaultValue;
-};
-
-struct OptionEntry {
-    OptionBox box;
-    const char* name;
-};
-
-constexpr SelectionEntry kSelections[] = {
-    {Selector::iType, "iType", 1},
-    {Selector::iType2, "iType2", 4},
-    {Selector::iProd, "iProd", 7},
-};
-
-constexpr OptionEntry kOptions[] = {
-    {OptionBox::iDoorCheck, "iDoorCheck"},
-    {OptionBox::iHeatCheck, "iHeatCheck"},
-    {OptionBox::iCoolCheck, "iCoolCheck"},
-    {OptionBox::iCondCheck, "iCondCheck"},
-};
+// The selections' first-run rows, in the order of kSelectors.
+constexpr std::int32_t kSelectionDefaults[3] = {1, 4, 7};
 
 // Whole numbers, in the order they are saved.
 constexpr Entry kWholeEntries[] = {
@@ -160,9 +139,9 @@ void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables
 {
     const int rowCounts[] = {tables.insulationMaterials.Count(), tables.doorMaterials.Count(), tables.products.Count()};
     for (int i = 0; i < 3; ++i) {
-        const SelectionEntry& s = kSelections[i];
+        const SelectorInfo& s = kSelectors[i];
         form.SetSelection(s.selector,
-                          ClampRowIndex(store.GetProfileInt(kSection, s.name, s.defaultValue), rowCounts[i]));
+                          ClampRowIndex(store.GetProfileInt(kSection, s.name, kSelectionDefaults[i]), rowCounts[i]));
     }
     // Scaled entries are read as signed numbers, so a negative value comes back as itself.
     for (InputField field : kHundredthLoadOrder)
@@ -174,7 +153,7 @@ void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables
     form.SetValue(InputField::iTime, Read(store, InputField::iTime, kTimeDefault) / 10.0, true);
     form.SetIntValue(InputField::iRunTime,
                      Read(store, InputField::iRunTime, DefaultOf(kWholeEntries, InputField::iRunTime)));
-    for (const OptionEntry& o : kOptions)
+    for (const OptionInfo& o : kOptions)
         form.SetOption(o.box, store.GetProfileInt(kSection, o.name, 0) != 0);
 }
 
@@ -183,9 +162,9 @@ void SaveInputs(ProfileStore& store, const InputForm& form, Tables& tables, cons
     // The numbers mean nothing without their units: a second copy of the program may have
     // stored other choices since this one started.
     WriteUnitChoices(store, units);
-    for (const SelectionEntry& s : kSelections)
+    for (const SelectorInfo& s : kSelectors)
         store.WriteProfileInt(kSection, s.name, form.Selection(s.selector));
-    for (const OptionEntry& o : kOptions)
+    for (const OptionInfo& o : kOptions)
         store.WriteProfileInt(kSection, o.name, form.Option(o.box) ? 1 : 0);
     // Whole numbers keep their integer part only: that is the stored format.
     for (const Entry& e : kWholeEntries)

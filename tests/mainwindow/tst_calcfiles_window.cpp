@@ -96,10 +96,10 @@ QStringList StoredEntries(const ProfileStore& store)
     QStringList names;
     for (const InputFieldInfo& info : kInputFields)
         names << QLatin1String(info.name);
-    for (const char* name : kSelectionNames)
-        names << QLatin1String(name);
-    for (const char* name : kOptionNames)
-        names << QLatin1String(name);
+    for (const SelectorInfo& s : kSelectors)
+        names << QLatin1String(s.name);
+    for (const OptionInfo& o : kOptions)
+        names << QLatin1String(o.name);
     for (const char* name : {StoredInputs::kUnitsEnergy, StoredInputs::kUnitsTemperature, StoredInputs::kUnitsKValue,
                              StoredInputs::kUnitsVolume, StoredInputs::kUnitsLength, StoredInputs::kUnitsMass})
         names << QLatin1String(name);

@@ -36,10 +36,10 @@ struct Widgets {
             auto* box = new QComboBox(&parent);
             for (int row = 0; row < rows[i]; ++row)
                 box->addItem(QString::number(row));
-            form.AddSelection(kSelectionBoxes[i], box);
+            form.AddSelection(kSelectors[i].selector, box);
         }
-        for (OptionBox option : kOptionBoxes)
-            form.AddOption(option, new QCheckBox(&parent));
+        for (const OptionInfo& o : kOptions)
+            form.AddOption(o.box, new QCheckBox(&parent));
         StoredInputs::LoadStoredInputs(MemoryProfileStore{}, form, tables, units);
         form.TakeOptionStates();
     }

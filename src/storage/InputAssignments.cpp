@@ -9,17 +9,21 @@ const char* const kUnitChoiceNames[6] = {"UnitsEnergy", "UnitsTemperature", "Uni
 
 namespace {
 
+const char* NameOf(const char* name)
+{
+    return name;
+}
+
+template <class Entry>
+const char* NameOf(const Entry& entry)
+{
+    return entry.name;
+}
+
 template <class Entry, size_t N>
 bool OneOf(const std::string& name, const Entry (&entries)[N])
 {
-    return std::find_if(std::begin(entries), std::end(entries), [&](const Entry& e) { return name == e.name; }) !=
-           std::end(entries);
-}
-
-bool OneOf(const std::string& name, const char* const (&names)[6])
-{
-    return std::find_if(std::begin(names), std::end(names), [&](const char* n) { return name == n; }) !=
-           std::end(names);
+    return std::any_of(std::begin(entries), std::end(entries), [&](const Entry& e) { return name == NameOf(e); });
 }
 
 } // namespace

@@ -23,12 +23,15 @@ namespace {
 namespace S = StoredInputs;
 
 const LocaleChars kCharSets[] = {LocaleChars{'-', '.', ','}, LocaleChars{'-', ',', '.'}};
-const char* const kChoiceEntries[] = {"iType",      "iType2",     "iProd",     "iDoorCheck",
-                                      "iHeatCheck", "iCoolCheck", "iCondCheck"};
 
 std::vector<std::string> EntryNames()
 {
-    std::vector<std::string> names(std::begin(kChoiceEntries), std::end(kChoiceEntries));
+    // Selections, then options (indices 3 to 6), then numbers, then unit choices.
+    std::vector<std::string> names;
+    for (const SelectorInfo& s : kSelectors)
+        names.emplace_back(s.name);
+    for (const OptionInfo& o : kOptions)
+        names.emplace_back(o.name);
     for (const InputFieldInfo& info : kInputFields)
         names.emplace_back(info.name);
     for (const char* unit :

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -341,10 +342,18 @@ private slots:
         NumericEdit* field = w.Field(InputField::iAmbient);
         {
             // Chosen rather than typed: the name field's completer would take the first Enter.
+            // selectFile() leaves the name field alone while it has the focus, as it has once
+            // the dialog is active, so the dialog is made active and the name set in the field.
             ModalCloser dialog([&](QWidget* modal) {
                 auto* files = qobject_cast<QFileDialog*>(modal);
                 QVERIFY(files && files->acceptMode() == QFileDialog::AcceptOpen);
-                files->selectFile(file);
+                files->activateWindow();
+                QTRY_VERIFY(files->isActiveWindow());
+                files->setDirectory(QFileInfo(file).absolutePath());
+                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                name->setText(QFileInfo(file).fileName());
+                QCOMPARE(files->selectedFiles(), QStringList{file});
                 static_cast<QDialog*>(files)->accept(); // QFileDialog hides it, the dialog keeps it
             });
             QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);

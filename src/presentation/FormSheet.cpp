@@ -154,5 +154,7 @@ int FormSheet::ResultsBase(const SheetOptions& options, const SheetFrame& frame,
         if (row.column == SheetColumn::Right)
             rowsBottom = std::max(rowsBottom, y + (row.value ? kValueDrop : 0) + frame.sheetFontHeight);
     });
-    return std::max(clientHeight, rowsBottom + kResultsListRise);
+    const int listClear = rowsBottom + kResultsListRise;
+    const int messageClear = std::min(rowsBottom + SheetGeometry::kMessageLineRise, clientHeight + kLowestBase);
+    return std::max({clientHeight, listClear, messageClear});
 }

@@ -85,8 +85,12 @@ public:
 
     // Where the results block hangs from: the message line, the results list with its markers and
     // the Product Selection button stand at fixed heights above this line (the list 200 above).
-    // It is the client's bottom edge, unless a short client would put the list over the lowest
-    // rows of the right column; then it is just low enough for the list to clear them.
+    // It is the client's bottom edge, unless a short client would put the list or the message
+    // line over the lowest rows of the right column; then it is just low enough for them to
+    // clear the rows. For the message line it goes no lower than kLowestBase below the edge.
     static int ResultsBase(const SheetOptions& options, const SheetFrame& frame, int clientHeight);
     static constexpr int kResultsListRise = 200; // the list's top edge above the base
+    // The Product Selection button, 82 above the base and 25 high, then still ends 4 pixels
+    // above the buttons along the client's bottom edge (33 above it).
+    static constexpr int kLowestBase = 20;
 };

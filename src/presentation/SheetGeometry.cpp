@@ -121,7 +121,7 @@ SheetPoint ResultMarkerPoint(int formLeft, int resultsBase, int index)
 
 SheetPoint MessageLinePoint(int formLeft, int resultsBase)
 {
-    return {formLeft + 375, resultsBase - 219};
+    return {formLeft + 375, resultsBase - kMessageLineRise};
 }
 
 } // namespace SheetGeometry

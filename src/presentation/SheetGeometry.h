@@ -78,7 +78,8 @@ SheetPoint RowLetterMarkerPoint(SheetPoint label);
 SheetPoint ResultHotSpotPoint(int formLeft, int resultsBase, int index);
 SheetPoint ResultMarkerPoint(int formLeft, int resultsBase, int index);
 
-// The red message line above the results list.
+// The red message line above the results list; its top stands this far above the results base.
+constexpr int kMessageLineRise = 219;
 SheetPoint MessageLinePoint(int formLeft, int resultsBase);
 
 } // namespace SheetGeometry

@@ -1,8 +1,10 @@
-// The results list against the painted rows, for the sizes a 1366 x 768 laptop (with and
-// without a panel) and a 1920 x 1080 screen give the window, with every combination of options:
-// no row's text box (each text is drawn on an opaque box of its font's height) and no painted
-// pixel may lie under the list. Where no row lay under the list at its usual place, everything
-// stays where it always was; elsewhere the list moves down just to the lowest row's edge.
+// The results list and the red message line above it against the painted rows, for the sizes a
+// 1366 x 768 laptop (with and without a panel) and a 1920 x 1080 screen give the window, with
+// every combination of options: no row's text box (each text is drawn on an opaque box of its
+// font's height) and no painted pixel may lie under the list, and no row's box under the message
+// line unless the Product Selection button is already as low as the bottom buttons allow. Where
+// neither stood over a row at its usual place, everything stays where it always was; elsewhere
+// they move down just far enough.
 
 #include "mainwindow/Layout.h"
 #include "model/Tables.h"
@@ -124,6 +126,7 @@ private:
         s.results = WideFigures();
         s.units = units;
         s.tables = &tables_;
+        s.warningText = "Warning: Evaporating temp greater than box temp.";
         QImage image(screen.width, h, QImage::Format_RGB32);
         HotSpotList spots;
         {
@@ -146,29 +149,38 @@ private:
                                   .arg(units.LengthImperial() ? "imperial" : "metric");
         const QRect list = ToQRect(layout.Of(ControlId::ResultsList).rect);
         const QRect usual(layout.formLeft + 371, h - 200, 410, 115);
-        int lowestUnderUsual = -1; // the bottom edge of the lowest box under the usual place
+        const int base = list.top() + FormSheet::kResultsListRise;
+        const auto messageAt = [&](int b) {
+            return QRect(layout.formLeft + 375, b - SheetGeometry::kMessageLineRise,
+                         screen.width - layout.formLeft - 375, frame.sheetFontHeight + 2);
+        };
+        bool rowUnderUsual = false;
+        bool baseMeetsARow = base == h + FormSheet::kLowestBase;
         for (const QRect& box : boxes) {
             QVERIFY2(!box.intersects(list), qPrintable(where));
-            if (box.intersects(usual))
-                lowestUnderUsual = std::max(lowestUnderUsual, box.bottom() + 1);
+            if (base < h + FormSheet::kLowestBase)
+                QVERIFY2(!box.intersects(messageAt(base)), qPrintable(where));
+            rowUnderUsual = rowUnderUsual || box.intersects(usual) || box.intersects(messageAt(h));
+            baseMeetsARow =
+                baseMeetsARow || box.bottom() + 1 == list.top() || box.bottom() + 1 == messageAt(base).top();
         }
         QVERIFY2(LowestInk(image, list) < 0, qPrintable(where));
 
         const QRect product = ToQRect(layout.Of(ControlId::ProductSelectionButton).rect);
+        const QRect help = ToQRect(layout.Of(ControlId::HelpButton).rect);
         const SheetRect marker = spots.Spots().at(spots.Spots().size() - 4).rect; // the first result marker
-        if (lowestUnderUsual < 0) {
+        if (!rowUnderUsual) {
             QVERIFY2(list == usual, qPrintable(where));
             QVERIFY2(product == QRect(layout.formLeft + 371, h - 82, 150, 25), qPrintable(where));
             QVERIFY2(marker.top == h - 180, qPrintable(where));
             return;
         }
-        // Lowered just to the lowest row's edge, with the markers and the Product Selection button
-        // beside and below it as usual.
-        const QRect help = ToQRect(layout.Of(ControlId::HelpButton).rect);
+        // Lowered just to a row's edge, or as low as the bottom buttons allow, with the markers and
+        // the Product Selection button beside and below the list as usual.
         ++moved;
-        QVERIFY2(list.top() == lowestUnderUsual, qPrintable(where));
+        QVERIFY2(baseMeetsARow, qPrintable(where));
         QVERIFY2(list.size() == usual.size() && list.left() == usual.left(), qPrintable(where));
-        QVERIFY2(product.top() == list.top() + 118 && !product.intersects(help), qPrintable(where));
+        QVERIFY2(product.top() == list.top() + 118 && product.bottom() + 4 < help.top(), qPrintable(where));
         QVERIFY2(marker.top == list.top() + 20, qPrintable(where));
     }
 

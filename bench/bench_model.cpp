@@ -1,9 +1,10 @@
 // The calculation core on its own: one Recalculate with the default inputs and one with every
-// option on.
+// option on, each with the results list's rows formatted as the window shows them; and the
+// calculation alone, as a sweep runs it.
 
 #include "model/LoadInputs.h"
 #include "model/Recalculate.h"
-#include "model/RecordingSink.h"
+#include "model/ResultRows.h"
 
 #include <QtTest>
 
@@ -15,22 +16,23 @@ private slots:
     {
         Tables tables;
         BuildTables(tables);
-        LoadResults results;
-        RecordingSink sink;
+        RecalcResult result;
+        std::vector<ResultRow> rows;
         const LoadInputs in;
         QBENCHMARK
         {
-            Recalculate(in, UnitSystem{}, tables, results, sink);
+            result = Recalculate(in, UnitSystem{}, tables, result.results);
+            rows = ListedRows(result, UnitSystem{});
         }
-        QVERIFY(results.requestedCapacity > 54);
+        QVERIFY(result.results.requestedCapacity > 54);
     }
 
     void recalculate_all_options_imperial()
     {
         Tables tables;
         BuildTables(tables);
-        LoadResults results;
-        RecordingSink sink;
+        RecalcResult result;
+        std::vector<ResultRow> rows;
         LoadInputs in;
         in.iDoorCheck = in.iHeatCheck = in.iCoolCheck = in.iCondCheck = true;
         in.iType2 = 2;
@@ -40,9 +42,23 @@ private slots:
         const UnitSystem units{1, 0, 1, 1, 0, 0};
         QBENCHMARK
         {
-            Recalculate(in, units, tables, results, sink);
+            result = Recalculate(in, units, tables, result.results);
+            rows = ListedRows(result, units);
         }
-        QVERIFY(!sink.warning.empty());
+        QVERIFY(!result.warning.empty());
+    }
+
+    void recalculate_defaults_without_rows()
+    {
+        Tables tables;
+        BuildTables(tables);
+        RecalcResult result;
+        const LoadInputs in;
+        QBENCHMARK
+        {
+            result = Recalculate(in, UnitSystem{}, tables, result.results);
+        }
+        QVERIFY(result.results.requestedCapacity > 54);
     }
 };
 

@@ -10,7 +10,6 @@
 #include "model/FormRules.h"
 #include "model/LoadResults.h"
 #include "model/Recalculate.h"
-#include "model/RecordingSink.h"
 #include "model/Tables.h"
 #include "storage/CalcFile.h"
 
@@ -41,10 +40,10 @@ void Calculate(const InputAssignments& file)
     UnitSystem units;
     HeadlessForm form(kChars);
     CalcFile::ApplyOverFirstRun(file, form, tables, units);
-    LoadResults results;
-    RecordingSink sink;
-    if (Recalculate(ReadLoadInputs(form, tables, units), units, tables, results, sink) != RecalcOutcome::Completed)
+    const RecalcResult result = Recalculate(ReadLoadInputs(form, tables, units), units, tables, LoadResults{});
+    if (result.outcome != RecalcOutcome::Completed)
         return;
+    const LoadResults& results = result.results;
     for (const double value : {results.netVolume, results.cabinetLoad, results.doorLoad, results.additionalLoad,
                                results.coolDownLoad, results.requestedCapacity})
         Require(std::isfinite(value), "a completed calculation with a load that is not finite");

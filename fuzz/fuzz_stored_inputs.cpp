@@ -79,20 +79,21 @@ Saved LoadAndSave(const ProfileStore& from, const LocaleChars& chars, bool calcu
 
     bool doorThicknessWritten = false;
     if (calculate) {
-        LoadResults results;
-        FormRecordingSink sink(form);
-        const RecalcOutcome outcome = Recalculate(ReadLoadInputs(form, tables, units), units, tables, results, sink);
-        if (outcome == RecalcOutcome::Completed) {
-            Require(sink.rows.size() == 4, "a completed calculation without its four rows");
+        const RecalcResult result = Recalculate(ReadLoadInputs(form, tables, units), units, tables, LoadResults{});
+        ApplyWriteBacks(result, form, tables);
+        const LoadResults& results = result.results;
+        const std::size_t rows = ListedRows(result, units).size();
+        if (result.outcome == RecalcOutcome::Completed) {
+            Require(rows == 4, "a completed calculation without its four rows");
             for (const double load :
                  {results.netVolume, results.cabinetLoad, results.doorLoad, results.transmissionLoad,
                   results.additionalLoad, results.coolDownLoad, results.requestedCapacity, results.tEvaporator,
                   results.tCondenser, results.subcooling})
                 Require(std::isfinite(load), "a completed calculation with a load that is not finite");
         } else {
-            Require(sink.rows.size() == 1, "a stopped calculation without its single error row");
+            Require(rows == 1, "a stopped calculation without its single error row");
         }
-        doorThicknessWritten = sink.doorThicknessWrites > 0;
+        doorThicknessWritten = result.doorThickness.has_value();
     }
 
     Saved saved;

@@ -1,5 +1,6 @@
 #include "cli/CalcOutput.h"
 
+#include "model/ResultRows.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
@@ -45,13 +46,16 @@ QJsonObject SheetObject(const CalcRun& run)
     return sheet;
 }
 
+// Every result as the command line has always written it: loads in W and temperatures in C, the
+// volume and the subcooling in the units the user chose.
 struct ResultValue {
     const char* name;
     double LoadResults::*value;
+    double (*shown)(double, const UnitSystem&) = nullptr;
 };
 
 const ResultValue kResultValues[] = {
-    {"netVolume", &LoadResults::netVolume},
+    {"netVolume", &LoadResults::netVolume, ShownVolume},
     {"cabinetLoad", &LoadResults::cabinetLoad},
     {"doorLoad", &LoadResults::doorLoad},
     {"transmissionLoad", &LoadResults::transmissionLoad},
@@ -60,14 +64,20 @@ const ResultValue kResultValues[] = {
     {"requestedCapacity", &LoadResults::requestedCapacity},
     {"tEvaporator", &LoadResults::tEvaporator},
     {"tCondenser", &LoadResults::tCondenser},
-    {"subcooling", &LoadResults::subcooling},
+    {"subcooling", &LoadResults::subcooling, ShownTemperatureDifference},
 };
 
-QJsonObject ResultsObject(const LoadResults& r)
+double Value(const ResultValue& v, const CalcRun& run)
+{
+    const double value = run.Results().*v.value;
+    return v.shown ? v.shown(value, run.Units()) : value;
+}
+
+QJsonObject ResultsObject(const CalcRun& run)
 {
     QJsonObject results;
     for (const ResultValue& v : kResultValues)
-        results.insert(QLatin1String(v.name), r.*v.value);
+        results.insert(QLatin1String(v.name), Value(v, run));
     return results;
 }
 
@@ -144,7 +154,7 @@ QJsonObject JsonObject(const CalcRun& run)
         {"rows", rows},
         {"warning", Q(run.Shown().warning)},
         {"sheet", SheetObject(run)},
-        {"results", ResultsObject(run.Results())},
+        {"results", ResultsObject(run)},
         {"fields", fields},
     };
 }
@@ -173,7 +183,7 @@ std::string CsvRow(const std::string& file, const CalcRun& run)
     for (const std::string& name : InputColumns())
         fields.push_back(InputValue(inputs, name));
     for (const ResultValue& v : kResultValues)
-        fields.push_back(completed ? CalcFile::NumberText(run.Results().*v.value) : std::string());
+        fields.push_back(completed ? CalcFile::NumberText(Value(v, run)) : std::string());
     const ResultRow* error = completed || run.Shown().rows.empty() ? nullptr : &run.Shown().rows.front();
     fields.push_back(completed ? "completed" : "stopped");
     fields.push_back(error ? error->name + (error->value.empty() ? "" : " " + error->value) : run.Shown().warning);

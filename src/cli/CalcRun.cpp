@@ -5,12 +5,14 @@
 #include "storage/InputRounds.h"
 #include "storage/StoredInputs.h"
 
-void FormRecordingSink::WriteDoorThickness(double shownValue, bool inches)
+void ApplyWriteBacks(const RecalcResult& result, HeadlessForm& form, Tables& tables)
 {
-    RecordingSink::WriteDoorThickness(shownValue, inches);
-    if (inches)
-        form_.SetDecimalPlaces(InputField::iDoorInsul, 2);
-    form_.SetValue(InputField::iDoorInsul, shownValue, true);
+    if (result.doorThickness) {
+        if (result.doorThickness->inches)
+            form.SetDecimalPlaces(InputField::iDoorInsul, 2);
+        form.SetValue(InputField::iDoorInsul, result.doorThickness->shownValue, true);
+    }
+    TakeCustomK(result, tables);
 }
 
 CalcRun::CalcRun(const ProfileStore& start, const LocaleChars& chars)
@@ -34,7 +36,10 @@ std::vector<std::string> CalcRun::Apply(const InputAssignments& assignments)
 RecalcOutcome CalcRun::Calculate()
 {
     // Each calculation on its own: none shows what an earlier one computed.
-    results_ = LoadResults{};
-    outcome_ = Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink_);
+    const RecalcResult result = Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, LoadResults{});
+    ApplyWriteBacks(result, form_, tables_);
+    results_ = result.results;
+    shown_ = {ListedRows(result, units_), result.warning};
+    outcome_ = result.outcome;
     return outcome_;
 }

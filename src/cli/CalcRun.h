@@ -3,7 +3,7 @@
 #include "controls/HeadlessForm.h"
 #include "model/LoadResults.h"
 #include "model/Recalculate.h"
-#include "model/RecordingSink.h"
+#include "model/ResultRows.h"
 #include "model/Tables.h"
 #include "model/UnitSystem.h"
 #include "storage/InputAssignments.h"
@@ -12,18 +12,15 @@
 #include <string>
 #include <vector>
 
-// The recorded calculation; a glass door's thickness goes into the form's field as in the window.
-class FormRecordingSink : public RecordingSink {
-public:
-    explicit FormRecordingSink(HeadlessForm& form)
-        : form_(form)
-    {
-    }
-    void WriteDoorThickness(double shownValue, bool inches) override;
-
-private:
-    HeadlessForm& form_;
+// What the window would show after the calculation: the results list and the message line.
+struct ShownCalculation {
+    std::vector<ResultRow> rows;
+    std::string warning;
 };
+
+// A calculation's write-backs applied to a headless form as the window applies them to its own:
+// a glass door's thickness into its field, the custom k values taken into the tables.
+void ApplyWriteBacks(const RecalcResult& result, HeadlessForm& form, Tables& tables);
 
 // One run of dorarive-calc: the form starts from a store (the user's or an empty one for the
 // first-run defaults), or from a calculation file, takes the command line's assignments and is
@@ -45,13 +42,13 @@ public:
     const Tables& TablesInUse() const { return tables_; }
     const UnitSystem& Units() const { return units_; }
     const LoadResults& Results() const { return results_; }
-    const RecordingSink& Shown() const { return sink_; }
+    const ShownCalculation& Shown() const { return shown_; }
 
 private:
     HeadlessForm form_;
     Tables tables_;
     UnitSystem units_;
     LoadResults results_;
-    FormRecordingSink sink_{form_};
+    ShownCalculation shown_;
     RecalcOutcome outcome_ = RecalcOutcome::Stopped;
 };

@@ -11,9 +11,9 @@
 #include "mainwindow/CalcFileCommands.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
-#include "mainwindow/WindowSink.h"
 #include "model/FormRules.h"
 #include "model/Recalculate.h"
+#include "model/ResultRows.h"
 #include "presentation/ContextHelp.h"
 #include "presentation/Palette.h"
 #include "presentation/PrintCommand.h"
@@ -261,11 +261,41 @@ void DoraRiveDlg::ApplyLayout()
 
 void DoraRiveDlg::Recalculate()
 {
-    WindowSink sink(*this);
-    ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink);
+    ShowCalculation(::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_));
     ++calculationCount_;
     SpeakSheet();
     fileCommands_->InputsChanged(); // an option or the units changed no field
+}
+
+// In the order the results depend on: the list empties, the door thickness is written back
+// (which asks for a calculation again), the custom k values are kept, the beeps sound, the error
+// row or the results are shown, and no calculation is pending any more.
+void DoraRiveDlg::ShowCalculation(const RecalcResult& result)
+{
+    warningText_.clear();
+    errorText_.clear();
+    errorRange_.clear();
+    resultsList_->ClearResultsList();
+    if (result.doorThickness) {
+        NumericEdit* field = Field(InputField::iDoorInsul);
+        if (result.doorThickness->inches)
+            field->SetDecimalPlaces(2);
+        field->SetValue(result.doorThickness->shownValue, true);
+    }
+    TakeCustomK(result, tables_);
+    results_ = result.results;
+    for (int i = 0; i < result.Beeps(); ++i)
+        QApplication::beep();
+    warningText_ = result.warning;
+    if (result.outcome == RecalcOutcome::Stopped) {
+        errorText_ = result.errorText;
+        errorRange_ = result.errorRange;
+        resultsList_->ShowErrorRow(QString::fromStdString(errorText_), QString::fromStdString(errorRange_));
+    } else {
+        resultsList_->FillResultsList(FormatResultRows(results_, units_));
+        repaint();
+    }
+    recalcPending_ = false;
 }
 
 void DoraRiveDlg::SpeakSheet()

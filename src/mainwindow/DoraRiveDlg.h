@@ -19,6 +19,7 @@
 #include <map>
 #include <string>
 
+struct RecalcResult;
 class CalcFileCommands;
 class ContextHelp;
 class NumericEdit;
@@ -79,8 +80,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    friend class WindowSink;
-
     void CreateControls();
     void CreateFields();
     void CreateSelections();
@@ -100,6 +99,7 @@ private:
     void ShowAbout();
     void OnFileOpened();
     void RunCommand(CommandMenu::Command command);
+    void ShowCalculation(const RecalcResult& result);
     // Tells screen readers what the sheet shows now.
     void SpeakSheet();
     void RequestRecalculation() { recalcPending_ = true; }

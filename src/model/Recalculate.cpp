@@ -3,30 +3,28 @@
 #include "model/Checks.h"
 #include "model/Conversions.h"
 
+#include <utility>
+
 using namespace Conversions;
 
 namespace {
 
-// Runs the calculation's steps in order; every check that fails reports itself and stops it.
+// Runs the calculation's steps in order; every check that fails notes itself and stops it.
 class Calculation {
 public:
-    Calculation(const LoadInputs& in, const UnitSystem& units, Tables& tables, LoadResults& results, RecalcSink& sink)
+    Calculation(const LoadInputs& in, const UnitSystem& units, const Tables& tables, const LoadResults& previous)
         : in_(in)
         , units_(units)
         , tables_(tables)
-        , r_(results)
-        , sink_(sink)
     {
+        out_.results = previous;
     }
 
-    RecalcOutcome Run()
+    RecalcResult Run()
     {
-        sink_.BeginCalculation();
         const bool ok = Dimensions() && Temperatures() && Transmission() && Capacity();
-        if (!ok)
-            return RecalcOutcome::Stopped;
-        sink_.ShowResults(FormatResultRows(r_, units_));
-        return RecalcOutcome::Completed;
+        out_.outcome = ok ? RecalcOutcome::Completed : RecalcOutcome::Stopped;
+        return std::move(out_);
     }
 
 private:
@@ -39,17 +37,12 @@ private:
 
     bool Fail(const CheckInfo& check)
     {
-        sink_.ClearRecalcPending();
-        sink_.Beep();
-        sink_.ShowErrorRow(ProblemRowText(check), RangeText(check, units_));
+        out_.errorText = ProblemRowText(check);
+        out_.errorRange = RangeText(check, units_);
         return false;
     }
 
-    void Warn(const CheckInfo& check)
-    {
-        sink_.Beep();
-        sink_.ShowWarning(WarningText(check, units_));
-    }
+    void Warn(const CheckInfo& check) { out_.warning = WarningText(check, units_); }
 
     double Length(double shown) const { return units_.LengthImperial() ? InchesToMillimetres(shown) : shown; }
     double Temperature(double shown) const { return units_.TemperatureImperial() ? FahrenheitToCelsius(shown) : shown; }
@@ -69,8 +62,6 @@ private:
             return false;
 
         r_.netVolume = height_ * depth_ * width_ / 1000000.0;
-        if (units_.VolumeImperial())
-            r_.netVolume = LitresToCubicFeet(r_.netVolume);
         return true;
     }
 
@@ -85,9 +76,7 @@ private:
         box_ = Temperature(in_.iEvapTemp);
         const double evaporating = Temperature(in_.iEvaporating);
         const double condensing = Temperature(in_.iCondensing);
-        r_.subcooling = in_.iSubcool;
-        if (units_.TemperatureImperial())
-            r_.subcooling = FahrenheitDiffToKelvinDiff(r_.subcooling);
+        r_.subcooling = units_.TemperatureImperial() ? FahrenheitDiffToKelvinDiff(in_.iSubcool) : in_.iSubcool;
         if (units_.MassImperial())
             mass = PoundsToKilograms(mass);
 
@@ -108,7 +97,6 @@ private:
             if (!Passes(CheckId::EvaporatingTemperature, evaporating) ||
                 !Passes(CheckId::CondensingTemperature, condensing) || !Passes(CheckId::Subcooling, r_.subcooling))
                 return false;
-            r_.subcooling = in_.iSubcool; // back to the user's unit
             if (evaporating > box_)
                 Warn(Check(CheckId::EvaporatingAboveBox));
         }
@@ -121,7 +109,7 @@ private:
         } else {
             r_.tEvaporator = box_ - 10.0;
             r_.tCondenser = ambient_ + 10.0;
-            r_.subcooling = units_.TemperatureImperial() ? 1.8 : 1.0;
+            r_.subcooling = 1.0;
         }
         return true;
     }
@@ -132,9 +120,9 @@ private:
         if (doors.IsGlass(in_.iType2)) {
             td = doors.FixedThicknessMm(in_.iType2);
             if (units_.LengthImperial())
-                sink_.WriteDoorThickness(MillimetresToInches(td), true);
+                out_.doorThickness = DoorThicknessWrite{MillimetresToInches(td), true};
             else
-                sink_.WriteDoorThickness(static_cast<double>(RoundHalfAwayFromZero(td)), false);
+                out_.doorThickness = DoorThicknessWrite{static_cast<double>(RoundHalfAwayFromZero(td)), false};
         } else {
             td = Length(in_.iDoorInsul);
         }
@@ -153,8 +141,8 @@ private:
 
     bool Transmission()
     {
-        double t = Length(in_.iInsulation);
-        double td = in_.iDoorInsul;
+        const double t = Length(in_.iInsulation);
+        double td = t; // the door's own thickness only with the door option on
         openings_ = in_.iOpenings;
         light_ = in_.iLightLoad;
         fan_ = in_.iFanLoad;
@@ -169,7 +157,6 @@ private:
         if (!in_.iDoorCheck) {
             doorHeight_ = height_;
             doorWidth_ = width_;
-            td = t;
         }
 
         const double w = width_ / 1000.0, h = height_ / 1000.0, d = depth_ / 1000.0;
@@ -180,11 +167,13 @@ private:
         const double door = (doorHeight_ / 1000.0 + tdm) * (doorWidth_ / 1000.0 + tdm);
 
         if (in_.iType == 0)
-            tables_.insulationMaterials.SetCustomK(in_.iInsulTherm);
+            out_.customWallK = in_.iInsulTherm;
         if (in_.iType2 == 0)
-            tables_.doorMaterials.SetCustomK(in_.iDoorInsulTherm);
-        const double k = tables_.insulationMaterials.K(in_.iType);
-        const double kd = in_.iDoorCheck ? tables_.doorMaterials.K(in_.iType2) : k;
+            out_.customDoorK = in_.iDoorInsulTherm;
+        const double k = in_.iType == 0 ? in_.iInsulTherm : tables_.insulationMaterials.K(in_.iType);
+        const double kd = !in_.iDoorCheck   ? k
+                          : in_.iType2 == 0 ? in_.iDoorInsulTherm
+                                            : tables_.doorMaterials.K(in_.iType2);
         // Only a typed-in k can be 0 or below; the table rows are all positive.
         if (k <= 0.0)
             return Fail(Check(CheckId::InsulationK));
@@ -192,9 +181,9 @@ private:
             return Fail(Check(CheckId::DoorK));
 
         // Five cabinet faces (top, bottom, left, right, back), then the door.
-        const double faceLoads[5] = {topBottom, topBottom, side, side, back};
+        const double faceAreas[5] = {topBottom, topBottom, side, side, back};
         double faces = 0.0;
-        for (double area : faceLoads)
+        for (double area : faceAreas)
             faces += area * deltaT_ * k / tm;
         const double doorLoad = door * deltaT_ * kd / tdm;
         r_.transmissionLoad = faces + doorLoad;
@@ -215,9 +204,9 @@ private:
 
     const LoadInputs& in_;
     const UnitSystem& units_;
-    Tables& tables_;
-    LoadResults& r_;
-    RecalcSink& sink_;
+    const Tables& tables_;
+    RecalcResult out_;
+    LoadResults& r_ = out_.results;
 
     double width_ = 0, height_ = 0, depth_ = 0, doorWidth_ = 0, doorHeight_ = 0;
     double ambient_ = 0, box_ = 0, deltaT_ = 0;
@@ -226,8 +215,16 @@ private:
 
 } // namespace
 
-RecalcOutcome Recalculate(const LoadInputs& inputs, const UnitSystem& units, Tables& tables, LoadResults& results,
-                          RecalcSink& sink)
+RecalcResult Recalculate(const LoadInputs& inputs, const UnitSystem& units, const Tables& tables,
+                         const LoadResults& previous)
 {
-    return Calculation(inputs, units, tables, results, sink).Run();
+    return Calculation(inputs, units, tables, previous).Run();
+}
+
+void TakeCustomK(const RecalcResult& result, Tables& tables)
+{
+    if (result.customWallK)
+        tables.insulationMaterials.SetCustomK(*result.customWallK);
+    if (result.customDoorK)
+        tables.doorMaterials.SetCustomK(*result.customDoorK);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/LoadResults.h"
+#include "model/Recalculate.h"
 #include "model/UnitSystem.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 // One row of the results list: a name and its value text.
 struct ResultRow {
@@ -21,6 +23,13 @@ extern const char* const kResultNames[4];
 // The four compressor selection rows of a finished calculation, in the user's units.
 ResultRowSet FormatResultRows(const LoadResults& results, const UnitSystem& units);
 
-// Display conversions shared by the results list, the sheet and the printout.
+// The results list after a calculation: the four rows of a finished one, the single error row
+// (name and range) of a stopped one.
+std::vector<ResultRow> ListedRows(const RecalcResult& result, const UnitSystem& units);
+
+// Conversions of results into the user's units, shared by the results list, the sheet, the
+// printout and the command line's values.
 double ShownEnergy(double watts, const UnitSystem& units);
 double ShownTemperature(double celsius, const UnitSystem& units);
+double ShownTemperatureDifference(double kelvin, const UnitSystem& units);
+double ShownVolume(double litres, const UnitSystem& units);

@@ -131,9 +131,9 @@ private:
     void CompressorConditions()
     {
         Line(FormatText("%s:", kResultsHeading));
-        const double conditions[4] = {ShownEnergy(results_.requestedCapacity, units_),
-                                      ShownTemperature(results_.tEvaporator, units_),
-                                      ShownTemperature(results_.tCondenser, units_), results_.subcooling};
+        const double conditions[4] = {
+            ShownEnergy(results_.requestedCapacity, units_), ShownTemperature(results_.tEvaporator, units_),
+            ShownTemperature(results_.tCondenser, units_), ShownTemperatureDifference(results_.subcooling, units_)};
         const int kinds[4] = {kEnergyUnit, kTemperatureUnit, kTemperatureUnit, kTemperatureDifferenceUnit};
         for (int i = 0; i < 4; ++i)
             Value(FormatText("   %s", kResultNames[i]), FormatText("%.0f", conditions[i]), kinds[i]);

@@ -7,7 +7,7 @@ std::string SheetValueText(SheetValue value, const LoadResults& r, const UnitSys
 {
     switch (value) {
     case SheetValue::NetVolume:
-        return FormatText(units.VolumeImperial() ? "%.2f" : "%.0f", r.netVolume);
+        return FormatText(units.VolumeImperial() ? "%.2f" : "%.0f", ShownVolume(r.netVolume, units));
     case SheetValue::CabinetLoad:
         return FormatText("%.0f", ShownEnergy(r.cabinetLoad, units));
     case SheetValue::DoorLoad:

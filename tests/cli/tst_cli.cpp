@@ -233,6 +233,18 @@ private slots:
         QCOMPARE(Rows(r.json()).size(), 4);
     }
 
+    // A check that stops the calculation after the subcooling was read used to leave it in
+    // kelvin, which the report and the results then gave as degrees F.
+    void stopped_calculation_gives_the_subcooling_in_the_chosen_unit()
+    {
+        const CalcOutput r = Json({"UnitsTemperature=1", "iSubcool=9", "iAmbient=300"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(Result(r.json(), "subcooling"), 9.0);
+        QVERIFY(Run({"UnitsTemperature=1", "iSubcool=9", "iAmbient=300"})
+                    .out.contains("   Subcooling                       9 \xC2\xBA"
+                                  "F\n"));
+    }
+
     void validation_error_stops_with_status_one_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -3,24 +3,30 @@
 #include "model/LoadInputs.h"
 #include "model/LoadResults.h"
 #include "model/Recalculate.h"
-#include "model/RecordingSink.h"
+#include "model/ResultRows.h"
 #include "model/Tables.h"
 #include "model/UnitSystem.h"
 
 #include <QMetaType>
 
-// One calculation with fresh tables and a recording sink.
+// Calculations with fresh tables, each starting from the last one's results and keeping the
+// custom k values it took, as the window does.
 struct CalcHarness {
     CalcHarness() { BuildTables(tables); }
 
     RecalcOutcome Run(const LoadInputs& in, const UnitSystem& units = {})
     {
-        return Recalculate(in, units, tables, results, sink);
+        last = Recalculate(in, units, tables, results);
+        TakeCustomK(last, tables);
+        results = last.results;
+        rows = ListedRows(last, units);
+        return last.outcome;
     }
 
     Tables tables;
     LoadResults results;
-    RecordingSink sink;
+    RecalcResult last;
+    std::vector<ResultRow> rows; // the results list
 };
 
 inline UnitSystem AllImperial()

@@ -39,7 +39,7 @@ RecalcOutcome CalcRun::Calculate()
     const RecalcResult result = Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, LoadResults{});
     ApplyWriteBacks(result, form_, tables_);
     results_ = result.results;
-    shown_ = {ListedRows(result, units_), result.warning};
+    shown_ = {ListedRows(result, units_), MessageLine(result, units_)};
     outcome_ = result.outcome;
     return outcome_;
 }

@@ -51,6 +51,8 @@ public:
     virtual void Beep() = 0;
     // A modal message with the exclamation icon and an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
+    // A marked text in the user's language; without a translation (and headless) as written.
+    virtual std::string Translate(const char* /*context*/, const char* text) const { return text; }
     // Gives the keyboard focus back to this field.
     virtual void TakeFocus() = 0;
     virtual bool IsReadOnly() const = 0;

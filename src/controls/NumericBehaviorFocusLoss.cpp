@@ -1,15 +1,22 @@
 // Focus loss and the limits it checks.
 #include "controls/NumericBehavior.h"
 
+#include "model/Translatable.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr const char* kDefaultLimitsText = "Please specify a valid numeric value.";
-constexpr const char* kBetweenText = "Please specify a numeric value between ";
-constexpr const char* kAndText = " and ";
-constexpr const char* kAtLeastText = "Please specify a numeric value greater than or equal to ";
-constexpr const char* kAtMostText = "Please specify a numeric value less than or equal to ";
+// Translated piece by piece (under "NumericBehavior"), the numbers between them.
+constexpr const char* kDefaultLimitsText =
+    QT_TRANSLATE_NOOP("NumericBehavior", "Please specify a valid numeric value.");
+constexpr const char* kBetweenText = QT_TRANSLATE_NOOP("NumericBehavior", "Please specify a numeric value between ");
+constexpr const char* kAndText = QT_TRANSLATE_NOOP("NumericBehavior", " and ");
+constexpr const char* kAtLeastText =
+    QT_TRANSLATE_NOOP("NumericBehavior", "Please specify a numeric value greater than or equal to ");
+constexpr const char* kAtMostText =
+    QT_TRANSLATE_NOOP("NumericBehavior", "Please specify a numeric value less than or equal to ");
+constexpr const char* kEndText = QT_TRANSLATE_NOOP("NumericBehavior", ".");
 
 // A number without leading zeros, but with one zero before the point or for nothing at all.
 std::string WithoutLeadingZeros(std::string t, char sign, char point)
@@ -111,13 +118,15 @@ std::string NumericBehavior::LimitsText() const
 {
     const bool minimumSet = minimum_ > LowestLimit;
     const bool maximumSet = maximum_ < HighestLimit;
+    auto text = [this](const char* piece) { return window_.Translate("NumericBehavior", piece); };
     if (minimumSet && maximumSet)
-        return kBetweenText + FormatValue(minimum_, true) + kAndText + FormatValue(maximum_, true) + ".";
+        return text(kBetweenText) + FormatValue(minimum_, true) + text(kAndText) + FormatValue(maximum_, true) +
+               text(kEndText);
     if (minimumSet)
-        return kAtLeastText + FormatValue(minimum_, true) + ".";
+        return text(kAtLeastText) + FormatValue(minimum_, true) + text(kEndText);
     if (maximumSet)
-        return kAtMostText + FormatValue(maximum_, true) + ".";
-    return kDefaultLimitsText;
+        return text(kAtMostText) + FormatValue(maximum_, true) + text(kEndText);
+    return text(kDefaultLimitsText);
 }
 
 void NumericBehavior::ReportLimits()

@@ -4,6 +4,7 @@
 #include "controls/Utf8Text.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -208,6 +209,11 @@ void ValidatingEdit::CopyToClipboard(const std::string& text)
 void ValidatingEdit::Beep()
 {
     QApplication::beep();
+}
+
+std::string ValidatingEdit::Translate(const char* context, const char* text) const
+{
+    return QCoreApplication::translate(context, text).toStdString();
 }
 
 void ValidatingEdit::ShowMessage(const std::string& text)

@@ -85,6 +85,7 @@ protected:
     void CopyToClipboard(const std::string& text) override;
     void Beep() override;
     void ShowMessage(const std::string& text) override;
+    std::string Translate(const char* context, const char* text) const override;
     void TakeFocus() override;
     bool IsEnabled() const override;
 

@@ -1,6 +1,7 @@
 #include "dialogs/AboutCommand.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace AboutCommand {
@@ -8,7 +9,7 @@ namespace AboutCommand {
 QAction* AppendTo(QMenu& menu)
 {
     menu.addSeparator();
-    QAction* about = menu.addAction(QString::fromLatin1(kMenuText));
+    QAction* about = menu.addAction(QCoreApplication::translate("CommandMenu", kMenuText));
     about->setData(kId);
     return about;
 }

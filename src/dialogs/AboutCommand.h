@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QAction;
 class QMenu;
 
@@ -8,7 +10,7 @@ class QMenu;
 // cleared means About.
 namespace AboutCommand {
 inline constexpr int kId = 16;
-inline constexpr char kMenuText[] = "&About...";
+inline constexpr char kMenuText[] = QT_TRANSLATE_NOOP("CommandMenu", "&About..."); // one of the window's menu entries
 
 constexpr bool Opens(int commandId)
 {

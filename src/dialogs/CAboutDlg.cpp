@@ -3,6 +3,7 @@
 #include "dialogs/DialogUnits.h"
 #include "dialogs/ProgramNotices.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,12 +26,17 @@ QLabel* AddText(QWidget* parent, const QString& text, const QRect& where)
     return label;
 }
 
+QString Notice(const char* text)
+{
+    return QCoreApplication::translate(ProgramNotices::kContext, text);
+}
+
 } // namespace
 
 CAboutDlg::CAboutDlg(const QString& productName, const QString& versionText, const QIcon& icon, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     const DialogUnits units(font());
     setFixedSize(units.ToPixels(kSize));
 
@@ -42,11 +48,11 @@ CAboutDlg::CAboutDlg(const QString& productName, const QString& versionText, con
         picture->setPixmap(icon.pixmap(iconRect.size().boundedTo(QSize(32, 32))));
 
     nameAndVersion_ = AddText(this, NameAndVersion(productName, versionText), units.ToPixels(kNameAndVersion));
-    AddText(this, QString::fromUtf8(ProgramNotices::kCopyright), units.ToPixels(kCopyright));
-    AddText(this, QString::fromUtf8(ProgramNotices::kCreditCalculation), units.ToPixels(kCreditCalculation));
-    AddText(this, QString::fromUtf8(ProgramNotices::kCreditProgram), units.ToPixels(kCreditProgram));
+    AddText(this, Notice(ProgramNotices::kCopyright), units.ToPixels(kCopyright));
+    AddText(this, Notice(ProgramNotices::kCreditCalculation), units.ToPixels(kCreditCalculation));
+    AddText(this, Notice(ProgramNotices::kCreditProgram), units.ToPixels(kCreditProgram));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Notice(ProgramNotices::kOk), this);
     ok->setGeometry(units.ToPixels(kOk));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

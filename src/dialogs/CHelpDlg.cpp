@@ -9,6 +9,7 @@
 #include "presentation/Palette.h"
 #include "version/ProgramTexts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -27,53 +28,53 @@ const char* const kHelpLines[] = {
     ProgramNotices::kCopyright,
     "",
     "",
-    "Introduction:",
+    QT_TRANSLATE_NOOP("CHelpDlg", "Introduction:"),
     "",
-    "This software allows the user to calculate the heat load of a refrigeration",
-    "system and specifies the appropriate compressor capacity.",
-    "",
-    "",
-    "",
-    "Installation and requirements:",
-    "",
-    "This software can be installed from harddisk, network drive, or CDROM.",
-    "Setup will ask you for destination directory and will be used for installation",
-    "and later de-installation, if needed. De-installation removes the software again,",
-    "completely, and very accurate, according to our experience.",
+    QT_TRANSLATE_NOOP("CHelpDlg", "This software allows the user to calculate the heat load of a refrigeration"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "system and specifies the appropriate compressor capacity."),
     "",
     "",
-    "System requirements:",
     "",
-    "Min. screen height 768 pixels.",
-    "Min. 200 MHz Pentium\u00AE or compatible",
-    "32 MB RAM min., 64 MB recommended",
-    "15 MB harddisk space",
-    "Microsoft Windows",
+    QT_TRANSLATE_NOOP("CHelpDlg", "Installation and requirements:"),
+    "",
+    QT_TRANSLATE_NOOP("CHelpDlg", "This software can be installed from harddisk, network drive, or CDROM."),
+    QT_TRANSLATE_NOOP("CHelpDlg", "Setup will ask you for destination directory and will be used for installation"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "and later de-installation, if needed. De-installation removes the software again,"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "completely, and very accurate, according to our experience."),
+    "",
+    "",
+    QT_TRANSLATE_NOOP("CHelpDlg", "System requirements:"),
+    "",
+    QT_TRANSLATE_NOOP("CHelpDlg", "Min. screen height 768 pixels."),
+    QT_TRANSLATE_NOOP("CHelpDlg", "Min. 200 MHz Pentium\u00AE or compatible"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "32 MB RAM min., 64 MB recommended"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "15 MB harddisk space"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "Microsoft Windows"),
     "",
     "",
 };
 
-constexpr char kDisclaimerText[] =
-    "Disclaimer:\n\nNordavik can accept no responsibility for possible errors in this program. "
-    "Nordavik reserves the right to alter its products without notice. All trademarks in this "
-    "material are property of the respective companies.\n\n";
+constexpr char kDisclaimerText[] = QT_TRANSLATE_NOOP(
+    "CHelpDlg", "Disclaimer:\n\nNordavik can accept no responsibility for possible errors in this program. "
+                "Nordavik reserves the right to alter its products without notice. All trademarks in this "
+                "material are property of the respective companies.\n\n");
 
 } // namespace
 
 CHelpDlg::CHelpDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Help Info"));
+    setWindowTitle(tr("Help Info"));
     const DialogUnits units(font());
     setFixedSize(units.ToPixels(kSize));
 
     // Created in the template's order, which is also the focus order: OK takes the first focus.
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(QCoreApplication::translate(ProgramNotices::kContext, ProgramNotices::kOk), this);
     ok_->setGeometry(units.ToPixels(kOk));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
-    link_ = new HyperLinkLabel(QStringLiteral("Visit Nordavik on the Web"), this);
+    link_ = new HyperLinkLabel(QCoreApplication::translate("WebAddresses", WebAddresses::kHomePageLink), this);
     link_->setGeometry(units.ToPixels(kLink));
     link_->SetAddress(QString::fromLatin1(WebAddresses::kHomePage));
 
@@ -83,9 +84,9 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     helpBox_->AssignText(HelpText());
     helpBox_->SetBackColor(Palette::kPale);
     // Nothing painted names the box for a screen reader.
-    helpBox_->setAccessibleName(QStringLiteral("Help text"));
+    helpBox_->setAccessibleName(tr("Help text"));
 
-    disclaimer_ = new QPushButton(QStringLiteral("Disclaimer"), this);
+    disclaimer_ = new QPushButton(tr("Disclaimer"), this);
     disclaimer_->setGeometry(units.ToPixels(kDisclaimerButton));
     disclaimer_->setAutoDefault(false);
     connect(disclaimer_, &QPushButton::clicked, this, &CHelpDlg::ShowDisclaimer);
@@ -94,14 +95,17 @@ CHelpDlg::CHelpDlg(QWidget* parent)
 QString CHelpDlg::HelpText()
 {
     QString text;
-    for (const char* line : kHelpLines)
-        text += QString::fromUtf8(line) + u'\n';
+    // The first two lines are the product's name and the copyright notice, translated as such.
+    for (const char* line : kHelpLines) {
+        const char* context = line == ProgramNotices::kCopyright ? ProgramNotices::kContext : "CHelpDlg";
+        text += (*line ? QCoreApplication::translate(context, line) : QString()) + u'\n';
+    }
     return text;
 }
 
 QString CHelpDlg::DisclaimerText()
 {
-    return QString::fromLatin1(kDisclaimerText) + QString::fromUtf8(ProgramNotices::kTrademarks);
+    return tr(kDisclaimerText) + QCoreApplication::translate(ProgramNotices::kContext, ProgramNotices::kTrademarks);
 }
 
 void CHelpDlg::ShowDisclaimer()

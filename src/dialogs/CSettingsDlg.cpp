@@ -19,9 +19,18 @@ struct UnitPair {
 
 // In the order the choices are taken and stored.
 const UnitPair kPairs[6] = {
-    {"Energy", "W", "Btu/hr", &UnitSystem::energy},           {"Temperature", "ºC", "ºF", &UnitSystem::temperature},
-    {"k Value", "W/m·K", "BTU/h·ft·°F", &UnitSystem::kValue}, {"Volume", "litres", "cubic feet", &UnitSystem::volume},
-    {"Length", "millimeters", "inches", &UnitSystem::length}, {"Mass", "kilograms", "pounds", &UnitSystem::mass},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Energy"), QT_TRANSLATE_NOOP("CSettingsDlg", "W"),
+     QT_TRANSLATE_NOOP("CSettingsDlg", "Btu/hr"), &UnitSystem::energy},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Temperature"), QT_TRANSLATE_NOOP("CSettingsDlg", "ºC"),
+     QT_TRANSLATE_NOOP("CSettingsDlg", "ºF"), &UnitSystem::temperature},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "k Value"), QT_TRANSLATE_NOOP("CSettingsDlg", "W/m·K"),
+     QT_TRANSLATE_NOOP("CSettingsDlg", "BTU/h·ft·°F"), &UnitSystem::kValue},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Volume"), QT_TRANSLATE_NOOP("CSettingsDlg", "litres"),
+     QT_TRANSLATE_NOOP("CSettingsDlg", "cubic feet"), &UnitSystem::volume},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Length"), QT_TRANSLATE_NOOP("CSettingsDlg", "millimeters"),
+     QT_TRANSLATE_NOOP("CSettingsDlg", "inches"), &UnitSystem::length},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Mass"), QT_TRANSLATE_NOOP("CSettingsDlg", "kilograms"),
+     QT_TRANSLATE_NOOP("CSettingsDlg", "pounds"), &UnitSystem::mass},
 };
 
 } // namespace
@@ -30,7 +39,7 @@ CSettingsDlg::CSettingsDlg(const UnitSystem& units, QWidget* parent)
     : QDialog(parent)
     , units_(units)
 {
-    setWindowTitle(QStringLiteral("Units"));
+    setWindowTitle(tr("Units"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -44,10 +53,10 @@ CSettingsDlg::CSettingsDlg(const UnitSystem& units, QWidget* parent)
     setTabOrder(ok, previous);
     for (int i = 0; i < 6; ++i) {
         const UnitPair& pair = kPairs[i];
-        auto* box = new QGroupBox(QString::fromUtf8(pair.title), this);
+        auto* box = new QGroupBox(tr(pair.title), this);
         auto* column = new QVBoxLayout(box);
-        metric_[static_cast<size_t>(i)] = new QRadioButton(QString::fromUtf8(pair.metric), box);
-        imperial_[static_cast<size_t>(i)] = new QRadioButton(QString::fromUtf8(pair.imperial), box);
+        metric_[static_cast<size_t>(i)] = new QRadioButton(tr(pair.metric), box);
+        imperial_[static_cast<size_t>(i)] = new QRadioButton(tr(pair.imperial), box);
         column->addWidget(metric_[static_cast<size_t>(i)]);
         column->addWidget(imperial_[static_cast<size_t>(i)]);
         // Each pair excludes itself only; the arrow keys stay within it.

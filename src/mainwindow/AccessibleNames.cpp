@@ -1,5 +1,6 @@
 #include "mainwindow/AccessibleNames.h"
 
+#include "controls/Translated.h"
 #include "model/ResultRows.h"
 #include "presentation/FormSheet.h"
 
@@ -15,7 +16,7 @@ namespace {
 // "   Ambient temperature" and "Conditions:" as a listener should hear them.
 std::string Trimmed(const char* label)
 {
-    std::string text(label);
+    std::string text = Translated("FormSheet", label);
     const auto first = text.find_first_not_of(' ');
     text.erase(0, first == std::string::npos ? text.size() : first);
     while (!text.empty() && (text.back() == ' ' || text.back() == ':'))
@@ -66,8 +67,8 @@ AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tab
         text.name = SectionOf(sheetRow) + ": ";
     text.name += Trimmed(row.label);
     if (row.unitKind != kNoUnit)
-        text.name += " (" + UnitLabel(units, row.unitKind) + ")";
-    text.description = tables.FormHelp(sheetRow);
+        text.name += " (" + UnitLabel(units, row.unitKind, Translated) + ")";
+    text.description = Translated("FormHelp", tables.FormHelp(sheetRow).c_str());
     return text;
 }
 

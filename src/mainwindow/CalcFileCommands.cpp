@@ -53,7 +53,7 @@ bool CalcFileCommands::Open(const QString& path)
         opening_ = false;
     }
     if (error) {
-        ShowProblem(*error, QStringLiteral("The calculation in the window is unchanged."));
+        ShowProblem(*error, tr("The calculation in the window is unchanged."));
         return false;
     }
     opened_();
@@ -85,7 +85,7 @@ bool CalcFileCommands::SaveTo(const QString& path)
 {
     const InputAssignments inputs = CalcFile::InputsOf(form_, tables_, units_);
     if (const std::optional<std::string> error = CalcFile::Write(path, inputs)) {
-        ShowProblem(*error, QStringLiteral("The calculation was not saved; an existing file is left as it was."));
+        ShowProblem(*error, tr("The calculation was not saved; an existing file is left as it was."));
         return false;
     }
     fileInputs_ = inputs;
@@ -95,10 +95,10 @@ bool CalcFileCommands::SaveTo(const QString& path)
 
 QString CalcFileCommands::AskForFile(bool saving)
 {
-    QFileDialog dialog(window_, saving ? QStringLiteral("Save Calculation") : QStringLiteral("Open Calculation"));
+    QFileDialog dialog(window_, saving ? tr("Save Calculation") : tr("Open Calculation"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Calculations (*.%1)").arg(QLatin1String(CalcFile::kSuffix)));
+    dialog.setNameFilter(tr("Calculations (*.%1)").arg(QLatin1String(CalcFile::kSuffix)));
     dialog.setDefaultSuffix(QLatin1String(CalcFile::kSuffix));
     if (!path_.isEmpty()) {
         dialog.setDirectory(QFileInfo(path_).absolutePath());

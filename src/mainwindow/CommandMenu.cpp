@@ -28,16 +28,17 @@ const struct {
     QKeyCombination key;
     bool separatorBefore;
 } kCommands[] = {
-    {Command::Open, "&Open...", Qt::CTRL | Qt::Key_O, false},
-    {Command::Save, "Sav&e", Qt::CTRL | Qt::Key_S, false},
-    {Command::SaveAs, "Sa&ve As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
-    {Command::Units, "&Units...", Qt::ALT | Qt::Key_U, true},
-    {Command::Print, "&Print...", Qt::CTRL | Qt::Key_P, false},
-    {Command::Help, "&Help", QKeyCombination(Qt::Key_F1), true},
-    {Command::ProductSelection, "Product &Selection", Qt::ALT | Qt::Key_S, false},
-    {Command::WebSite, "Visit &Nordavik on the Web", QKeyCombination(Qt::Key_unknown), false},
+    {Command::Open, QT_TRANSLATE_NOOP("CommandMenu", "&Open..."), Qt::CTRL | Qt::Key_O, false},
+    {Command::Save, QT_TRANSLATE_NOOP("CommandMenu", "Sav&e"), Qt::CTRL | Qt::Key_S, false},
+    {Command::SaveAs, QT_TRANSLATE_NOOP("CommandMenu", "Sa&ve As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
+    {Command::Units, QT_TRANSLATE_NOOP("CommandMenu", "&Units..."), Qt::ALT | Qt::Key_U, true},
+    {Command::Print, QT_TRANSLATE_NOOP("CommandMenu", "&Print..."), Qt::CTRL | Qt::Key_P, false},
+    {Command::Help, QT_TRANSLATE_NOOP("CommandMenu", "&Help"), QKeyCombination(Qt::Key_F1), true},
+    {Command::ProductSelection, QT_TRANSLATE_NOOP("CommandMenu", "Product &Selection"), Qt::ALT | Qt::Key_S, false},
+    {Command::WebSite, QT_TRANSLATE_NOOP("CommandMenu", "Visit &Nordavik on the Web"), QKeyCombination(Qt::Key_unknown),
+     false},
     {Command::About, AboutCommand::kMenuText, QKeyCombination(Qt::Key_unknown), true},
-    {Command::Close, "&Close", Qt::CTRL | Qt::Key_Q, true},
+    {Command::Close, QT_TRANSLATE_NOOP("CommandMenu", "&Close"), Qt::CTRL | Qt::Key_Q, true},
 };
 
 } // namespace
@@ -59,7 +60,7 @@ void CommandMenu::AddCommands(const std::function<void(Command)>& run)
     for (const auto& c : kCommands) {
         if (c.separatorBefore)
             menu_->addSeparator();
-        QAction* action = menu_->addAction(QString::fromUtf8(c.text));
+        QAction* action = menu_->addAction(tr(c.text));
         if (c.key.key() != Qt::Key_unknown) {
             action->setShortcut(QKeySequence(c.key));
             action->setShortcutVisibleInContextMenu(true);

@@ -1,6 +1,7 @@
 #include "mainwindow/DoraRiveDlg.h"
 
 #include "controls/NumericEdit.h"
+#include "controls/Translated.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CSettingsDlg.h"
@@ -152,14 +153,17 @@ void DoraRiveDlg::CreateButtons()
         const char* tip;
         void (DoraRiveDlg::*handler)();
     } buttons[] = {
-        {ControlId::HelpButton, "Help", "Display help information", &DoraRiveDlg::OnHelpButton},
-        {ControlId::PrintButton, "Print", "Print current calculation", &DoraRiveDlg::OnPrint},
-        {ControlId::UnitsButton, "Units", "Specify unit options", &DoraRiveDlg::OnUnitsButton},
-        {ControlId::ProductSelectionButton, "Product Selection", "Product selection web pages.",
-         &DoraRiveDlg::OnProductSelection},
+        {ControlId::HelpButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Help"),
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Display help information"), &DoraRiveDlg::OnHelpButton},
+        {ControlId::PrintButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Print"),
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Print current calculation"), &DoraRiveDlg::OnPrint},
+        {ControlId::UnitsButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Units"),
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Specify unit options"), &DoraRiveDlg::OnUnitsButton},
+        {ControlId::ProductSelectionButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Product Selection"),
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Product selection web pages."), &DoraRiveDlg::OnProductSelection},
     };
     for (const auto& b : buttons) {
-        QPushButton* button = CreateCommandButton(QString::fromUtf8(b.text), QString::fromUtf8(b.tip), this);
+        QPushButton* button = CreateCommandButton(tr(b.text), tr(b.tip), this);
         controls_[b.id] = button;
         connect(button, &QPushButton::clicked, this, b.handler);
     }
@@ -286,13 +290,14 @@ void DoraRiveDlg::ShowCalculation(const RecalcResult& result)
     results_ = result.results;
     for (int i = 0; i < result.Beeps(); ++i)
         QApplication::beep();
-    warningText_ = result.warning;
-    if (result.outcome == RecalcOutcome::Stopped) {
-        errorText_ = result.errorText;
-        errorRange_ = result.errorRange;
+    warningText_ = MessageLine(result, units_, Translated);
+    if (result.failed) {
+        const ResultRow error = ListedRows(result, units_, Translated).front();
+        errorText_ = error.name;
+        errorRange_ = error.value;
         resultsList_->ShowErrorRow(QString::fromStdString(errorText_), QString::fromStdString(errorRange_));
     } else {
-        resultsList_->FillResultsList(FormatResultRows(results_, units_));
+        resultsList_->FillResultsList(FormatResultRows(results_, units_, Translated));
         repaint();
     }
     recalcPending_ = false;

@@ -7,6 +7,8 @@
 #include "presentation/ShadeButton.h"
 #include "presentation/SkinCombo.h"
 
+#include <QCoreApplication>
+
 QComboBox* CreateSelectionBox(QWidget* parent)
 {
     auto* box = new SkinCombo(parent);
@@ -19,13 +21,13 @@ QComboBox* CreateSelectionBox(QWidget* parent)
 void FillSelectionBox(QComboBox* box, const MaterialTable& table)
 {
     for (int row = 0; row < table.Count(); ++row)
-        box->addItem(QString::fromStdString(table.Name(row)));
+        box->addItem(QCoreApplication::translate("Materials", table.Name(row).c_str()));
 }
 
 void FillSelectionBox(QComboBox* box, const ProductTable& table)
 {
     for (int row = 0; row < table.Count(); ++row)
-        box->addItem(QString::fromStdString(table.Name(row)));
+        box->addItem(QCoreApplication::translate("Products", table.Name(row).c_str()));
 }
 
 QPushButton* CreateCommandButton(const QString& text, const QString& tooltip, QWidget* parent)
@@ -57,7 +59,8 @@ HyperLinkLabel* CreateLink(const QString& caption, const char* address, QWidget*
 
 QWidget* CreateHomePageLink(QWidget* parent)
 {
-    return CreateLink(QStringLiteral("Visit Nordavik on the Web"), WebAddresses::kHomePage, parent);
+    return CreateLink(QCoreApplication::translate("WebAddresses", WebAddresses::kHomePageLink), WebAddresses::kHomePage,
+                      parent);
 }
 
 QWidget* CreateProductPageLink(QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/TextLookup.h"
 #include "model/UnitSystem.h"
 
 #include <string>
@@ -49,12 +50,14 @@ const CheckInfo& Check(CheckId id);
 // True when value lies outside the check's low..high (a value equal to a limit passes).
 bool OutsideLimits(const CheckInfo& check, double value);
 
+// The texts take a lookup that translates their parts (see model/TextLookup.h).
+
 // The text of a failed check as the results list or message line shows it:
 // "Error: %s" for messages of at most 24 characters, else the message alone.
-std::string ProblemRowText(const CheckInfo& check);
+std::string ProblemRowText(const CheckInfo& check, TextLookup lookup = nullptr);
 
 // The permitted range in the user's units; empty when the check has no range to show.
-std::string RangeText(const CheckInfo& check, const UnitSystem& units);
+std::string RangeText(const CheckInfo& check, const UnitSystem& units, TextLookup lookup = nullptr);
 
 // The message line of the warning: "Warning: %s", with "  (range)" when it has one.
-std::string WarningText(const CheckInfo& check, const UnitSystem& units);
+std::string WarningText(const CheckInfo& check, const UnitSystem& units, TextLookup lookup = nullptr);

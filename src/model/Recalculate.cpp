@@ -37,12 +37,11 @@ private:
 
     bool Fail(const CheckInfo& check)
     {
-        out_.errorText = ProblemRowText(check);
-        out_.errorRange = RangeText(check, units_);
+        out_.failed = &check;
         return false;
     }
 
-    void Warn(const CheckInfo& check) { out_.warning = WarningText(check, units_); }
+    void Warn(const CheckInfo& check) { out_.warned = &check; }
 
     double Length(double shown) const { return units_.LengthImperial() ? InchesToMillimetres(shown) : shown; }
     double Temperature(double shown) const { return units_.TemperatureImperial() ? FahrenheitToCelsius(shown) : shown; }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "model/Checks.h"
 #include "model/LoadInputs.h"
 #include "model/LoadResults.h"
 #include "model/Tables.h"
 #include "model/UnitSystem.h"
 
 #include <optional>
-#include <string>
 
 enum class RecalcOutcome {
     Completed, // results shown (possibly with the warning)
@@ -27,9 +27,8 @@ struct RecalcResult {
     // The caller's earlier results with what this calculation reached renewed: a calculation
     // that stops at a check leaves the rest as the last one left them.
     LoadResults results;
-    std::string errorText; // the error row of a stopped calculation, with its range (may be empty)
-    std::string errorRange;
-    std::string warning; // the message line
+    const CheckInfo* failed = nullptr; // the check that stopped the calculation
+    const CheckInfo* warned = nullptr; // the warning's check, for the message line
     std::optional<DoorThicknessWrite> doorThickness;
     // The typed-in k values taken while "Customized" is selected (W/(m.K)), to be kept in the
     // material tables for storing.
@@ -37,7 +36,7 @@ struct RecalcResult {
     std::optional<double> customDoorK;
 
     // The system error sound sounds once for the warning and once for the error.
-    int Beeps() const { return (warning.empty() ? 0 : 1) + (outcome == RecalcOutcome::Stopped ? 1 : 0); }
+    int Beeps() const { return (warned ? 1 : 0) + (failed ? 1 : 0); }
 };
 
 // One calculation: checks the inputs and computes the loads and the compressor conditions,

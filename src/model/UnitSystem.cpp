@@ -1,29 +1,43 @@
 #include "model/UnitSystem.h"
 
-std::string UnitLabel(const UnitSystem& units, int kind)
+#include "model/Translatable.h"
+
+namespace {
+
+const char* Label(const UnitSystem& units, int kind)
 {
     switch (kind) {
     case kLengthUnit:
-        return units.LengthImperial() ? "in." : "mm";
+        return units.LengthImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "in.") : QT_TRANSLATE_NOOP("UnitLabel", "mm");
     case kTemperatureUnit:
-        return units.TemperatureImperial() ? "ºF" : "ºC";
+        return units.TemperatureImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "ºF")
+                                           : QT_TRANSLATE_NOOP("UnitLabel", "ºC");
     case kVolumeUnit:
-        return units.VolumeImperial() ? "ft3" : "L";
+        return units.VolumeImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "ft3") : QT_TRANSLATE_NOOP("UnitLabel", "L");
     case kMassUnit:
-        return units.MassImperial() ? "lbs" : "kg";
+        return units.MassImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "lbs") : QT_TRANSLATE_NOOP("UnitLabel", "kg");
     case kHoursUnit:
-        return "hours";
+        return QT_TRANSLATE_NOOP("UnitLabel", "hours");
     case kEnergyUnit:
-        return units.EnergyImperial() ? "Btu/hr" : "W";
+        return units.EnergyImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "Btu/hr") : QT_TRANSLATE_NOOP("UnitLabel", "W");
     case kPercentUnit:
-        return "%";
+        return QT_TRANSLATE_NOOP("UnitLabel", "%");
     case kWattsUnit:
-        return "W";
+        return QT_TRANSLATE_NOOP("UnitLabel", "W");
     case kKValueUnit:
-        return units.KValueImperial() ? "BTU/h·ft·°F" : "W/m·K";
+        return units.KValueImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "BTU/h·ft·°F")
+                                      : QT_TRANSLATE_NOOP("UnitLabel", "W/m·K");
     case kTemperatureDifferenceUnit:
-        return units.TemperatureImperial() ? "ºF" : "ºK";
+        return units.TemperatureImperial() ? QT_TRANSLATE_NOOP("UnitLabel", "ºF")
+                                           : QT_TRANSLATE_NOOP("UnitLabel", "ºK");
     default:
         return " ";
     }
+}
+
+} // namespace
+
+std::string UnitLabel(const UnitSystem& units, int kind, TextLookup lookup)
+{
+    return LookUp(lookup, "UnitLabel", Label(units, kind));
 }

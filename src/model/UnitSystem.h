@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextLookup.h"
+
 #include <string>
 
 // The six unit choices, each 0 (metric) or 1 (imperial). Labels treat any non-zero value as
@@ -40,4 +42,4 @@ enum UnitKind : int {
 };
 
 // The unit text of a label kind under the given choices (UTF-8).
-std::string UnitLabel(const UnitSystem& units, int kind);
+std::string UnitLabel(const UnitSystem& units, int kind, TextLookup lookup = nullptr);

@@ -69,7 +69,8 @@ PrintOutcome PrintReport(QPrinter& printer, const QString& title, const std::vec
     if (!report.StartJob())
         return PrintOutcome::Failed;
     for (const ReportLine& line : lines) {
-        report.PrintLine(QString::fromStdString(line.label), 0);
+        // The report's labels are the sheet's rows.
+        report.PrintLine(QCoreApplication::translate("FormSheet", line.label.c_str()), 0);
         if (line.hasValue)
             report.PrintLine(QString::fromStdString(line.value), 1);
     }

@@ -2,6 +2,7 @@
 
 #include "model/Format.h"
 #include "model/ResultRows.h"
+#include "model/Translatable.h"
 #include "presentation/SheetValues.h"
 
 namespace {
@@ -30,8 +31,8 @@ public:
         Door();
         AdditionalHeat();
         CoolDown();
-        Line("Compressor:");
-        Field("   Max runtime", InputField::iRunTime, kPercentUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Compressor:"));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Max runtime"), InputField::iRunTime, kPercentUnit);
         Loads();
         Blank(3);
         CompressorConditions();
@@ -59,73 +60,76 @@ private:
 
     void Conditions()
     {
-        Line("Conditions:");
-        Field("   Ambient temperature", InputField::iAmbient, kTemperatureUnit);
-        Field("   Temperature inside box", InputField::iEvapTemp, kTemperatureUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Conditions:"));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Ambient temperature"), InputField::iAmbient, kTemperatureUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Temperature inside box"), InputField::iEvapTemp, kTemperatureUnit);
         if (!cond_)
             return;
-        Field("   Evaporating temperature", InputField::iEvaporating, kTemperatureUnit);
-        Field("   Condensing temperature", InputField::iCondensing, kTemperatureUnit);
-        Field("   Subcooling", InputField::iSubcool, kTemperatureDifferenceUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Evaporating temperature"), InputField::iEvaporating, kTemperatureUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Condensing temperature"), InputField::iCondensing, kTemperatureUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Subcooling"), InputField::iSubcool, kTemperatureDifferenceUnit);
     }
 
     void Cabinet()
     {
-        Line("Cabinet Design:");
-        Field("   Depth (inner dimensions)", InputField::iDepth, kLengthUnit);
-        Field("   Width", InputField::iWidth, kLengthUnit);
-        Field("   Height", InputField::iHeight, kLengthUnit);
-        Result("   Net volume", SheetValue::NetVolume, kVolumeUnit);
-        Field("   Insulation thickness", InputField::iInsulation, kLengthUnit);
-        Value("   Insulation type", tables_.insulationMaterials.Name(form_.Selection(Selector::iType)));
-        Field("   Insulation k value", InputField::iInsulTherm, kKValueUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Cabinet Design:"));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Depth (inner dimensions)"), InputField::iDepth, kLengthUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Width"), InputField::iWidth, kLengthUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Height"), InputField::iHeight, kLengthUnit);
+        Result(QT_TRANSLATE_NOOP("FormSheet", "   Net volume"), SheetValue::NetVolume, kVolumeUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"), InputField::iInsulation, kLengthUnit);
+        Value(QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"),
+              tables_.insulationMaterials.Name(form_.Selection(Selector::iType)));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"), InputField::iInsulTherm, kKValueUnit);
     }
 
     void Door()
     {
         if (!door_)
             return;
-        Line("Door Design:");
-        Field("   Width", InputField::iDoorWidth, kLengthUnit);
-        Field("   Height", InputField::iDoorHeight, kLengthUnit);
-        Field("   Insulation thickness", InputField::iDoorInsul, kLengthUnit);
-        Value("   Insulation type", tables_.doorMaterials.Name(form_.Selection(Selector::iType2)));
-        Field("   Insulation k value", InputField::iDoorInsulTherm, kKValueUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Door Design:"));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Width"), InputField::iDoorWidth, kLengthUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Height"), InputField::iDoorHeight, kLengthUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"), InputField::iDoorInsul, kLengthUnit);
+        Value(QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"),
+              tables_.doorMaterials.Name(form_.Selection(Selector::iType2)));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"), InputField::iDoorInsulTherm, kKValueUnit);
     }
 
     void AdditionalHeat()
     {
         if (!heat_)
             return;
-        Line("Additional Heat Load:");
-        Field("   Door or lid openings", InputField::iOpenings, kWattsUnit);
-        Field("   Fan", InputField::iFanLoad, kWattsUnit);
-        Field("   Light", InputField::iLightLoad, kWattsUnit);
-        Field("   Antisweat", InputField::iAntisweatLoad, kWattsUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Additional Heat Load:"));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Door or lid openings"), InputField::iOpenings, kWattsUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Fan"), InputField::iFanLoad, kWattsUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Light"), InputField::iLightLoad, kWattsUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Antisweat"), InputField::iAntisweatLoad, kWattsUnit);
     }
 
     void CoolDown()
     {
         if (!cool_)
             return;
-        Line("Cool Down Load:");
-        Field("   Cool down mass", InputField::iCoolMass, kMassUnit);
-        Value("   Type of product", tables_.products.Name(form_.Selection(Selector::iProd)));
-        Field("   Start temperature", InputField::iStart, kTemperatureUnit);
-        Field("   End temperature", InputField::iEnd, kTemperatureUnit);
-        Field("   Cool down time", InputField::iTime, kHoursUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Cool Down Load:"));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Cool down mass"), InputField::iCoolMass, kMassUnit);
+        Value(QT_TRANSLATE_NOOP("FormSheet", "   Type of product"),
+              tables_.products.Name(form_.Selection(Selector::iProd)));
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Start temperature"), InputField::iStart, kTemperatureUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   End temperature"), InputField::iEnd, kTemperatureUnit);
+        Field(QT_TRANSLATE_NOOP("FormSheet", "   Cool down time"), InputField::iTime, kHoursUnit);
     }
 
     void Loads()
     {
-        Line("Load:");
-        Result("   Cabinet load", SheetValue::CabinetLoad, kEnergyUnit);
+        Line(QT_TRANSLATE_NOOP("FormSheet", "Load:"));
+        Result(QT_TRANSLATE_NOOP("FormSheet", "   Cabinet load"), SheetValue::CabinetLoad, kEnergyUnit);
         if (door_)
-            Result("   Door load", SheetValue::DoorLoad, kEnergyUnit);
+            Result(QT_TRANSLATE_NOOP("FormSheet", "   Door load"), SheetValue::DoorLoad, kEnergyUnit);
         if (heat_)
-            Result("   Additional heat load", SheetValue::AdditionalLoad, kWattsUnit);
+            Result(QT_TRANSLATE_NOOP("FormSheet", "   Additional heat load"), SheetValue::AdditionalLoad, kWattsUnit);
         if (cool_)
-            Result("   Cool down load", SheetValue::CoolDownLoad, kEnergyUnit);
+            Result(QT_TRANSLATE_NOOP("FormSheet", "   Cool down load"), SheetValue::CoolDownLoad, kEnergyUnit);
     }
 
     void CompressorConditions()

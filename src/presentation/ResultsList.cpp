@@ -4,6 +4,7 @@
 #include "presentation/ResultsHeader.h"
 #include "presentation/SheetFonts.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -59,7 +60,7 @@ void ResultsList::SetupResultsList()
     pal.setColor(QPalette::Mid, kGridColour); // the grid lines
     setPalette(pal);
     setColumnCount(2);
-    setHorizontalHeaderLabels({QString::fromUtf8(kResultsHeading), QStringLiteral(" ")});
+    setHorizontalHeaderLabels({QCoreApplication::translate("ResultRows", kResultsHeading), QStringLiteral(" ")});
     header_->resizeSection(0, kNameWidth);
     header_->resizeSection(1, kValueWidth);
     verticalHeader()->hide();

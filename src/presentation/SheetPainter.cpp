@@ -1,8 +1,11 @@
 #include "presentation/SheetPainter.h"
 
+#include "controls/Translated.h"
 #include "presentation/Artwork.h"
 #include "presentation/Palette.h"
+#include "presentation/SheetReading.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -135,7 +138,7 @@ void SheetPainter::DrawHeader(Pass& pass) const
     const QColor previous = pass.back;
     pass.back = Palette::kYellow;
     pass.DrawSheetText(QString::fromStdString(pass.state.productName), 4, 17, 32, false);
-    pass.DrawSheetText(QStringLiteral("Version"), 7, 50, 14, false);
+    pass.DrawSheetText(QCoreApplication::translate("SheetPainter", kVersionLabel), 7, 50, 14, false);
     pass.DrawSheetText(QString::fromStdString(pass.state.versionText), 50, 50, 14, false);
     pass.back = previous;
 }
@@ -145,17 +148,19 @@ void SheetPainter::DrawRows(Pass& pass) const
     const SheetState& s = pass.state;
     const SheetFrame frame{s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight};
     for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units)) {
-        const QString label = QString::fromStdString(line.labelText);
+        const QString label = QCoreApplication::translate("FormSheet", line.labelText.c_str());
         pass.DrawSheetText(label, line.label.x, line.label.y, line.fontHeight, line.bold);
         if (s.tables && !s.tables->FormHelp(line.row).empty())
-            pass.hotSpots.RegisterHotSpot(line.label.x, line.label.y, s.tables->FormHelp(line.row), false);
+            pass.hotSpots.RegisterHotSpot(line.label.x, line.label.y,
+                                          Translated("FormHelp", s.tables->FormHelp(line.row).c_str()), false);
         if (line.marker == SheetMarker::Info)
             pass.DrawInfoMarker(SheetGeometry::RowInfoMarkerPoint(line.label), SheetGeometry::kInfoMarkerDiameter,
                                 label);
         else if (line.marker == SheetMarker::Letter)
             pass.DrawLetterMarker(SheetGeometry::RowLetterMarkerPoint(line.label), pass.metrics.letterMarkerDiameter,
                                   line.letter);
-        pass.DrawSheetText(QString::fromStdString(line.unitText), line.unit.x, line.unit.y, line.fontHeight, line.bold);
+        pass.DrawSheetText(QCoreApplication::translate("UnitLabel", line.unitText.c_str()), line.unit.x, line.unit.y,
+                           line.fontHeight, line.bold);
         if (!line.valueText.empty())
             pass.DrawSheetText(QString::fromStdString(line.valueText), line.value.x, line.value.y, line.fontHeight,
                                false);
@@ -175,7 +180,8 @@ void SheetPainter::DrawResultMarkers(Pass& pass) const
     for (int i = 0; i < SheetGeometry::kResultMarkerCount; ++i) {
         const SheetPoint spot = SheetGeometry::ResultHotSpotPoint(s.formLeft, base, i);
         if (s.tables)
-            pass.hotSpots.RegisterHotSpot(spot.x, spot.y, s.tables->ResultHelp(i), true);
+            pass.hotSpots.RegisterHotSpot(spot.x, spot.y, Translated("ResultHelp", s.tables->ResultHelp(i).c_str()),
+                                          true);
         pass.DrawInfoMarker(SheetGeometry::ResultMarkerPoint(s.formLeft, base, i), SheetGeometry::kInfoMarkerDiameter,
                             QString());
     }

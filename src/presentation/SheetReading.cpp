@@ -77,7 +77,7 @@ std::vector<SpokenItem> SheetReading::Items(const SheetReadingInput& in)
                      {0, kTitleTop, right, kTitleTop + kTitleHeight}});
     items.push_back({"version",
                      SpokenRole::Text,
-                     Joined({"Version", Trimmed(in.versionText)}),
+                     Joined({kVersionLabel, Trimmed(in.versionText)}),
                      {},
                      {},
                      {0, kVersionTop, right, kVersionTop + kVersionHeight}});

@@ -5,8 +5,13 @@
 #include "presentation/FormSheet.h"
 #include "presentation/SheetGeometry.h"
 
+#include "model/Translatable.h"
+
 #include <string>
 #include <vector>
+
+// The word before the version number in the sheet's header, painted and spoken.
+inline constexpr char kVersionLabel[] = QT_TRANSLATE_NOOP("SheetPainter", "Version");
 
 // How a screen reader should take a painted text: the title, a plain line, or a message that
 // must be heard as soon as it appears.

@@ -20,6 +20,7 @@ struct CalcHarness {
         TakeCustomK(last, tables);
         results = last.results;
         rows = ListedRows(last, units);
+        warning = MessageLine(last, units);
         return last.outcome;
     }
 
@@ -27,6 +28,7 @@ struct CalcHarness {
     LoadResults results;
     RecalcResult last;
     std::vector<ResultRow> rows; // the results list
+    std::string warning;         // the message line
 };
 
 inline UnitSystem AllImperial()

@@ -125,7 +125,7 @@ void SheetModelTest::computed_values_follow_the_units_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("unit");
-    QTest::newRow("0.9 cubic feet keeps two decimals") << 11 << true << 0.9 << "0.90"
+    QTest::newRow("0.9 cubic feet keeps two decimals") << 11 << true << 25.5 << "0.90" // litres
                                                        << "ft3";
     QTest::newRow("90 litres has none") << 11 << false << 90.0 << "90"
                                         << "L";

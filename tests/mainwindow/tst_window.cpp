@@ -182,6 +182,13 @@ private slots:
         QVERIFY(!Control(InputField::iDoorInsul)->isEnabled());
         window_->OnTimer();
         QCOMPARE(Text(InputField::iDoorInsul), QStringLiteral("36"));
+        // The write-back asks for no calculation of its own, also when a later check stops this one.
+        QVERIFY(!window_->RecalcPending());
+        Type(InputField::iRunTime, "9");
+        door->setCurrentIndex(1); // Glass 2 layer
+        window_->OnTimer();
+        QCOMPARE(Text(InputField::iDoorInsul), QStringLiteral("23"));
+        QVERIFY(!window_->RecalcPending());
         // Off and on again: still disabled.
         QTest::mouseClick(Control(OptionBox::iDoorCheck), Qt::LeftButton);
         QTest::mouseClick(Control(OptionBox::iDoorCheck), Qt::LeftButton);

@@ -1,5 +1,6 @@
 #include "presentation/SheetAccessible.h"
 
+#include "controls/Translated.h"
 #include "presentation/SheetPainter.h"
 
 #include <QAccessibleWidget>
@@ -180,6 +181,7 @@ void SheetAccessible::Update(const SheetState& state, const std::string& errorTe
     in.versionText = state.versionText;
     in.errorText = errorText;
     in.errorRange = errorRange;
+    in.lookup = Translated;
     Update(SheetReading::Items(in));
 }
 

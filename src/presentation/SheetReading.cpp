@@ -33,13 +33,14 @@ std::string Joined(std::initializer_list<std::string> parts)
     return text;
 }
 
-SpokenItem RowItem(const SheetLine& line)
+SpokenItem RowItem(const SheetLine& line, TextLookup lookup)
 {
     SpokenItem item;
     item.key = "row " + std::to_string(line.row);
     item.value = line.valueText;
-    item.unit = line.unitText;
-    item.name = Joined({SheetReading::SpokenLabel(line.labelText.c_str()), item.value, item.unit});
+    item.unit = LookUp(lookup, "UnitLabel", line.unitText.c_str());
+    const std::string label = LookUp(lookup, "FormSheet", line.labelText.c_str());
+    item.name = Joined({SheetReading::SpokenLabel(label.c_str()), item.value, item.unit});
     item.rect = {line.label.x, line.label.y, line.unit.x + kUnitColumnWidth, line.label.y + line.fontHeight};
     return item;
 }
@@ -77,13 +78,13 @@ std::vector<SpokenItem> SheetReading::Items(const SheetReadingInput& in)
                      {0, kTitleTop, right, kTitleTop + kTitleHeight}});
     items.push_back({"version",
                      SpokenRole::Text,
-                     Joined({kVersionLabel, Trimmed(in.versionText)}),
+                     Joined({LookUp(in.lookup, "SheetPainter", kVersionLabel), Trimmed(in.versionText)}),
                      {},
                      {},
                      {0, kVersionTop, right, kVersionTop + kVersionHeight}});
     for (const SheetLine& line : FormSheet::VisibleLines(in.options, in.frame, in.results, in.units))
         if (!line.valueText.empty())
-            items.push_back(RowItem(line));
+            items.push_back(RowItem(line, in.lookup));
     if (!in.warningText.empty())
         items.push_back(MessageItem(in.warningText, in));
     if (!in.errorText.empty())

@@ -5,6 +5,7 @@
 #include "presentation/FormSheet.h"
 #include "presentation/SheetGeometry.h"
 
+#include "model/TextLookup.h"
 #include "model/Translatable.h"
 
 #include <string>
@@ -49,6 +50,7 @@ struct SheetReadingInput {
     std::string versionText;
     std::string errorText; // empty: the list shows results
     std::string errorRange;
+    TextLookup lookup = nullptr; // the sheet's labels and units in the user's language
 };
 
 class SheetReading {

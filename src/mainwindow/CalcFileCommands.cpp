@@ -1,9 +1,11 @@
 #include "mainwindow/CalcFileCommands.h"
 
+#include "controls/HeadlessForm.h"
 #include "controls/MessageBoxTitle.h"
 #include "controls/NumericEdit.h"
 #include "mainwindow/WidgetForm.h"
 #include "storage/CalcFile.h"
+#include "storage/FileHistory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,10 +21,11 @@
 #include <vector>
 
 CalcFileCommands::CalcFileCommands(QWidget* window, WidgetForm& form, Tables& tables, UnitSystem& units,
-                                   const QString& programCaption, std::function<void()> opened)
+                                   ProfileStore& store, const QString& programCaption, std::function<void()> opened)
     : QObject(window)
     , window_(window)
     , form_(form)
+    , store_(store)
     , tables_(tables)
     , units_(units)
     , programCaption_(programCaption)
@@ -40,26 +43,77 @@ CalcFileCommands::CalcFileCommands(QWidget* window, WidgetForm& form, Tables& ta
     window_->installEventFilter(this);
 }
 
+void CalcFileCommands::TakeOrigin()
+{
+    originInputs_ = CalcFile::InputsOf(form_, tables_, units_);
+}
+
+bool CalcFileCommands::DiffersFromOrigin() const
+{
+    return CalcFile::InputsOf(form_, tables_, units_) != (path_.isEmpty() ? originInputs_ : fileInputs_);
+}
+
+void CalcFileCommands::Resume(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    // The file as it opens on a form of its own, beside the inputs the store gave the window.
+    HeadlessForm scratch;
+    Tables tables = tables_;
+    UnitSystem units = units_;
+    if (CalcFile::Open(path, scratch, tables, units))
+        return;
+    fileInputs_ = CalcFile::InputsOf(scratch, tables, units);
+    SetFile(path);
+    InputsChanged();
+}
+
 bool CalcFileCommands::Open(const QString& path)
 {
-    std::optional<std::string> error;
-    {
-        // Each option's own handler would lay out and calculate with half the file applied.
-        std::vector<QSignalBlocker> quiet;
-        for (const OptionInfo& o : kOptions)
-            quiet.emplace_back(form_.CheckBox(o.box));
-        opening_ = true;
-        error = CalcFile::Open(path, form_, tables_, units_);
-        opening_ = false;
-    }
-    if (error) {
+    // A refused file asks nothing: it would replace nothing.
+    InputAssignments file;
+    if (const std::optional<std::string> error = CalcFile::Read(path, tables_, file)) {
         ShowProblem(*error, QStringLiteral("The calculation in the window is unchanged."));
         return false;
     }
+    if (mayReplace_ && !mayReplace_())
+        return false;
+    Quietly([&] {
+        CalcFile::ApplyOverFirstRun(file, form_, tables_, units_);
+        return std::optional<std::string>();
+    });
     opened_();
     // Taken after the calculation, which may write values back into the fields.
     fileInputs_ = CalcFile::InputsOf(form_, tables_, units_);
     SetFile(path);
+    return true;
+}
+
+std::optional<std::string> CalcFileCommands::Quietly(const std::function<std::optional<std::string>()>& apply)
+{
+    // Each option's own handler would lay out and calculate with half the inputs applied.
+    std::vector<QSignalBlocker> quiet;
+    for (const OptionInfo& o : kOptions)
+        quiet.emplace_back(form_.CheckBox(o.box));
+    opening_ = true;
+    std::optional<std::string> result = apply();
+    opening_ = false;
+    return result;
+}
+
+bool CalcFileCommands::New()
+{
+    if (mayReplace_ && !mayReplace_())
+        return false;
+    Quietly([&] {
+        CalcFile::ApplyOverFirstRun({}, form_, tables_, units_);
+        return std::optional<std::string>();
+    });
+    opened_();
+    path_.clear();
+    modified_ = false;
+    TakeOrigin();
+    UpdateCaption();
     return true;
 }
 
@@ -100,6 +154,8 @@ QString CalcFileCommands::AskForFile(bool saving)
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("Calculations (*.%1)").arg(QLatin1String(CalcFile::kSuffix)));
     dialog.setDefaultSuffix(QLatin1String(CalcFile::kSuffix));
+    if (const QString folder = FileHistory(store_).LastFolder(); !folder.isEmpty())
+        dialog.setDirectory(folder);
     if (!path_.isEmpty()) {
         dialog.setDirectory(QFileInfo(path_).absolutePath());
         if (saving)
@@ -128,6 +184,9 @@ void CalcFileCommands::SetFile(const QString& path)
     // Absolute, so a later Save finds the same file whatever the working folder.
     path_ = QFileInfo(path).absoluteFilePath();
     modified_ = false;
+    FileHistory history(store_);
+    history.AddRecent(path_);
+    history.SetLastFolder(QFileInfo(path_).absolutePath());
     UpdateCaption();
 }
 

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
@@ -28,16 +30,18 @@ const struct {
     QKeyCombination key;
     bool separatorBefore;
 } kCommands[] = {
-    {Command::Open, "&Open...", Qt::CTRL | Qt::Key_O, false},
-    {Command::Save, "Sav&e", Qt::CTRL | Qt::Key_S, false},
-    {Command::SaveAs, "Sa&ve As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
-    {Command::Units, "&Units...", Qt::ALT | Qt::Key_U, true},
-    {Command::Print, "&Print...", Qt::CTRL | Qt::Key_P, false},
-    {Command::Help, "&Help", QKeyCombination(Qt::Key_F1), true},
-    {Command::ProductSelection, "Product &Selection", Qt::ALT | Qt::Key_S, false},
-    {Command::WebSite, "Visit &Nordavik on the Web", QKeyCombination(Qt::Key_unknown), false},
+    {Command::New, QT_TRANSLATE_NOOP("CommandMenu", "Ne&w"), Qt::CTRL | Qt::Key_N, false},
+    {Command::Open, QT_TRANSLATE_NOOP("CommandMenu", "&Open..."), Qt::CTRL | Qt::Key_O, false},
+    {Command::Save, QT_TRANSLATE_NOOP("CommandMenu", "Sav&e"), Qt::CTRL | Qt::Key_S, false},
+    {Command::SaveAs, QT_TRANSLATE_NOOP("CommandMenu", "Sa&ve As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
+    {Command::Units, QT_TRANSLATE_NOOP("CommandMenu", "&Units..."), Qt::ALT | Qt::Key_U, true},
+    {Command::Print, QT_TRANSLATE_NOOP("CommandMenu", "&Print..."), Qt::CTRL | Qt::Key_P, false},
+    {Command::Help, QT_TRANSLATE_NOOP("CommandMenu", "&Help"), QKeyCombination(Qt::Key_F1), true},
+    {Command::ProductSelection, QT_TRANSLATE_NOOP("CommandMenu", "Product &Selection"), Qt::ALT | Qt::Key_S, false},
+    {Command::WebSite, QT_TRANSLATE_NOOP("CommandMenu", "Visit &Nordavik on the Web"), QKeyCombination(Qt::Key_unknown),
+     false},
     {Command::About, AboutCommand::kMenuText, QKeyCombination(Qt::Key_unknown), true},
-    {Command::Close, "&Close", Qt::CTRL | Qt::Key_Q, true},
+    {Command::Close, QT_TRANSLATE_NOOP("CommandMenu", "&Close"), Qt::CTRL | Qt::Key_Q, true},
 };
 
 } // namespace
@@ -59,7 +63,7 @@ void CommandMenu::AddCommands(const std::function<void(Command)>& run)
     for (const auto& c : kCommands) {
         if (c.separatorBefore)
             menu_->addSeparator();
-        QAction* action = menu_->addAction(QString::fromUtf8(c.text));
+        QAction* action = menu_->addAction(QCoreApplication::translate("CommandMenu", c.text));
         if (c.key.key() != Qt::Key_unknown) {
             action->setShortcut(QKeySequence(c.key));
             action->setShortcutVisibleInContextMenu(true);
@@ -79,6 +83,26 @@ void CommandMenu::AddMenuKeys()
         connect(new QShortcut(QKeySequence(key), window_), &QShortcut::activated, this, &CommandMenu::OpenFromKeyboard);
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window_), &QShortcut::activated, this,
             &CommandMenu::OnShiftF10);
+}
+
+void CommandMenu::ListRecentFiles(std::function<QStringList()> files, std::function<void(const QString&)> open)
+{
+    // Right after Open..., with the letter R, which no other entry underlines.
+    recent_ = new QMenu(tr("Open &Recent"), menu_);
+    menu_->insertMenu(Action(Command::Save), recent_);
+    connect(recent_, &QMenu::aboutToShow, this, [this, files, open] {
+        recent_->clear();
+        int n = 0;
+        for (const QString& path : files()) {
+            // Numbered, so each runs by its digit; a "&" in a name is no accelerator.
+            QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+            QAction* action = recent_->addAction(QStringLiteral("&%1 %2").arg(++n % 10).arg(name));
+            action->setToolTip(QDir::toNativeSeparators(path));
+            connect(action, &QAction::triggered, this, [open, path] { open(path); });
+        }
+        if (n == 0)
+            recent_->addAction(tr("No recent files"))->setEnabled(false);
+    });
 }
 
 QAction* CommandMenu::Action(Command command) const

@@ -8,7 +8,9 @@
 #include "dialogs/OpenAddress.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/AccessibleNames.h"
+#include "mainwindow/AutoSave.h"
 #include "mainwindow/CalcFileCommands.h"
+#include "mainwindow/ChangeGuard.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowSink.h"
@@ -21,17 +23,26 @@
 #include "presentation/ResultsList.h"
 #include "presentation/SheetAccessible.h"
 #include "presentation/SheetFonts.h"
+#include "storage/CalcFile.h"
+#include "storage/FileHistory.h"
+#include "storage/RescueFile.h"
+#include "storage/SettingsStore.h"
 #include "storage/StoredInputs.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
+
+#include <cstdio>
 
 namespace {
 
@@ -75,7 +86,14 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     commandMenu_ = new CommandMenu(this, [this](CommandMenu::Command command) { RunCommand(command); });
     for (const auto& [field, edit] : form_.Fields())
         commandMenu_->WatchField(edit);
-    fileCommands_ = new CalcFileCommands(this, form_, tables_, units_, texts_.title, [this] { OnFileOpened(); });
+    fileCommands_ =
+        new CalcFileCommands(this, form_, tables_, units_, store_, texts_.title, [this] { OnFileOpened(); });
+    changeGuard_ = new ChangeGuard(this, *fileCommands_);
+    fileCommands_->SetReplaceCheck([this] { return changeGuard_->MayReplace(); });
+    commandMenu_->ListRecentFiles([this] { return FileHistory(store_).Recent(); },
+                                  [this](const QString& path) { fileCommands_->Open(path); });
+    autoSave_ =
+        new AutoSave([this] { return CalcFile::InputsOf(form_, tables_, units_); }, [this] { SaveInputs(); }, this);
     Initialise();
 }
 
@@ -83,6 +101,45 @@ DoraRiveDlg::~DoraRiveDlg()
 {
     timer_.stop();
     SaveInputs();
+    delete changeGuard_;
+}
+
+void DoraRiveDlg::done(int result)
+{
+    if (!isVisible())
+        return; // closed already, by a signal while a question was showing
+    if (!unattended_ && !changeGuard_->MayClose())
+        return;
+    if (!isVisible())
+        return;
+    if (!SaveInputs()) {
+        if (unattended_)
+            RescueInputs();
+        else if (!changeGuard_->MayCloseUnstored(QString::fromStdString(store_.Where())))
+            return;
+    }
+    if (isVisible())
+        QDialog::done(result);
+}
+
+void DoraRiveDlg::RescueInputs()
+{
+    const InputAssignments inputs = CalcFile::InputsOf(form_, tables_, units_);
+    const RescueFile::Outcome rescued =
+        RescueFile::Write(inputs, QString::fromUtf8(SettingsStore::kRoot), QCoreApplication::applicationName());
+    const QString where = QString::fromStdString(store_.Where());
+    if (!rescued.path.isEmpty()) {
+        exitStatus_ = 1;
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(tr("The inputs could not be stored in %1; they are saved in %2").arg(where, rescued.path)));
+        return;
+    }
+    exitStatus_ = 2;
+    std::fprintf(stderr, "%s\n%s\n",
+                 qPrintable(tr("The inputs could not be stored in %1, nor saved to a file (%2); here they are:")
+                                .arg(where, QString::fromStdString(rescued.error))),
+                 CalcFile::Document(inputs).constData());
 }
 
 void DoraRiveDlg::CreateControls()
@@ -203,6 +260,9 @@ void DoraRiveDlg::Initialise()
     resultsList_->SetupResultsList();
     Relayout();
     Recalculate();
+    autoSave_->Stored(CalcFile::InputsOf(form_, tables_, units_));
+    fileCommands_->TakeOrigin();
+    fileCommands_->Resume(FileHistory(store_).Current());
     showMaximized();
 
     initialised_ = true;
@@ -266,6 +326,14 @@ void DoraRiveDlg::Recalculate()
     ++calculationCount_;
     SpeakSheet();
     fileCommands_->InputsChanged(); // an option or the units changed no field
+    if (initialised_)
+        autoSave_->Calculated();
+}
+
+void DoraRiveDlg::CalculatePending()
+{
+    if (recalcPending_)
+        Recalculate();
 }
 
 void DoraRiveDlg::SpeakSheet()
@@ -273,9 +341,13 @@ void DoraRiveDlg::SpeakSheet()
     spokenSheet_->Update(SheetStateNow(), errorText_, errorRange_);
 }
 
-void DoraRiveDlg::SaveInputs()
+bool DoraRiveDlg::SaveInputs()
 {
+    CalculatePending(); // the calculation may write values back into the fields
     StoredInputs::SaveInputs(store_, form_, tables_, units_);
+    FileHistory(store_).SetCurrent(fileCommands_->FilePath());
+    autoSave_->Stored(CalcFile::InputsOf(form_, tables_, units_));
+    return store_.Flush();
 }
 
 void DoraRiveDlg::OnTimer()
@@ -436,12 +508,17 @@ void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
 void DoraRiveDlg::RunCommand(CommandMenu::Command command)
 {
     switch (command) {
+    case CommandMenu::Command::New:
+        fileCommands_->New();
+        return;
     case CommandMenu::Command::Open:
         return fileCommands_->OpenWithDialog();
     case CommandMenu::Command::Save:
+        CalculatePending();
         fileCommands_->Save();
         return;
     case CommandMenu::Command::SaveAs:
+        CalculatePending();
         fileCommands_->SaveAs();
         return;
     case CommandMenu::Command::Units:
@@ -470,8 +547,26 @@ void DoraRiveDlg::OnHelpButton()
 
 void DoraRiveDlg::OnPrint()
 {
+    CalculatePending();
     PrintCalculation(this, ReportTitle(texts_.title, texts_.versionText),
-                     BuildReportLines(form_, tables_, units_, results_));
+                     BuildReportLines(form_, tables_, units_, results_), PrintNamesNow());
+}
+
+PrintNames DoraRiveDlg::PrintNamesNow() const
+{
+    // Named after the open file and beside it; without one, after the program, among the user's
+    // documents (the working folder is wherever the desktop started the program).
+    const QString file = fileCommands_->FilePath();
+    if (!file.isEmpty()) {
+        const QFileInfo info(file);
+        return {info.completeBaseName(),
+                info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".pdf")};
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString name = QCoreApplication::applicationName();
+    return {name, folder + QLatin1Char('/') + name + QStringLiteral(".pdf")};
 }
 
 void DoraRiveDlg::OnProductSelection()

@@ -8,10 +8,12 @@
 #include "presentation/ReportLines.h"
 #include "storage/MemoryProfileStore.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -81,7 +83,40 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        // The user's documents folder, as the desktop names it.
+        QVERIFY(QDir().mkpath(dir_.filePath("docs")));
+        QFile dirs(QDir(TestEnvironment::ConfigHome()).filePath("user-dirs.dirs"));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(dir_.filePath("docs")) + "\"\n");
+    }
     void cleanup() { window_.reset(); }
+
+    void the_pdf_is_named_after_the_calculation_beside_its_file()
+    {
+        OpenWindow();
+        QString proposed;
+        QVERIFY(!PrintToPdf(QStringLiteral("none.pdf"), &proposed).isEmpty());
+        QCOMPARE(proposed, dir_.filePath("docs/") + QCoreApplication::applicationName() + ".pdf");
+
+        const QString file = dir_.filePath(QStringLiteral("cabinet-600.kaldora"));
+        QFile calc(file);
+        QVERIFY(calc.open(QIODevice::WriteOnly));
+        calc.write("{\"format\": \"nordavik-kaldora\", \"version\": 1, \"inputs\": {\"iWidth\": 600}}");
+        calc.close();
+        QVERIFY(window_->OpenFile(file));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(!PrintToPdf(QStringLiteral("named.pdf"), &proposed).isEmpty());
+        QCOMPARE(proposed, dir_.filePath(QStringLiteral("cabinet-600.pdf")));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dir_.filePath(QStringLiteral("named.pdf"))});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Title: +cabinet-600\n")),
+                 "the document's title");
+    }
 
     void print_right_after_typing_reports_the_new_figures()
     {

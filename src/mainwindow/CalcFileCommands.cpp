@@ -5,10 +5,12 @@
 #include "controls/NumericEdit.h"
 #include "mainwindow/WidgetForm.h"
 #include "storage/CalcFile.h"
+#include "storage/DesktopRecent.h"
 #include "storage/FileHistory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -86,6 +88,7 @@ bool CalcFileCommands::Open(const QString& path)
     // Taken after the calculation, which may write values back into the fields.
     fileInputs_ = CalcFile::InputsOf(form_, tables_, units_);
     SetFile(path);
+    AddToDesktopRecent();
     return true;
 }
 
@@ -144,6 +147,7 @@ bool CalcFileCommands::SaveTo(const QString& path)
     }
     fileInputs_ = inputs;
     SetFile(path);
+    AddToDesktopRecent();
     return true;
 }
 
@@ -188,6 +192,14 @@ void CalcFileCommands::SetFile(const QString& path)
     history.AddRecent(path_);
     history.SetLastFolder(QFileInfo(path_).absolutePath());
     UpdateCaption();
+}
+
+void CalcFileCommands::AddToDesktopRecent() const
+{
+    // The desktop entry opens a path (dorarive %f); a list that cannot be written is no reason
+    // to bother the user.
+    DesktopRecent::Add(path_, QStringLiteral("application/x-nordavik-kaldora"), programCaption_,
+                       QCoreApplication::applicationName() + QStringLiteral(" %f"));
 }
 
 void CalcFileCommands::InputsChanged()

@@ -74,6 +74,7 @@ private:
     std::optional<std::string> Quietly(const std::function<std::optional<std::string>()>& apply);
     void ShowProblem(const std::string& message, const QString& consequence);
     void SetFile(const QString& path);
+    void AddToDesktopRecent() const;
     void UpdateCaption();
 
     QWidget* window_;

@@ -10,6 +10,7 @@
 #include "mainwindow/CommandMenu.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/CalcFile.h"
+#include "storage/DesktopRecent.h"
 #include "storage/MemoryProfileStore.h"
 #include "storage/SettingsStore.h"
 
@@ -239,6 +240,9 @@ private slots:
             OpenQuietly(WriteCalc(folder.filePath(QStringLiteral("f%1.kaldora").arg(i)), 300 + i));
         OpenQuietly(folder.filePath("f8.kaldora")); // once in the list, to the front again
         window_.reset();
+        QFile desktopList(DesktopRecent::ListPath());
+        QVERIFY(desktopList.open(QIODevice::ReadOnly));
+        QCOMPARE(desktopList.readAll().count(QUrl::fromLocalFile(folder.filePath("f8.kaldora")).toEncoded()), 1);
 
         store_ = std::make_unique<SettingsStore>(application);
         Open();

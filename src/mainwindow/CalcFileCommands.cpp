@@ -55,19 +55,23 @@ bool CalcFileCommands::DiffersFromOrigin() const
     return CalcFile::InputsOf(form_, tables_, units_) != (path_.isEmpty() ? originInputs_ : fileInputs_);
 }
 
-void CalcFileCommands::Resume(const QString& path)
+void CalcFileCommands::Resume(const QString& path, const QString& digest)
 {
     if (path.isEmpty())
         return;
-    // The file as it opens on a form of its own, beside the inputs the store gave the window.
+    // The file as it opens on a form of its own, beside the inputs the store gave the window;
+    // that form is not calculated, so it is what the inputs are compared with only when the
+    // digest says the inputs were no longer the file's.
     HeadlessForm scratch;
     Tables tables = tables_;
     UnitSystem units = units_;
     if (CalcFile::Open(path, scratch, tables, units))
         return;
-    fileInputs_ = CalcFile::InputsOf(scratch, tables, units);
+    const bool unchanged = !digest.isEmpty() && digest == FileHistory::Digest(path);
+    fileInputs_ = unchanged ? CalcFile::InputsOf(form_, tables_, units_) : CalcFile::InputsOf(scratch, tables, units);
     SetFile(path);
-    InputsChanged();
+    modified_ = !unchanged;
+    UpdateCaption();
 }
 
 bool CalcFileCommands::Open(const QString& path)

@@ -36,9 +36,10 @@ public:
     // Whether the inputs differ from the open file's, or, without one, from what the window
     // started with.
     bool DiffersFromOrigin() const;
-    // Names a file the inputs came from in an earlier run, marked modified when they differ from
-    // it now; a file that is gone or refused is not named.
-    void Resume(const QString& path);
+    // Names a file the inputs came from in an earlier run: unmodified while the file's bytes have
+    // the digest they had when the inputs were last stored as the file's, otherwise marked
+    // modified where they differ from it. A file that is gone or refused is not named.
+    void Resume(const QString& path, const QString& digest);
 
     // False when the file was refused (its message is showing) or the replace check said no:
     // nothing of the calculation changed.

@@ -88,12 +88,12 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
         commandMenu_->WatchField(edit);
     fileCommands_ =
         new CalcFileCommands(this, form_, tables_, units_, store_, texts_.title, [this] { OnFileOpened(); });
-    changeGuard_ = new ChangeGuard(this, *fileCommands_);
+    changeGuard_ = std::make_unique<ChangeGuard>(this, *fileCommands_);
     fileCommands_->SetReplaceCheck([this] { return changeGuard_->MayReplace(); });
     commandMenu_->ListRecentFiles([this] { return FileHistory(store_).Recent(); },
                                   [this](const QString& path) { fileCommands_->Open(path); });
     autoSave_ =
-        new AutoSave([this] { return CalcFile::InputsOf(form_, tables_, units_); }, [this] { SaveInputs(); }, this);
+        new AutoSave([this] { return CalcFile::InputsOf(form_, tables_, units_); }, [this] { StoreInputs(); }, this);
     Initialise();
 }
 
@@ -101,7 +101,6 @@ DoraRiveDlg::~DoraRiveDlg()
 {
     timer_.stop();
     SaveInputs();
-    delete changeGuard_;
 }
 
 void DoraRiveDlg::done(int result)
@@ -262,7 +261,8 @@ void DoraRiveDlg::Initialise()
     Recalculate();
     autoSave_->Stored(CalcFile::InputsOf(form_, tables_, units_));
     fileCommands_->TakeOrigin();
-    fileCommands_->Resume(FileHistory(store_).Current());
+    const FileHistory history(store_);
+    fileCommands_->Resume(history.Current(), history.CurrentDigest());
     showMaximized();
 
     initialised_ = true;
@@ -344,8 +344,14 @@ void DoraRiveDlg::SpeakSheet()
 bool DoraRiveDlg::SaveInputs()
 {
     CalculatePending(); // the calculation may write values back into the fields
+    return StoreInputs();
+}
+
+bool DoraRiveDlg::StoreInputs()
+{
     StoredInputs::SaveInputs(store_, form_, tables_, units_);
-    FileHistory(store_).SetCurrent(fileCommands_->FilePath());
+    const QString file = fileCommands_->FilePath();
+    FileHistory(store_).SetCurrent(file, fileCommands_->Modified() ? QString() : FileHistory::Digest(file));
     autoSave_->Stored(CalcFile::InputsOf(form_, tables_, units_));
     return store_.Flush();
 }

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <map>
+#include <memory>
 #include <string>
 
 class AutoSave;
@@ -128,6 +129,9 @@ private:
     void RedrawAll();
     SheetState SheetStateNow() const;
     void RestartTimer(int milliseconds);
+    // SaveInputs without the pending calculation: the autosave must not run one ahead of the
+    // timer while the user types.
+    bool StoreInputs();
     void RescueInputs();
     PrintNames PrintNamesNow() const;
 
@@ -150,7 +154,7 @@ private:
     CommandMenu* commandMenu_ = nullptr;
     CalcFileCommands* fileCommands_ = nullptr;
     AutoSave* autoSave_ = nullptr;
-    ChangeGuard* changeGuard_ = nullptr;
+    std::unique_ptr<ChangeGuard> changeGuard_;
     bool unattended_ = false;
     int exitStatus_ = 0;
     QTimer timer_;

@@ -1,5 +1,8 @@
 #include "storage/FileHistory.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
 namespace {
 std::string RecentEntry(int i)
 {
@@ -22,9 +25,24 @@ QString FileHistory::Current() const
     return Text("Current");
 }
 
-void FileHistory::SetCurrent(const QString& path)
+QString FileHistory::CurrentDigest() const
+{
+    return Text("CurrentDigest");
+}
+
+void FileHistory::SetCurrent(const QString& path, const QString& digest)
 {
     SetText("Current", path);
+    SetText("CurrentDigest", digest);
+}
+
+QString FileHistory::Digest(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return QString::fromLatin1(hash.result().toHex());
 }
 
 QStringList FileHistory::Recent() const

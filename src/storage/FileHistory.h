@@ -7,8 +7,9 @@
 
 // The calculation files the window used, as text entries in a section of their own ("Files1"),
 // so that "Settings1" keeps whole numbers only: the file open at the last write of the inputs
-// ("Current"), the most recent files, newest first ("Recent1" to "Recent8"), and the folder the
-// file dialog showed last ("LastFolder").
+// ("Current") with a digest of its bytes while the inputs were still the file's
+// ("CurrentDigest", empty otherwise), the most recent files, newest first ("Recent1" to
+// "Recent8"), and the folder the file dialog showed last ("LastFolder").
 class FileHistory {
 public:
     static constexpr const char* kSection = "Files1";
@@ -20,7 +21,10 @@ public:
     }
 
     QString Current() const;
-    void SetCurrent(const QString& path);
+    QString CurrentDigest() const;
+    void SetCurrent(const QString& path, const QString& digest);
+    // SHA-256 of the file's bytes, in hex; empty when it cannot be read.
+    static QString Digest(const QString& path);
     QStringList Recent() const;
     // To the front of the list, once; the oldest beyond eight drops off.
     void AddRecent(const QString& path);

@@ -2,6 +2,7 @@
 
 #include "storage/CalcFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ RescueFile::Outcome RescueFile::Write(const InputAssignments& inputs, const QStr
 {
     const QString folder = Folder(root);
     if (!QDir().mkpath(folder))
-        return {{}, folder.toStdString() + ": cannot be created"};
+        return {{}, QCoreApplication::translate("RescueFile", "%1: cannot be created").arg(folder).toStdString()};
     const QString stem = folder + QLatin1Char('/') + application + QLatin1Char('-') +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString path = stem + QLatin1Char('.') + QLatin1String(CalcFile::kSuffix);

@@ -29,13 +29,14 @@ namespace {
 
 const QString kQuestion = QStringLiteral("Save changes to the current calculation?");
 
-// A file whose depth tells it apart.
-QString WriteCalc(const QString& path, int depth)
+// A file whose depth tells it apart; `more` adds members to its inputs.
+QString WriteCalc(const QString& path, int depth, const QString& more = {})
 {
     QFile file(path);
     const QByteArray text = QStringLiteral("{\"format\": \"nordavik-kaldora\", \"version\": 1, \"inputs\": "
-                                           "{\"iDepth\": %1}}")
+                                           "{\"iDepth\": %1%2}}")
                                 .arg(depth)
+                                .arg(more)
                                 .toUtf8();
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() ? path : QString();
 }
@@ -194,7 +195,9 @@ private slots:
     {
         const QString application = QStringLiteral("again%1").arg(++stores_);
         store_ = std::make_unique<SettingsStore>(application);
-        const QString file = WriteCalc(Path("again.kaldora"), 350);
+        // A glass door: the calculation writes its own thickness over the file's.
+        const QString file = WriteCalc(Path("again.kaldora"), 350,
+                                       QStringLiteral(", \"iDoorCheck\": 1, \"iType2\": 2, \"iDoorInsul\": 50"));
         OpenQuietly((Open(), file));
         window_.reset();
 

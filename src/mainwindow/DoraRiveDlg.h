@@ -35,7 +35,8 @@ class SheetAccessible;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options, units and an opened file run one at
-// once), keeps itself maximised, and saves every input when it is destroyed.
+// once), keeps itself maximised, writes the inputs to the store a few seconds after a calculation
+// that changed them, and saves every input when it closes and when it is destroyed.
 class DoraRiveDlg : public QDialog {
     Q_OBJECT
 

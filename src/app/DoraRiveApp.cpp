@@ -30,15 +30,17 @@ int DoraRiveApp::Run()
         window.OpenFile(args.at(1));
 
     TerminationSignals termination;
-    connect(&termination, &TerminationSignals::terminationRequested, &window, [&window] { ShutDown(window); });
-    // The session may end the process as soon as it has asked for its data: stored and on disk
-    // now, then closed.
-    connect(this, &QGuiApplication::commitDataRequest, &window, [&window, &store] {
-        window.SaveInputs();
-        store.Sync();
+    connect(&termination, &TerminationSignals::terminationRequested, &window, [&window] {
+        window.SetUnattended();
+        ShutDown(window);
+    });
+    // The session may end the process as soon as it has asked for its data: closing stores it
+    // and puts it on disk at once (or in a rescue file).
+    connect(this, &QGuiApplication::commitDataRequest, &window, [&window] {
+        window.SetUnattended();
         ShutDown(window);
     });
 
     window.exec();
-    return 0;
+    return window.ExitStatus();
 }

@@ -1,12 +1,16 @@
 #include "mainwindow/CalcFileCommands.h"
 
+#include "controls/HeadlessForm.h"
 #include "controls/MessageBoxTitle.h"
 #include "controls/NumericEdit.h"
 #include "mainwindow/WidgetForm.h"
 #include "storage/CalcFile.h"
+#include "storage/DesktopRecent.h"
+#include "storage/FileHistory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,10 +23,11 @@
 #include <vector>
 
 CalcFileCommands::CalcFileCommands(QWidget* window, WidgetForm& form, Tables& tables, UnitSystem& units,
-                                   const QString& programCaption, std::function<void()> opened)
+                                   ProfileStore& store, const QString& programCaption, std::function<void()> opened)
     : QObject(window)
     , window_(window)
     , form_(form)
+    , store_(store)
     , tables_(tables)
     , units_(units)
     , programCaption_(programCaption)
@@ -40,26 +45,82 @@ CalcFileCommands::CalcFileCommands(QWidget* window, WidgetForm& form, Tables& ta
     window_->installEventFilter(this);
 }
 
+void CalcFileCommands::TakeOrigin()
+{
+    originInputs_ = CalcFile::InputsOf(form_, tables_, units_);
+}
+
+bool CalcFileCommands::DiffersFromOrigin() const
+{
+    return CalcFile::InputsOf(form_, tables_, units_) != (path_.isEmpty() ? originInputs_ : fileInputs_);
+}
+
+void CalcFileCommands::Resume(const QString& path, const QString& digest)
+{
+    if (path.isEmpty())
+        return;
+    // The file as it opens on a form of its own, beside the inputs the store gave the window;
+    // that form is not calculated, so it is what the inputs are compared with only when the
+    // digest says the inputs were no longer the file's.
+    HeadlessForm scratch;
+    Tables tables = tables_;
+    UnitSystem units = units_;
+    if (CalcFile::Open(path, scratch, tables, units))
+        return;
+    const bool unchanged = !digest.isEmpty() && digest == FileHistory::Digest(path);
+    fileInputs_ = unchanged ? CalcFile::InputsOf(form_, tables_, units_) : CalcFile::InputsOf(scratch, tables, units);
+    SetFile(path);
+    modified_ = !unchanged;
+    UpdateCaption();
+}
+
 bool CalcFileCommands::Open(const QString& path)
 {
-    std::optional<std::string> error;
-    {
-        // Each option's own handler would lay out and calculate with half the file applied.
-        std::vector<QSignalBlocker> quiet;
-        for (const OptionInfo& o : kOptions)
-            quiet.emplace_back(form_.CheckBox(o.box));
-        opening_ = true;
-        error = CalcFile::Open(path, form_, tables_, units_);
-        opening_ = false;
-    }
-    if (error) {
+    // A refused file asks nothing: it would replace nothing.
+    InputAssignments file;
+    if (const std::optional<std::string> error = CalcFile::Read(path, tables_, file)) {
         ShowProblem(*error, tr("The calculation in the window is unchanged."));
         return false;
     }
+    if (mayReplace_ && !mayReplace_())
+        return false;
+    Quietly([&] {
+        CalcFile::ApplyOverFirstRun(file, form_, tables_, units_);
+        return std::optional<std::string>();
+    });
     opened_();
     // Taken after the calculation, which may write values back into the fields.
     fileInputs_ = CalcFile::InputsOf(form_, tables_, units_);
     SetFile(path);
+    AddToDesktopRecent();
+    return true;
+}
+
+std::optional<std::string> CalcFileCommands::Quietly(const std::function<std::optional<std::string>()>& apply)
+{
+    // Each option's own handler would lay out and calculate with half the inputs applied.
+    std::vector<QSignalBlocker> quiet;
+    for (const OptionInfo& o : kOptions)
+        quiet.emplace_back(form_.CheckBox(o.box));
+    opening_ = true;
+    std::optional<std::string> result = apply();
+    opening_ = false;
+    return result;
+}
+
+bool CalcFileCommands::New()
+{
+    if (mayReplace_ && !mayReplace_())
+        return false;
+    Quietly([&] {
+        CalcFile::ApplyOverFirstRun({}, form_, tables_, units_);
+        return std::optional<std::string>();
+    });
+    opened_();
+    path_.clear();
+    modified_ = false;
+    TakeOrigin();
+    UpdateCaption();
     return true;
 }
 
@@ -90,6 +151,7 @@ bool CalcFileCommands::SaveTo(const QString& path)
     }
     fileInputs_ = inputs;
     SetFile(path);
+    AddToDesktopRecent();
     return true;
 }
 
@@ -100,6 +162,8 @@ QString CalcFileCommands::AskForFile(bool saving)
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(tr("Calculations (*.%1)").arg(QLatin1String(CalcFile::kSuffix)));
     dialog.setDefaultSuffix(QLatin1String(CalcFile::kSuffix));
+    if (const QString folder = FileHistory(store_).LastFolder(); !folder.isEmpty())
+        dialog.setDirectory(folder);
     if (!path_.isEmpty()) {
         dialog.setDirectory(QFileInfo(path_).absolutePath());
         if (saving)
@@ -128,7 +192,18 @@ void CalcFileCommands::SetFile(const QString& path)
     // Absolute, so a later Save finds the same file whatever the working folder.
     path_ = QFileInfo(path).absoluteFilePath();
     modified_ = false;
+    FileHistory history(store_);
+    history.AddRecent(path_);
+    history.SetLastFolder(QFileInfo(path_).absolutePath());
     UpdateCaption();
+}
+
+void CalcFileCommands::AddToDesktopRecent() const
+{
+    // The desktop entry opens a path (dorarive %f); a list that cannot be written is no reason
+    // to bother the user.
+    DesktopRecent::Add(path_, QStringLiteral("application/x-nordavik-kaldora"), programCaption_,
+                       QCoreApplication::applicationName() + QStringLiteral(" %f"));
 }
 
 void CalcFileCommands::InputsChanged()

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
@@ -28,6 +30,7 @@ const struct {
     QKeyCombination key;
     bool separatorBefore;
 } kCommands[] = {
+    {Command::New, QT_TRANSLATE_NOOP("CommandMenu", "Ne&w"), Qt::CTRL | Qt::Key_N, false},
     {Command::Open, QT_TRANSLATE_NOOP("CommandMenu", "&Open..."), Qt::CTRL | Qt::Key_O, false},
     {Command::Save, QT_TRANSLATE_NOOP("CommandMenu", "Sav&e"), Qt::CTRL | Qt::Key_S, false},
     {Command::SaveAs, QT_TRANSLATE_NOOP("CommandMenu", "Sa&ve As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
@@ -80,6 +83,26 @@ void CommandMenu::AddMenuKeys()
         connect(new QShortcut(QKeySequence(key), window_), &QShortcut::activated, this, &CommandMenu::OpenFromKeyboard);
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window_), &QShortcut::activated, this,
             &CommandMenu::OnShiftF10);
+}
+
+void CommandMenu::ListRecentFiles(std::function<QStringList()> files, std::function<void(const QString&)> open)
+{
+    // Right after Open..., with the letter R, which no other entry underlines.
+    recent_ = new QMenu(tr("Open &Recent"), menu_);
+    menu_->insertMenu(Action(Command::Save), recent_);
+    connect(recent_, &QMenu::aboutToShow, this, [this, files, open] {
+        recent_->clear();
+        int n = 0;
+        for (const QString& path : files()) {
+            // Numbered, so each runs by its digit; a "&" in a name is no accelerator.
+            QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+            QAction* action = recent_->addAction(QStringLiteral("&%1 %2").arg(++n % 10).arg(name));
+            action->setToolTip(QDir::toNativeSeparators(path));
+            connect(action, &QAction::triggered, this, [open, path] { open(path); });
+        }
+        if (n == 0)
+            recent_->addAction(tr("No recent files"))->setEnabled(false);
+    });
 }
 
 QAction* CommandMenu::Action(Command command) const

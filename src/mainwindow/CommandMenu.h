@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -20,6 +21,7 @@ class CommandMenu : public QObject {
 
 public:
     enum class Command {
+        New,
         Open,
         Save,
         SaveAs,
@@ -37,6 +39,9 @@ public:
 
     QAction* Action(Command command) const;
     QMenu* Menu() const { return menu_; }
+    // The recent files, listed afresh each time it opens; choosing one opens it.
+    QMenu* RecentMenu() const { return recent_; }
+    void ListRecentFiles(std::function<QStringList()> files, std::function<void(const QString&)> open);
 
     // Opens the menu at a point on the screen; the chosen command runs before it returns.
     void Open(const QPoint& globalPos, bool highlightFirst = false);
@@ -55,6 +60,7 @@ private:
 
     QWidget* window_;
     QMenu* menu_;
+    QMenu* recent_ = nullptr;
     std::vector<std::pair<Command, QAction*>> actions_;
     std::vector<QWidget*> fields_;
     bool open_ = false;

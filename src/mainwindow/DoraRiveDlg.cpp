@@ -9,7 +9,9 @@
 #include "dialogs/OpenAddress.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/AccessibleNames.h"
+#include "mainwindow/AutoSave.h"
 #include "mainwindow/CalcFileCommands.h"
+#include "mainwindow/ChangeGuard.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
 #include "model/FormRules.h"
@@ -22,17 +24,26 @@
 #include "presentation/ResultsList.h"
 #include "presentation/SheetAccessible.h"
 #include "presentation/SheetFonts.h"
+#include "storage/CalcFile.h"
+#include "storage/FileHistory.h"
+#include "storage/RescueFile.h"
+#include "storage/SettingsStore.h"
 #include "storage/StoredInputs.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
+
+#include <cstdio>
 
 namespace {
 
@@ -76,7 +87,14 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     commandMenu_ = new CommandMenu(this, [this](CommandMenu::Command command) { RunCommand(command); });
     for (const auto& [field, edit] : form_.Fields())
         commandMenu_->WatchField(edit);
-    fileCommands_ = new CalcFileCommands(this, form_, tables_, units_, texts_.title, [this] { OnFileOpened(); });
+    fileCommands_ =
+        new CalcFileCommands(this, form_, tables_, units_, store_, texts_.title, [this] { OnFileOpened(); });
+    changeGuard_ = std::make_unique<ChangeGuard>(this, *fileCommands_);
+    fileCommands_->SetReplaceCheck([this] { return changeGuard_->MayReplace(); });
+    commandMenu_->ListRecentFiles([this] { return FileHistory(store_).Recent(); },
+                                  [this](const QString& path) { fileCommands_->Open(path); });
+    autoSave_ =
+        new AutoSave([this] { return CalcFile::InputsOf(form_, tables_, units_); }, [this] { StoreInputs(); }, this);
     Initialise();
 }
 
@@ -84,6 +102,44 @@ DoraRiveDlg::~DoraRiveDlg()
 {
     timer_.stop();
     SaveInputs();
+}
+
+void DoraRiveDlg::done(int result)
+{
+    if (!isVisible())
+        return; // closed already, by a signal while a question was showing
+    if (!unattended_ && !changeGuard_->MayClose())
+        return;
+    if (!isVisible())
+        return;
+    if (!SaveInputs()) {
+        if (unattended_)
+            RescueInputs();
+        else if (!changeGuard_->MayCloseUnstored(QString::fromStdString(store_.Where())))
+            return;
+    }
+    if (isVisible())
+        QDialog::done(result);
+}
+
+void DoraRiveDlg::RescueInputs()
+{
+    const InputAssignments inputs = CalcFile::InputsOf(form_, tables_, units_);
+    const RescueFile::Outcome rescued =
+        RescueFile::Write(inputs, QString::fromUtf8(SettingsStore::kRoot), QCoreApplication::applicationName());
+    const QString where = QString::fromStdString(store_.Where());
+    if (!rescued.path.isEmpty()) {
+        exitStatus_ = 1;
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(tr("The inputs could not be stored in %1; they are saved in %2").arg(where, rescued.path)));
+        return;
+    }
+    exitStatus_ = 2;
+    std::fprintf(stderr, "%s\n%s\n",
+                 qPrintable(tr("The inputs could not be stored in %1, nor saved to a file (%2); here they are:")
+                                .arg(where, QString::fromStdString(rescued.error))),
+                 CalcFile::Document(inputs).constData());
 }
 
 void DoraRiveDlg::CreateControls()
@@ -207,6 +263,10 @@ void DoraRiveDlg::Initialise()
     resultsList_->SetupResultsList();
     Relayout();
     Recalculate();
+    autoSave_->Stored(CalcFile::InputsOf(form_, tables_, units_));
+    fileCommands_->TakeOrigin();
+    const FileHistory history(store_);
+    fileCommands_->Resume(history.Current(), history.CurrentDigest());
     showMaximized();
 
     initialised_ = true;
@@ -269,6 +329,14 @@ void DoraRiveDlg::Recalculate()
     ++calculationCount_;
     SpeakSheet();
     fileCommands_->InputsChanged(); // an option or the units changed no field
+    if (initialised_)
+        autoSave_->Calculated();
+}
+
+void DoraRiveDlg::CalculatePending()
+{
+    if (recalcPending_)
+        Recalculate();
 }
 
 // In the order the results depend on: the list empties, the door thickness is written back
@@ -308,9 +376,19 @@ void DoraRiveDlg::SpeakSheet()
     spokenSheet_->Update(SheetStateNow(), errorText_, errorRange_);
 }
 
-void DoraRiveDlg::SaveInputs()
+bool DoraRiveDlg::SaveInputs()
+{
+    CalculatePending(); // the calculation may write values back into the fields
+    return StoreInputs();
+}
+
+bool DoraRiveDlg::StoreInputs()
 {
     StoredInputs::SaveInputs(store_, form_, tables_, units_);
+    const QString file = fileCommands_->FilePath();
+    FileHistory(store_).SetCurrent(file, fileCommands_->Modified() ? QString() : FileHistory::Digest(file));
+    autoSave_->Stored(CalcFile::InputsOf(form_, tables_, units_));
+    return store_.Flush();
 }
 
 void DoraRiveDlg::OnTimer()
@@ -471,12 +549,17 @@ void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
 void DoraRiveDlg::RunCommand(CommandMenu::Command command)
 {
     switch (command) {
+    case CommandMenu::Command::New:
+        fileCommands_->New();
+        return;
     case CommandMenu::Command::Open:
         return fileCommands_->OpenWithDialog();
     case CommandMenu::Command::Save:
+        CalculatePending();
         fileCommands_->Save();
         return;
     case CommandMenu::Command::SaveAs:
+        CalculatePending();
         fileCommands_->SaveAs();
         return;
     case CommandMenu::Command::Units:
@@ -505,8 +588,26 @@ void DoraRiveDlg::OnHelpButton()
 
 void DoraRiveDlg::OnPrint()
 {
+    CalculatePending();
     PrintCalculation(this, ReportTitle(texts_.title, texts_.versionText),
-                     BuildReportLines(form_, tables_, units_, results_));
+                     BuildReportLines(form_, tables_, units_, results_), PrintNamesNow());
+}
+
+PrintNames DoraRiveDlg::PrintNamesNow() const
+{
+    // Named after the open file and beside it; without one, after the program, among the user's
+    // documents (the working folder is wherever the desktop started the program).
+    const QString file = fileCommands_->FilePath();
+    if (!file.isEmpty()) {
+        const QFileInfo info(file);
+        return {info.completeBaseName(),
+                info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".pdf")};
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString name = QCoreApplication::applicationName();
+    return {name, folder + QLatin1Char('/') + name + QStringLiteral(".pdf")};
 }
 
 void DoraRiveDlg::OnProductSelection()

@@ -8,6 +8,7 @@
 #include "model/Tables.h"
 #include "model/UnitSystem.h"
 #include "presentation/HotSpotList.h"
+#include "presentation/PrintCommand.h"
 #include "presentation/SheetPainter.h"
 #include "storage/ProfileStore.h"
 #include "version/VersionTexts.h"
@@ -17,9 +18,12 @@
 #include <QTimer>
 
 #include <map>
+#include <memory>
 #include <string>
 
 struct RecalcResult;
+class AutoSave;
+class ChangeGuard;
 class CalcFileCommands;
 class ContextHelp;
 class NumericEdit;
@@ -32,7 +36,8 @@ class SheetAccessible;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options, units and an opened file run one at
-// once), keeps itself maximised, and saves every input when it is destroyed.
+// once), keeps itself maximised, writes the inputs to the store a few seconds after a calculation
+// that changed them, and saves every input when it closes and when it is destroyed.
 class DoraRiveDlg : public QDialog {
     Q_OBJECT
 
@@ -41,9 +46,14 @@ public:
     ~DoraRiveDlg() override;
 
     void Recalculate();
+    // Runs the calculation an edit left pending, so that whatever reads the results next (the
+    // printout, a file, the store) has the figures of the inputs on the screen, not those of
+    // the last timer tick. The timer goes on as before.
+    void CalculatePending();
     void Relayout();
-    // Writes every input to the store now (also done when the window is destroyed).
-    void SaveInputs();
+    // Writes every input to the store now and puts it on disk (also done when the window is
+    // destroyed); false when the store could not take them.
+    bool SaveInputs();
 
     // State the tests and the painters read.
     bool RecalcPending() const { return recalcPending_; }
@@ -62,13 +72,27 @@ public:
     const HotSpotList& HotSpots() const { return hotSpots_; }
     CommandMenu* Commands() const { return commandMenu_; }
     CalcFileCommands* Files() const { return fileCommands_; }
+    const AutoSave& Autosave() const { return *autoSave_; }
     SheetAccessible* SpokenSheet() const { return spokenSheet_; }
 
     // The timer's tick: re-maximise after a size change, run a pending calculation.
     void OnTimer();
     void OnUnitsButton();
-    // Opens a calculation file; false (with a message showing) when it was refused.
+    // Opens a calculation file; false when it was refused (with a message showing) or the user
+    // kept the calculation on the screen.
     bool OpenFile(const QString& path);
+
+    // From now on the window closes without a question: a termination signal or the end of the
+    // session. A store that cannot take the inputs then makes a rescue file, named on stderr.
+    void SetUnattended() { unattended_ = true; }
+    // For the process: 0 the inputs are stored (or the user was told they were not, and chose);
+    // 1 the store failed, the inputs are in the rescue file named on stderr; 2 that failed too,
+    // and stderr holds the calculation itself.
+    int ExitStatus() const { return exitStatus_; }
+
+    // Closing: asks while an open file is modified, stores the inputs, and says so when the
+    // store could not take them; cancelled, the window stays.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -106,6 +130,11 @@ private:
     void RedrawAll();
     SheetState SheetStateNow() const;
     void RestartTimer(int milliseconds);
+    // SaveInputs without the pending calculation: the autosave must not run one ahead of the
+    // timer while the user types.
+    bool StoreInputs();
+    void RescueInputs();
+    PrintNames PrintNamesNow() const;
 
     ProfileStore& store_;
     VersionTexts texts_;
@@ -125,6 +154,10 @@ private:
     SheetAccessible* spokenSheet_ = nullptr;
     CommandMenu* commandMenu_ = nullptr;
     CalcFileCommands* fileCommands_ = nullptr;
+    AutoSave* autoSave_ = nullptr;
+    std::unique_ptr<ChangeGuard> changeGuard_;
+    bool unattended_ = false;
+    int exitStatus_ = 0;
     QTimer timer_;
 
     bool initialised_ = false;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -32,9 +33,16 @@ void HideRangeRow(QWidget* choice)
 // Qt's dialog offers pages "from ... to" and a page list whenever the print system could pick the
 // pages, whatever the options say, and sets them up again each time it is shown. The report is
 // always printed whole, so once the dialog is up those choices go: all or the selection remain.
+// The dialog also proposes a PDF in the working folder whenever the printer has no output file;
+// giving the printer one would make printing to a file the choice over a real printer, so the
+// proposal goes into the dialog's file field instead.
 class PageRangeHider : public QObject {
 public:
-    using QObject::QObject;
+    PageRangeHider(const QString& pdfPath, QObject* parent)
+        : QObject(parent)
+        , pdfPath_(pdfPath)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -42,9 +50,15 @@ protected:
         if (event->type() == QEvent::Show) {
             for (const char* name : {"printRange", "pagesRadioButton"})
                 HideRangeRow(watched->findChild<QWidget*>(QString::fromLatin1(name)));
+            auto* file = watched->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (file && !pdfPath_.isEmpty())
+                file->setText(pdfPath_);
         }
         return false;
     }
+
+private:
+    QString pdfPath_;
 };
 
 } // namespace
@@ -54,13 +68,13 @@ QString ReportTitle(const QString& fileDescription, const QString& versionText)
     return QString::fromStdString(ReportTitle(fileDescription.toStdString(), versionText.toStdString()));
 }
 
-void PreparePrintDialog(QPrintDialog& dialog)
+void PreparePrintDialog(QPrintDialog& dialog, const QString& pdfPath)
 {
     // Printing to a file stays: on a desktop without a print queue it is the only printer.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintSelection |
                       QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     dialog.setPrintRange(QAbstractPrintDialog::Selection);
-    dialog.installEventFilter(new PageRangeHider(&dialog));
+    dialog.installEventFilter(new PageRangeHider(pdfPath, &dialog));
 }
 
 PrintOutcome PrintReport(QPrinter& printer, const QString& title, const std::vector<ReportLine>& lines)
@@ -78,19 +92,20 @@ PrintOutcome PrintReport(QPrinter& printer, const QString& title, const std::vec
     return PrintOutcome::Printed;
 }
 
-PrintOutcome PrintCalculation(QWidget* parent, const QString& title, const std::vector<ReportLine>& lines)
+PrintOutcome PrintCalculation(QWidget* parent, const QString& title, const std::vector<ReportLine>& lines,
+                              const PrintNames& names)
 {
     QPrinter printer(QPrinter::HighResolution);
-    return PrintCalculation(printer, parent, title, lines);
+    return PrintCalculation(printer, parent, title, lines, names);
 }
 
 PrintOutcome PrintCalculation(QPrinter& printer, QWidget* parent, const QString& title,
-                              const std::vector<ReportLine>& lines)
+                              const std::vector<ReportLine>& lines, const PrintNames& names)
 {
     // Named before the dialog, which proposes the file name of a PDF from it.
-    printer.setDocName(QCoreApplication::applicationName());
+    printer.setDocName(names.documentName.isEmpty() ? QCoreApplication::applicationName() : names.documentName);
     QPrintDialog dialog(&printer, parent);
-    PreparePrintDialog(dialog);
+    PreparePrintDialog(dialog, names.pdfPath);
     if (dialog.exec() != QDialog::Accepted)
         return PrintOutcome::Cancelled;
     return PrintReport(printer, title, lines);

@@ -22,7 +22,9 @@ bool ReportPrinter::StartJob()
 {
     if (docOpen_)
         return true;
-    dc_->setDocName(QCoreApplication::applicationName());
+    // A name the caller gave (the calculation's) is kept.
+    if (dc_->docName().isEmpty())
+        dc_->setDocName(QCoreApplication::applicationName());
     // Opening the painter starts the job and its first page.
     if (!painter_.begin(dc_))
         return false;

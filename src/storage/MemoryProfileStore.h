@@ -19,6 +19,16 @@ public:
         entries_[{section, entry}] = value;
     }
 
+    std::string GetProfileString(const std::string& section, const std::string& entry) const override
+    {
+        const auto it = texts_.find({section, entry});
+        return it == texts_.end() ? std::string() : it->second;
+    }
+    void WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) override
+    {
+        texts_[{section, entry}] = value;
+    }
+
     bool Has(const std::string& section, const std::string& entry) const
     {
         return entries_.count({section, entry}) != 0;
@@ -27,4 +37,5 @@ public:
 
 private:
     std::map<std::pair<std::string, std::string>, std::int32_t> entries_;
+    std::map<std::pair<std::string, std::string>, std::string> texts_;
 };

@@ -19,8 +19,13 @@ public:
                                std::int32_t defaultValue) const override;
     void WriteProfileInt(const std::string& section, const std::string& entry, std::int32_t value) override;
 
-    // Pushes pending writes to disk now.
+    std::string GetProfileString(const std::string& section, const std::string& entry) const override;
+    void WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) override;
+
+    // Pushes pending writes to disk now (QSettings replaces the file in one rename).
     void Sync();
+    bool Flush() override;
+    std::string Where() const override { return settings_.fileName().toStdString(); }
     QString FileName() const { return settings_.fileName(); }
 
 private:

@@ -1,19 +1,26 @@
 // A settings store that cannot be read or written never stops the program: it starts from the
 // defaults (or whatever entries it could read), goes on, and skips what it cannot write. Checked
-// on the store itself, on the window opened and closed over it, and on the real program.
+// on the store itself, on the window opened and closed over it, and on the real program. Closing
+// over a store that cannot be written says so and offers Save As; a signal leaves a rescue file.
 
+#include "ModalCloser.h"
 #include "ProgramProbe.h"
 #include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "presentation/ResultsList.h"
+#include "storage/CalcFile.h"
 #include "storage/SettingsStore.h"
 #include "storage/StoredInputs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -222,15 +229,65 @@ private slots:
         QVERIFY(spoilt.Intact());
     }
 
+    void closing_over_an_unwritable_store_offers_save_as_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("save as") << QMessageBox::Save;
+        QTest::newRow("discard") << QMessageBox::Discard;
+        QTest::newRow("cancel") << QMessageBox::Cancel;
+    }
+    void closing_over_an_unwritable_store_offers_save_as()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        const QString application = NextApplication();
+        SpoiltStore spoilt(TestEnvironment::ConfigHome(), application);
+        QVERIFY(spoilt.Apply(Damage::DirectoryForFile));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("rescued.kaldora"));
+        SettingsStore store(application);
+        DoraRiveDlg window(store);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        NumericEdit* width = window.Field(InputField::iWidth);
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("600"));
+
+        ModalCloser closer([&](QWidget* modal) {
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(files && files->acceptMode() == QFileDialog::AcceptSave);
+            files->setDirectory(dir.path());
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QFileInfo(file).fileName());
+            static_cast<QDialog*>(files)->accept();
+        });
+        closer.SetBoxAnswer([answer](QMessageBox* box) { box->button(answer)->click(); });
+        QTest::keyClick(width, Qt::Key_Escape);
+        QCOMPARE(closer.texts.value(0), QStringLiteral("The inputs could not be stored in %1.").arg(store.FileName()));
+        QCOMPARE(window.isVisible(), answer == QMessageBox::Cancel);
+        QCOMPARE(QFileInfo::exists(file), answer == QMessageBox::Save);
+        if (answer == QMessageBox::Save) {
+            Tables tables;
+            BuildTables(tables);
+            InputAssignments saved;
+            QCOMPARE(CalcFile::Read(file, tables, saved), std::nullopt);
+            QCOMPARE(saved.numbers.at("iWidth"), std::string("600"));
+        }
+    }
+
     void program_runs_and_ends_on_sigterm_data()
     {
         QTest::addColumn<Damage>("damage");
-        QTest::newRow("directory in place of the file") << Damage::DirectoryForFile;
-        QTest::newRow("binary junk") << Damage::BinaryJunk;
+        QTest::addColumn<int>("exitCode");
+        // 1: the inputs are in a rescue file, named on stderr.
+        QTest::newRow("directory in place of the file") << Damage::DirectoryForFile << 1;
+        QTest::newRow("binary junk") << Damage::BinaryJunk << 0;
     }
     void program_runs_and_ends_on_sigterm()
     {
         QFETCH(Damage, damage);
+        QFETCH(int, exitCode);
         QTemporaryDir home;
         // The program keeps its settings under its file's base name.
         SpoiltStore spoilt(home.path(), QFileInfo(QStringLiteral(DORARIVE_PATH)).completeBaseName());
@@ -251,7 +308,7 @@ private slots:
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.exitCode(), exitCode);
         QVERIFY(spoilt.Intact());
     }
 };

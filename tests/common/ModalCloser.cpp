@@ -41,7 +41,10 @@ void ModalCloser::AnswerModal()
         texts << box->text();
         icons << box->icon();
         parents << box->parentWidget();
-        box->done(QMessageBox::Ok);
+        if (boxAnswer_)
+            boxAnswer_(box);
+        if (box->isVisible())
+            box->done(QMessageBox::Ok);
         return;
     }
     if (answer_)

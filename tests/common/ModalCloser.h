@@ -23,6 +23,8 @@ public:
 
     // How the dialogs that open from now on are answered.
     void SetAnswer(Answer answer) { answer_ = std::move(answer); }
+    // How message boxes are answered (a button clicked, say); one left open is acknowledged.
+    void SetBoxAnswer(std::function<void(QMessageBox* box)> answer) { boxAnswer_ = std::move(answer); }
 
     int count = 0;       // the modal windows answered
     QStringList classes; // their class names
@@ -34,5 +36,6 @@ private:
     void AnswerModal();
 
     Answer answer_;
+    std::function<void(QMessageBox*)> boxAnswer_;
     QTimer poll_;
 };

@@ -19,10 +19,8 @@ constexpr struct {
     const char* variable;
     const char* folder;
 } kFolders[] = {
-    {"XDG_CONFIG_HOME", "config"},
-    {"XDG_CONFIG_DIRS", "config-dirs"},
-    {"XDG_DATA_HOME", "data"},
-    {"XDG_DATA_DIRS", "data-dirs"},
+    {"XDG_CONFIG_HOME", "config"},  {"XDG_CONFIG_DIRS", "config-dirs"}, {"XDG_DATA_HOME", "data"},
+    {"XDG_DATA_DIRS", "data-dirs"}, {"XDG_STATE_HOME", "state"},
 };
 
 } // namespace

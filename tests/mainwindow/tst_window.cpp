@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "controls/NumericEdit.h"
 #include "dialogs/CSettingsDlg.h"
+#include "mainwindow/AutoSave.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "mainwindow/WindowPlacement.h"
 #include "presentation/ResultsList.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
@@ -112,6 +114,23 @@ private slots:
         QCOMPARE(Stored("iAmbient"), 21);
         // The unit choices the numbers are in go with them.
         QCOMPARE(Stored(StoredInputs::kUnitsLength), 0);
+    }
+
+    void typing_writes_nothing_the_calculation_after_it_saves_within_seconds()
+    {
+        DoraRiveDlg& w = Open();
+        Type(InputField::iWidth, "1500");
+        QVERIFY(!store_->Has(kSection, "iWidth"));
+        QVERIFY(!w.Autosave().Pending());
+        QElapsedTimer sinceCalculated;
+        sinceCalculated.start();
+        w.OnTimer();
+        QVERIFY(w.Autosave().Pending());
+        QTRY_COMPARE_WITH_TIMEOUT(Stored("iWidth"), 150000, 5000);
+        QVERIFY(sinceCalculated.elapsed() <= 5000);
+        QCOMPARE(Stored(StoredInputs::kUnitsLength), 0); // with its units
+        w.Recalculate();                                 // nothing changed since
+        QVERIFY(!w.Autosave().Pending());
     }
 
     void enter_does_not_close()

@@ -12,6 +12,7 @@
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowSink.h"
+#include "model/CustomKStart.h"
 #include "model/FormRules.h"
 #include "model/Recalculate.h"
 #include "presentation/ContextHelp.h"
@@ -262,7 +263,15 @@ void DoraRiveDlg::ApplyLayout()
 void DoraRiveDlg::Recalculate()
 {
     WindowSink sink(*this);
-    ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink);
+    const bool stopped = ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink) ==
+                         RecalcOutcome::Stopped;
+    // A stopped calculation has left some figures half computed: the sheet shows those of the
+    // last complete one instead, marked as such.
+    if (stopped)
+        results_ = completedResults_;
+    else
+        completedResults_ = results_;
+    figuresStale_ = stopped;
     ++calculationCount_;
     SpeakSheet();
     fileCommands_->InputsChanged(); // an option or the units changed no field
@@ -299,7 +308,7 @@ void DoraRiveDlg::OnMaterialSelected(Selector selector)
     // The layout decides which k and thickness fields the material leaves open.
     layout_ = ComputeLayout(LayoutInputNow());
     ApplyLayout();
-    ShowSelectedK(form_, tables_, units_, selector);
+    ShowKOfChosenRow(form_, tables_, units_, selector);
     RequestRecalculation();
 }
 
@@ -403,6 +412,7 @@ SheetState DoraRiveDlg::SheetStateNow() const
     s.options = {form_.Option(OptionBox::iCondCheck), form_.Option(OptionBox::iDoorCheck),
                  form_.Option(OptionBox::iHeatCheck), form_.Option(OptionBox::iCoolCheck)};
     s.results = results_;
+    s.figuresStale = figuresStale_;
     s.units = units_;
     s.warningText = warningText_;
     s.productName = texts_.productName.toStdString();

@@ -1,5 +1,7 @@
 #include "presentation/SheetReading.h"
 
+#include "model/Translatable.h"
+
 namespace {
 
 // The painter measures its texts with the screen's fonts; a reader only needs to know roughly
@@ -33,9 +35,11 @@ std::string Joined(std::initializer_list<std::string> parts)
     return text;
 }
 
-SpokenItem RowItem(const SheetLine& line)
+SpokenItem RowItem(const SheetLine& line, bool stale)
 {
     SpokenItem item;
+    if (stale)
+        item.description = SheetReading::kStaleFigure;
     item.key = "row " + std::to_string(line.row);
     item.value = line.valueText;
     item.unit = line.unitText;
@@ -57,6 +61,9 @@ SpokenItem MessageItem(const std::string& text, const SheetReadingInput& in)
 
 } // namespace
 
+const char* const SheetReading::kStaleFigure =
+    QT_TRANSLATE_NOOP("SheetReading", "From the last complete calculation: the current inputs stop at a check.");
+
 std::string SheetReading::SpokenLabel(const char* label)
 {
     std::string text = Trimmed(label);
@@ -74,16 +81,18 @@ std::vector<SpokenItem> SheetReading::Items(const SheetReadingInput& in)
                      Trimmed(in.productName),
                      {},
                      {},
+                     {},
                      {0, kTitleTop, right, kTitleTop + kTitleHeight}});
     items.push_back({"version",
                      SpokenRole::Text,
                      Joined({"Version", Trimmed(in.versionText)}),
                      {},
                      {},
+                     {},
                      {0, kVersionTop, right, kVersionTop + kVersionHeight}});
     for (const SheetLine& line : FormSheet::VisibleLines(in.options, in.frame, in.results, in.units))
         if (!line.valueText.empty())
-            items.push_back(RowItem(line));
+            items.push_back(RowItem(line, in.figuresStale));
     if (!in.warningText.empty())
         items.push_back(MessageItem(in.warningText, in));
     if (!in.errorText.empty())

@@ -217,6 +217,29 @@ private slots:
         QCOMPARE(Painted(w).last()->role(), QAccessible::StaticText);
         QCOMPARE(EventsFor(error).mid(3), (QList{QAccessible::ObjectHide, QAccessible::ObjectDestroyed}));
     }
+
+    void figures_a_stopped_calculation_leaves_say_so()
+    {
+        DoraRiveDlg& w = Open();
+        Type(InputField::iDepth, "800");
+        QAccessibleInterface* volume = Named(w, "Net volume");
+        QVERIFY(volume->text(QAccessible::Description).isEmpty());
+        // The width check passes, so the stopped calculation has already computed a new volume:
+        // the sheet keeps the complete one, described as such.
+        NumericEdit* width = w.Field(InputField::iWidth);
+        width->selectAll();
+        QTest::keyClicks(width, "1000"); // no tick: one calculation with both changes
+        Type(InputField::iRunTime, "9");
+        QVERIFY(w.FiguresStale());
+        QCOMPARE(volume->text(QAccessible::Name), QStringLiteral("Net volume 400 L"));
+        QCOMPARE(volume->text(QAccessible::Description),
+                 QStringLiteral("From the last complete calculation: the current inputs stop at a check."));
+        QCOMPARE(EventsFor("Net volume 400 L").last(), QAccessible::DescriptionChanged);
+        Type(InputField::iRunTime, "75");
+        QVERIFY(!w.FiguresStale());
+        QVERIFY(volume->text(QAccessible::Description).isEmpty());
+        QVERIFY(volume->text(QAccessible::Name) != QStringLiteral("Net volume 400 L"));
+    }
 };
 
 QTEST_MAIN(SheetAccessibleTest)

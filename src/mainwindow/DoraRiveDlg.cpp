@@ -6,6 +6,7 @@
 #include "dialogs/CSettingsDlg.h"
 #include "dialogs/HyperLinkLabel.h"
 #include "dialogs/OpenAddress.h"
+#include "dialogs/OpenError.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/AccessibleNames.h"
 #include "mainwindow/CalcFileCommands.h"
@@ -486,7 +487,11 @@ void DoraRiveDlg::OnPrint()
 
 void DoraRiveDlg::OnProductSelection()
 {
-    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal, this, {});
+    const QString address = QString::fromLatin1(WebAddresses::kProductSelection);
+    OpenAddress(address, kShowNormal, this, [this, address](int result) {
+        if (result <= 32) // as a link tells it
+            ReportFailedOpen(result, address, this);
+    });
 }
 
 void DoraRiveDlg::ShowAbout()

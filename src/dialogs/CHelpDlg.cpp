@@ -9,6 +9,7 @@
 #include "presentation/Palette.h"
 #include "version/ProgramTexts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -36,19 +37,26 @@ const char* const kHelpLines[] = {
     "",
     "Installation and requirements:",
     "",
-    "This software can be installed from harddisk, network drive, or CDROM.",
-    "Setup will ask you for destination directory and will be used for installation",
-    "and later de-installation, if needed. De-installation removes the software again,",
+    QT_TRANSLATE_NOOP("CHelpDlg", "This software is installed with its Debian package, dorarive"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "(sudo apt-get install ./dorarive_1.0-1_amd64.deb), which puts dorarive and"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "dorarive-calc in /usr/bin and Nordavik Kaldora in the desktop menu;"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "apt-get remove dorarive takes it off. De-installation removes the software again,"),
     "completely, and very accurate, according to our experience.",
+    QT_TRANSLATE_NOOP("CHelpDlg", "The inputs are kept between runs in"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S)."),
+    QT_TRANSLATE_NOOP("CHelpDlg", "Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "F10 or a right-click on the window every command."),
     "",
     "",
     "System requirements:",
     "",
     "Min. screen height 768 pixels.",
-    "Min. 200 MHz Pentium\u00AE or compatible",
+    QT_TRANSLATE_NOOP("CHelpDlg", "A 64-bit PC (amd64)"),
     "32 MB RAM min., 64 MB recommended",
     "15 MB harddisk space",
-    "Microsoft Windows",
+    QT_TRANSLATE_NOOP("CHelpDlg", "Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other"),
+    QT_TRANSLATE_NOOP("CHelpDlg", "X11 or Wayland desktop"),
     "",
     "",
 };
@@ -95,7 +103,7 @@ QString CHelpDlg::HelpText()
 {
     QString text;
     for (const char* line : kHelpLines)
-        text += QString::fromUtf8(line) + u'\n';
+        text += (*line == '\0' ? QString() : QCoreApplication::translate("CHelpDlg", line)) + u'\n';
     return text;
 }
 

@@ -59,10 +59,11 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     , texts_(ReadVersionTexts())
     , spokenSheet_(new SheetAccessible(this))
 {
-    // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
-    // maximised.
+    // A caption, a system menu, minimise and close boxes, and a maximise box: the window keeps
+    // itself maximised, and window managers that follow the Motif hints (mutter, KWin) refuse to
+    // maximise a window again that offers no maximise box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette palette = this->palette();

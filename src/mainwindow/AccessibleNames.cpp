@@ -2,6 +2,7 @@
 
 #include "model/ResultRows.h"
 #include "presentation/FormSheet.h"
+#include "presentation/SpokenUnits.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -66,8 +67,8 @@ AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tab
         text.name = SectionOf(sheetRow) + ": ";
     text.name += Trimmed(row.label);
     if (row.unitKind != kNoUnit)
-        text.name += " (" + UnitLabel(units, row.unitKind) + ")";
-    text.description = tables.FormHelp(sheetRow);
+        text.name += " (" + SpokenUnits(UnitLabel(units, row.unitKind)) + ")";
+    text.description = SpokenUnits(tables.FormHelp(sheetRow));
     return text;
 }
 

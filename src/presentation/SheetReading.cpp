@@ -1,6 +1,7 @@
 #include "presentation/SheetReading.h"
 
 #include "model/Translatable.h"
+#include "presentation/SpokenUnits.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ SpokenItem RowItem(const SheetLine& line, bool stale)
         item.description = SheetReading::kStaleFigure;
     item.key = "row " + std::to_string(line.row);
     item.value = line.valueText;
-    item.unit = line.unitText;
+    item.unit = SpokenUnits(line.unitText);
     item.name = Joined({SheetReading::SpokenLabel(line.labelText.c_str()), item.value, item.unit});
     item.rect = {line.label.x, line.label.y, line.unit.x + kUnitColumnWidth, line.label.y + line.fontHeight};
     return item;
@@ -54,7 +55,7 @@ SpokenItem MessageItem(const std::string& text, const SheetReadingInput& in)
     SpokenItem item;
     item.key = "message " + text;
     item.role = SpokenRole::Alert;
-    item.name = text;
+    item.name = SpokenUnits(text);
     item.rect = {at.x, at.y, in.clientWidth - kRightMargin, at.y + in.frame.sheetFontHeight + 2};
     return item;
 }

@@ -156,9 +156,9 @@ private slots:
         w.OnUnitsButton();
         QCOMPARE(w.Units(), (UnitSystem{1, 1, 1, 1, 1, 1}));
         const QStringList names = Names(Painted(w));
-        QVERIFY2(names.contains("Net volume 7.06 ft3"), qPrintable(names.join('|')));
-        QVERIFY2(names.contains("Cabinet load 141 Btu/hr"), qPrintable(names.join('|')));
-        QCOMPARE(EventsFor("Net volume 7.06 ft3"), QList{QAccessible::NameChanged});
+        QVERIFY2(names.contains("Net volume 7.06 cubic feet"), qPrintable(names.join('|')));
+        QVERIFY2(names.contains("Cabinet load 141 BTU per hour"), qPrintable(names.join('|')));
+        QCOMPARE(EventsFor("Net volume 7.06 cubic feet"), QList{QAccessible::NameChanged});
         AnswerUnitsWithAll(false);
         w.OnUnitsButton();
         QVERIFY(Names(Painted(w)).contains("Net volume 200 L"));

@@ -159,10 +159,10 @@ std::string NumericBehavior::SanitizeText(const std::string& text) const
                 out += c;
                 ++decimals;
             }
-        } else if (c == chars_.decimalPoint && !point) {
+        } else if ((c == chars_.decimalPoint || IsFullStopPoint(c)) && !point) {
             if (decimalPlaces_ == 0)
                 break;
-            out += c;
+            out += chars_.decimalPoint;
             point = true;
         }
     }
@@ -249,9 +249,14 @@ void NumericBehavior::Replace(std::size_t start, std::size_t end, const std::str
     window_.ReplaceSelection(text);
 }
 
+bool NumericBehavior::IsFullStopPoint(char32_t c) const
+{
+    return c == U'.' && chars_.decimalPoint != '.' && groupSize_ == 0;
+}
+
 void NumericBehavior::HandleChar(char32_t c)
 {
-    HandleCharAt(c, false);
+    HandleCharAt(IsFullStopPoint(c) ? static_cast<unsigned char>(chars_.decimalPoint) : c, false);
 }
 
 // What a keystroke meets: the text and selection it acts on, and what kind of character it is.
@@ -336,8 +341,11 @@ NumericBehavior::CharAction NumericBehavior::TypeInNumber(const Keystroke& key)
         return TypeDigitInWholePart(key);
     if (key.digit)
         return TypeDigitInDecimals(key);
-    // Printable characters that cannot be part of a number are dropped without a sound;
-    // control characters (Backspace, shortcuts) are left to the platform.
+    // Printable characters that cannot be part of a number are dropped without a sound, except
+    // a "." where the locale groups with it: the user meant a decimal point and must not lose
+    // it unnoticed. Control characters (Backspace, shortcuts) are left to the platform.
+    if (key.printable && key.c == U'.' && chars_.decimalPoint != '.')
+        window_.Beep();
     return key.printable ? CharAction::Done : CharAction::InsertAndReformat;
 }
 

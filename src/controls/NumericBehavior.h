@@ -93,6 +93,10 @@ public:
     const LocaleChars& Chars() const { return chars_; }
 
 private:
+    // A "." typed or pasted into a field whose locale writes another decimal point: taken as
+    // that point (as from a data sheet or a calculation file) while the field groups no digits;
+    // in a grouping field it stays what the locale makes it, a group separator.
+    bool IsFullStopPoint(char32_t c) const;
     // The whole digits a signed count asks for; a negative count also forbids the sign.
     static int AbsoluteDigits(int digits);
     // Where the number starts: after as much of the prefix as the text still holds.

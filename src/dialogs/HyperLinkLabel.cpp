@@ -3,7 +3,6 @@
 #include "dialogs/OpenAddress.h"
 #include "dialogs/OpenError.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -158,10 +157,8 @@ void HyperLinkLabel::ShowOutcome(int result)
     const bool opened = result > 32;
     visited_ = opened;
     update();
-    if (!opened) {
-        QApplication::beep();
-        ShowOpenError(result, window());
-    }
+    if (!opened)
+        ReportFailedOpen(result, address_.isEmpty() ? text() : address_, window());
 }
 
 void HyperLinkLabel::paintEvent(QPaintEvent*)

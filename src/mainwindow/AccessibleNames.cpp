@@ -3,6 +3,7 @@
 #include "controls/Translated.h"
 #include "model/ResultRows.h"
 #include "presentation/FormSheet.h"
+#include "presentation/SpokenUnits.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -67,8 +68,8 @@ AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tab
         text.name = SectionOf(sheetRow) + ": ";
     text.name += Trimmed(row.label);
     if (row.unitKind != kNoUnit)
-        text.name += " (" + UnitLabel(units, row.unitKind, Translated) + ")";
-    text.description = Translated("FormHelp", tables.FormHelp(sheetRow).c_str());
+        text.name += " (" + SpokenUnits(UnitLabel(units, row.unitKind, Translated)) + ")";
+    text.description = SpokenUnits(Translated("FormHelp", tables.FormHelp(sheetRow).c_str()));
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/CSettingsDlg.h"
 #include "dialogs/HyperLinkLabel.h"
 #include "dialogs/OpenAddress.h"
+#include "dialogs/OpenError.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/AccessibleNames.h"
 #include "mainwindow/AutoSave.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/ChangeGuard.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
+#include "model/CustomKStart.h"
 #include "model/FormRules.h"
 #include "model/Recalculate.h"
 #include "model/ResultRows.h"
@@ -69,10 +71,11 @@ DoraRiveDlg::DoraRiveDlg(ProfileStore& store, QWidget* parent)
     , texts_(ReadVersionTexts())
     , spokenSheet_(new SheetAccessible(this))
 {
-    // A caption, a system menu and a minimise box; no maximise box: the window keeps itself
-    // maximised.
+    // A caption, a system menu, minimise and close boxes, and a maximise box: the window keeps
+    // itself maximised, and window managers that follow the Motif hints (mutter, KWin) refuse to
+    // maximise a window again that offers no maximise box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -325,7 +328,16 @@ void DoraRiveDlg::ApplyLayout()
 
 void DoraRiveDlg::Recalculate()
 {
-    ShowCalculation(::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_));
+    const RecalcResult result = ::Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_);
+    ShowCalculation(result);
+    // A stopped calculation has left some figures half computed: the sheet shows those of the
+    // last complete one instead, marked as such.
+    const bool stopped = result.outcome == RecalcOutcome::Stopped;
+    if (stopped)
+        results_ = completedResults_;
+    else
+        completedResults_ = results_;
+    figuresStale_ = stopped;
     ++calculationCount_;
     SpeakSheet();
     fileCommands_->InputsChanged(); // an option or the units changed no field
@@ -412,7 +424,7 @@ void DoraRiveDlg::OnMaterialSelected(Selector selector)
     // The layout decides which k and thickness fields the material leaves open.
     layout_ = ComputeLayout(LayoutInputNow());
     ApplyLayout();
-    ShowSelectedK(form_, tables_, units_, selector);
+    ShowKOfChosenRow(form_, tables_, units_, selector);
     RequestRecalculation();
 }
 
@@ -516,6 +528,7 @@ SheetState DoraRiveDlg::SheetStateNow() const
     s.options = {form_.Option(OptionBox::iCondCheck), form_.Option(OptionBox::iDoorCheck),
                  form_.Option(OptionBox::iHeatCheck), form_.Option(OptionBox::iCoolCheck)};
     s.results = results_;
+    s.figuresStale = figuresStale_;
     s.units = units_;
     s.warningText = warningText_;
     s.productName = texts_.productName.toStdString();
@@ -612,7 +625,11 @@ PrintNames DoraRiveDlg::PrintNamesNow() const
 
 void DoraRiveDlg::OnProductSelection()
 {
-    OpenAddress(QString::fromLatin1(WebAddresses::kProductSelection), kShowNormal, this, {});
+    const QString address = QString::fromLatin1(WebAddresses::kProductSelection);
+    OpenAddress(address, kShowNormal, this, [this, address](int result) {
+        if (result <= 32) // as a link tells it
+            ReportFailedOpen(result, address, this);
+    });
 }
 
 void DoraRiveDlg::ShowAbout()

@@ -60,6 +60,7 @@ public:
     bool Initialised() const { return initialised_; }
     int CalculationCount() const { return calculationCount_; }
     const LoadResults& Results() const { return results_; }
+    bool FiguresStale() const { return figuresStale_; }
     const UnitSystem& Units() const { return units_; }
     const Tables& TablesInUse() const { return tables_; }
     const std::string& WarningText() const { return warningText_; }
@@ -141,6 +142,8 @@ private:
     Tables tables_;
     UnitSystem units_;
     LoadResults results_;
+    LoadResults completedResults_; // of the last calculation that completed
+    bool figuresStale_ = false;    // the latest calculation stopped at a check
     std::string warningText_;
     std::string errorText_; // the error row of a failed check, with its range
     std::string errorRange_;

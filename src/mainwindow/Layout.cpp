@@ -2,6 +2,7 @@
 
 #include "presentation/FormSheet.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -9,6 +10,7 @@ namespace {
 static_assert(kFirstRowTop == FormSheet::kTopY, "the controls sit on the sheet's rows");
 
 constexpr int kRightColumnShift = 420; // from the left column's controls to the right one's
+constexpr int kClientRightMargin = 8;  // as the header band leaves it
 
 const SheetRow& RowOf(const ControlInfo& info)
 {
@@ -67,9 +69,13 @@ void PlaceBottom(LayoutResult& r, const LayoutInput& in)
     const SheetOptions options{in.iCondCheck, in.iDoorCheck, in.iHeatCheck, in.iCoolCheck};
     const SheetFrame frame{x0, r.rowPitch, SheetMetrics::ForScreen(in.screenHeight).sheetFontHeight};
     const int base = FormSheet::ResultsBase(options, frame, h);
-    r.Of(ControlId::ResultsList).rect = {x0 + 371, base - FormSheet::kResultsListRise, 410, 115};
+    // Where the form is anchored 780 from the right, the list would end one pixel past the client:
+    // it keeps its place and stops where the header band stops.
+    const int listX = x0 + 371;
+    const int listWidth = std::min(410, w - kClientRightMargin - listX);
+    r.Of(ControlId::ResultsList).rect = {listX, base - FormSheet::kResultsListRise, listWidth, 115};
     r.Of(ControlId::ProductSelectionButton).rect = {x0 + 371, base - 82, 150, 25};
-    r.Of(ControlId::HomePageLink).rect = {10, h - 33, 370, r.rowPitch - 4};
+    r.Of(ControlId::HomePageLink).rect = {10, h - SheetGeometry::kHomePageLinkRise, 370, r.rowPitch - 4};
     r.Of(ControlId::ProductPageLink).rect = {0, 0, 0, 0};
     r.Of(ControlId::ProductPageLink).shown = false;
     r.Of(ControlId::UnitsButton).rect = {w - 110, h - 33, 80, 25};

@@ -3,6 +3,7 @@
 #include "presentation/Palette.h"
 #include "presentation/ResultsHeader.h"
 #include "presentation/SheetFonts.h"
+#include "presentation/SpokenUnits.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -104,8 +105,13 @@ void ResultsList::ShowErrorRow(const QString& text, const QString& range)
 
 void ResultsList::SetRow(int row, const QString& name, const QString& value)
 {
-    setItem(row, 0, new QTableWidgetItem(name));
-    setItem(row, 1, new QTableWidgetItem(value));
+    // A reader hears the units spoken; the cells show their characters.
+    int column = 0;
+    for (const QString& text : {name, value}) {
+        auto* item = new QTableWidgetItem(text);
+        item->setData(Qt::AccessibleTextRole, QString::fromStdString(SpokenUnits(text.toStdString())));
+        setItem(row, column++, item);
+    }
 }
 
 void ResultsList::mouseReleaseEvent(QMouseEvent* event)

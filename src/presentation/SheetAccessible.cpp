@@ -4,6 +4,7 @@
 #include "presentation/SheetPainter.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -57,6 +58,8 @@ public:
     {
         if (t == QAccessible::Name)
             return QString::fromStdString(item_.name);
+        if (t == QAccessible::Description && !item_.description.empty())
+            return QCoreApplication::translate("SheetReading", item_.description.c_str());
         if (t == QAccessible::Value && !item_.value.empty())
             return QString::fromStdString(item_.unit.empty() ? item_.value : item_.value + ' ' + item_.unit);
         return {};
@@ -175,6 +178,7 @@ void SheetAccessible::Update(const SheetState& state, const std::string& errorTe
     in.clientWidth = state.clientWidth;
     in.clientHeight = state.clientHeight;
     in.results = state.results;
+    in.figuresStale = state.figuresStale;
     in.units = state.units;
     in.warningText = state.warningText;
     in.productName = state.productName;
@@ -192,6 +196,7 @@ void SheetAccessible::Update(const std::vector<SpokenItem>& items)
     items_.clear();
     std::vector<SheetItemAccessible*> created;
     std::vector<SheetItemAccessible*> renamed;
+    std::vector<SheetItemAccessible*> redescribed;
     for (const SpokenItem& item : items) {
         const auto kept = std::find_if(previous.begin(), previous.end(),
                                        [&item](const Entry& e) { return e.item->Spoken().key == item.key; });
@@ -203,6 +208,8 @@ void SheetAccessible::Update(const std::vector<SpokenItem>& items)
         }
         if (kept->item->Spoken().name != item.name)
             renamed.push_back(kept->item);
+        if (kept->item->Spoken().description != item.description)
+            redescribed.push_back(kept->item);
         kept->item->SetSpoken(item);
         items_.push_back(*kept);
         previous.erase(kept);
@@ -218,6 +225,8 @@ void SheetAccessible::Update(const std::vector<SpokenItem>& items)
     }
     for (SheetItemAccessible* iface : renamed)
         Send(QAccessible::NameChanged, iface);
+    for (SheetItemAccessible* iface : redescribed)
+        Send(QAccessible::DescriptionChanged, iface);
 }
 
 void SheetAccessible::Remove(const Entry& entry)

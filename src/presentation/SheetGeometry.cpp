@@ -63,6 +63,10 @@ double PictureScale(int clientWidth, int clientHeight, SheetPoint origin, bool w
     const int maxWidth = wideLayout ? clientWidth - 800 : 500;
     if (maxWidth < kPictureSize * s)
         s = static_cast<double>(maxWidth) / kPictureSize;
+    // On a short client the picture stops above the home-page link rather than cover it.
+    const int maxHeight = clientHeight - kHomePageLinkRise - origin.y;
+    if (maxHeight < kPictureSize * s)
+        s = static_cast<double>(maxHeight) / kPictureSize;
     return s > 0.0 ? s : 0.0;
 }
 

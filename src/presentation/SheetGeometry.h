@@ -37,6 +37,8 @@ bool IsLargeScreen(int screenHeight);
 namespace SheetGeometry {
 
 constexpr int kPictureSize = 800; // the cabinet picture's own coordinate system
+// The home-page link's top edge lies this far above the client's bottom; the picture keeps above it.
+constexpr int kHomePageLinkRise = 33;
 constexpr int kInfoMarkerDiameter = 16;
 constexpr int kPictureMarkerDiameter = 23;
 constexpr int kLogoWidth = 99;

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QSvgRenderer>
 
 // The state a paint threads through its steps. Like a device context it carries the current
@@ -159,11 +161,16 @@ void SheetPainter::DrawRows(Pass& pass) const
         else if (line.marker == SheetMarker::Letter)
             pass.DrawLetterMarker(SheetGeometry::RowLetterMarkerPoint(line.label), pass.metrics.letterMarkerDiameter,
                                   line.letter);
+        // Figures a stopped calculation left from the last complete one must not read as current.
+        const QColor text = pass.text;
+        if (s.figuresStale && !line.valueText.empty())
+            pass.text = QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
         pass.DrawSheetText(QCoreApplication::translate("UnitLabel", line.unitText.c_str()), line.unit.x, line.unit.y,
                            line.fontHeight, line.bold);
         if (!line.valueText.empty())
             pass.DrawSheetText(QString::fromStdString(line.valueText), line.value.x, line.value.y, line.fontHeight,
                                false);
+        pass.text = text;
     }
 }
 

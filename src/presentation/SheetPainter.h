@@ -27,6 +27,7 @@ struct SheetState {
     bool wideLayout = true;
     SheetOptions options; // iCondCheck, iDoorCheck, iHeatCheck, iCoolCheck
     LoadResults results;
+    bool figuresStale = false; // the results are those of the last complete calculation: a later one stopped
     UnitSystem units;
     std::string warningText;
     std::string productName;

@@ -1,5 +1,8 @@
 #include "presentation/SheetReading.h"
 
+#include "model/Translatable.h"
+#include "presentation/SpokenUnits.h"
+
 namespace {
 
 // The painter measures its texts with the screen's fonts; a reader only needs to know roughly
@@ -33,12 +36,14 @@ std::string Joined(std::initializer_list<std::string> parts)
     return text;
 }
 
-SpokenItem RowItem(const SheetLine& line, TextLookup lookup)
+SpokenItem RowItem(const SheetLine& line, TextLookup lookup, bool stale)
 {
     SpokenItem item;
+    if (stale)
+        item.description = SheetReading::kStaleFigure;
     item.key = "row " + std::to_string(line.row);
     item.value = line.valueText;
-    item.unit = LookUp(lookup, "UnitLabel", line.unitText.c_str());
+    item.unit = SpokenUnits(LookUp(lookup, "UnitLabel", line.unitText.c_str()));
     const std::string label = LookUp(lookup, "FormSheet", line.labelText.c_str());
     item.name = Joined({SheetReading::SpokenLabel(label.c_str()), item.value, item.unit});
     item.rect = {line.label.x, line.label.y, line.unit.x + kUnitColumnWidth, line.label.y + line.fontHeight};
@@ -51,12 +56,15 @@ SpokenItem MessageItem(const std::string& text, const SheetReadingInput& in)
     SpokenItem item;
     item.key = "message " + text;
     item.role = SpokenRole::Alert;
-    item.name = text;
+    item.name = SpokenUnits(text);
     item.rect = {at.x, at.y, in.clientWidth - kRightMargin, at.y + in.frame.sheetFontHeight + 2};
     return item;
 }
 
 } // namespace
+
+const char* const SheetReading::kStaleFigure =
+    QT_TRANSLATE_NOOP("SheetReading", "From the last complete calculation: the current inputs stop at a check.");
 
 std::string SheetReading::SpokenLabel(const char* label)
 {
@@ -75,16 +83,18 @@ std::vector<SpokenItem> SheetReading::Items(const SheetReadingInput& in)
                      Trimmed(in.productName),
                      {},
                      {},
+                     {},
                      {0, kTitleTop, right, kTitleTop + kTitleHeight}});
     items.push_back({"version",
                      SpokenRole::Text,
                      Joined({LookUp(in.lookup, "SheetPainter", kVersionLabel), Trimmed(in.versionText)}),
                      {},
                      {},
+                     {},
                      {0, kVersionTop, right, kVersionTop + kVersionHeight}});
     for (const SheetLine& line : FormSheet::VisibleLines(in.options, in.frame, in.results, in.units))
         if (!line.valueText.empty())
-            items.push_back(RowItem(line, in.lookup));
+            items.push_back(RowItem(line, in.lookup, in.figuresStale));
     if (!in.warningText.empty())
         items.push_back(MessageItem(in.warningText, in));
     if (!in.errorText.empty())

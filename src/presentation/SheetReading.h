@@ -31,6 +31,8 @@ struct SpokenItem {
     std::string name;
     std::string value; // the figure as painted; empty for the header and messages
     std::string unit;
+    // Marked for translation in the SheetReading context; empty when there is nothing to add.
+    std::string description;
     SheetRect rect; // where it is painted, in client pixels (the text's extent is estimated)
 
     bool operator==(const SpokenItem&) const = default;
@@ -44,6 +46,7 @@ struct SheetReadingInput {
     int clientWidth = 0;
     int clientHeight = 0;
     LoadResults results;
+    bool figuresStale = false; // a later calculation stopped: the results are from the one before
     UnitSystem units;
     std::string warningText;
     std::string productName;
@@ -62,4 +65,7 @@ public:
 
     // A sheet label as spoken: "   Net volume" and "Load:" without indent and colon.
     static std::string SpokenLabel(const char* label);
+
+    // The description of a figure that a stopped calculation left on the sheet.
+    static const char* const kStaleFigure;
 };

@@ -133,7 +133,8 @@ class Sheet:
     def names(self, *args, imperial=False, door=False):
         out = subprocess.run([self.calc, "--json", *args], capture_output=True, text=True, check=True).stdout
         s = json.loads(out)["sheet"]
-        volume, energy = ("ft3", "Btu/hr") if imperial else ("L", "W")
+        # as a reader hears the units: spoken out where their characters would be spelled
+        volume, energy = ("cubic feet", "BTU per hour") if imperial else ("L", "W")
         rows = ["Net volume %s %s" % (s["netVolume"], volume), "Cabinet load %s %s" % (s["cabinetLoad"], energy)]
         if door:
             rows.append("Door load %s %s" % (s["doorLoad"], energy))

@@ -116,7 +116,7 @@ private:
             Look(box, programName);
             box->close();
         });
-        ShowOpenError(2, &window);
+        ShowOpenError(2, QStringLiteral("https://nordavik.example/"), &window);
     }
 
 private slots:

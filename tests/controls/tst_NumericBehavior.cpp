@@ -57,7 +57,8 @@ private slots:
     void reads_values();
     void paste_is_cut_to_valid_form_data();
     void paste_is_cut_to_valid_form();
-    void comma_locale_refuses_full_stop();
+    void comma_locale_full_stop_data();
+    void comma_locale_full_stop();
     void locale_chars_equal_rule_data();
     void locale_chars_equal_rule();
     void value_agrees_with_process_locale();
@@ -296,17 +297,56 @@ void NumericBehaviorTest::paste_is_cut_to_valid_form()
 
 // --- locale -----------------------------------------------------------------------------------
 
-void NumericBehaviorTest::comma_locale_refuses_full_stop()
+void NumericBehaviorTest::comma_locale_full_stop_data()
 {
-    NumericField field(9, 2, kComma);
-    field.Type("12.5");
-    QCOMPARE(Q(field.CurrentText()), QString("125"));
-    field.AssignText("");
-    field.Type("12,5");
-    QCOMPARE(Q(field.CurrentText()), QString("12,5"));
-    QCOMPARE(field.Value(), 12.5);
+    QTest::addColumn<int>("groupSize");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("beeps");
+
+    // Without grouping a "." is the decimal point, typed or pasted (data sheets, files).
+    QTest::newRow("typed point") << 0 << 4 << false << "0.04"
+                                 << "0,04" << 0.04 << 0;
+    QTest::newRow("pasted point") << 0 << 4 << true << "0.0412"
+                                  << "0,0412" << 0.0412 << 0;
+    QTest::newRow("comma still the point") << 0 << 2 << false << "12,5"
+                                           << "12,5" << 12.5 << 0;
+    QTest::newRow("second point moves caret") << 0 << 2 << false << "1.2.5"
+                                              << "1,52" << 1.52 << 0;
+    QTest::newRow("no places") << 0 << 0 << false << "12.5"
+                               << "125" << 125.0 << 0;
+    // Where digits are grouped "." stays the group separator: pasted it groups, typed it is
+    // left out with a beep rather than without a word.
+    QTest::newRow("grouping paste") << 3 << 2 << true << "1.234,5"
+                                    << "1.234,5" << 1234.5 << 0;
+    QTest::newRow("grouping typed point beeps") << 3 << 2 << false << "12.5"
+                                                << "125" << 125.0 << 1;
+}
+
+void NumericBehaviorTest::comma_locale_full_stop()
+{
+    QFETCH(int, groupSize);
+    QFETCH(int, places);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QFETCH(double, value);
+    QFETCH(int, beeps);
+
+    NumericField field(9, places, kComma);
+    field.Behavior().SetGroupSize(groupSize);
+    if (paste)
+        field.Paste(input.toStdString());
+    else
+        field.Type(input.toStdString());
+    QCOMPARE(Q(field.CurrentText()), expected);
+    QCOMPARE(field.Value(), value);
+    QCOMPARE(field.Window().Beeps(), beeps);
     field.SetValue(3.75, true);
-    QCOMPARE(Q(field.CurrentText()), QString("3,75"));
+    QCOMPARE(Q(field.CurrentText()), places > 0 ? QString("3,75") : QString("3"));
 }
 
 void NumericBehaviorTest::locale_chars_equal_rule_data()

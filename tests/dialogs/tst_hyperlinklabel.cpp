@@ -101,7 +101,7 @@ void HyperLinkLabelTest::failed_click_after_success_clears_visited()
     StandInOpeners openers;
     openers.Write(QStringLiteral("xdg-open"), 3);
     Click(label);
-    QTRY_COMPARE(closer.texts, QStringList{OpenErrorText(31)});
+    QTRY_COMPARE(closer.texts, QStringList{OpenErrorMessage(31, QStringLiteral("https://nordavik.example/home"))});
     QVERIFY(openers.Ran(QStringLiteral("xdg-open")));
     QVERIFY(!label.IsVisited());
     QCOMPARE(label.ShownColor(), kNormal);

@@ -82,12 +82,19 @@ void OpenAddressTest::error_texts_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("line");
-    QTest::newRow("0 out of resources") << 0 << QStringLiteral("The operating system is out\nof memory or resources.");
-    QTest::newRow("2 file not found") << 2 << QStringLiteral("The specified file was not found.");
+    QTest::newRow("0 browser not started")
+        << 0 << QStringLiteral("The web browser registered for web pages\ncould not be started.");
+    QTest::newRow("2 browser not installed")
+        << 2 << QStringLiteral("The web browser registered for web pages\nis not installed.");
+    QTest::newRow("27 browser failed") << 27
+                                       << QStringLiteral(
+                                              "xdg-open could not open it, and the web browser\nregistered for "
+                                              "web pages ended with an error.");
     QTest::newRow("26 sharing, trailing space") << 26 << QStringLiteral("A sharing violation occurred. ");
     QTest::newRow("31 no association") << 31
                                        << QStringLiteral(
-                                              "There is no application associated\nwith the given filename extension.");
+                                              "xdg-open could not open it, and no web browser\nis registered "
+                                              "for web pages (text/html).");
     QTest::newRow("32 is a failure") << 32 << QStringLiteral("The specified dynamic-link library was not found.");
     QTest::newRow("1 unknown") << 1 << QStringLiteral("Unknown Error (1) occurred.");
     QTest::newRow("33 unknown") << 33 << QStringLiteral("Unknown Error (33) occurred.");
@@ -104,8 +111,10 @@ void OpenAddressTest::error_texts()
 void OpenAddressTest::show_open_error_warns_with_ok()
 {
     ModalCloser closer;
-    ShowOpenError(26);
-    QCOMPARE(closer.texts, QStringList{OpenErrorText(26)});
+    ShowOpenError(26, QStringLiteral("https://nordavik.example/page"));
+    QCOMPARE(closer.texts,
+             QStringList{OpenErrorText(26) + QStringLiteral("\n\nTo open it in a browser by hand, copy the address:\n"
+                                                            "https://nordavik.example/page")});
     QCOMPARE(closer.icons.value(0), QMessageBox::Warning);
 }
 

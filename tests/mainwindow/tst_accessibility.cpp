@@ -9,12 +9,14 @@
 #include "mainwindow/ControlTable.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "model/ResultRows.h"
+#include "presentation/SpokenUnits.h"
 #include "storage/MemoryProfileStore.h"
 #include "storage/StoredInputs.h"
 
 #include <QAccessible>
 #include <QRadioButton>
 #include <QSet>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -118,15 +120,17 @@ private:
             const char* metric;
             const char* imperial;
         } rows[] = {
-            {"ambient", InputField::iAmbient, "Ambient temperature (ºC)", "Ambient temperature (ºF)"},
-            {"box temperature", InputField::iEvapTemp, "Temperature inside box (ºC)", "Temperature inside box (ºF)"},
-            {"subcooling difference", InputField::iSubcool, "Subcooling (ºK)", "Subcooling (ºF)"},
+            {"ambient", InputField::iAmbient, "Ambient temperature (degrees Celsius)",
+             "Ambient temperature (degrees Fahrenheit)"},
+            {"box temperature", InputField::iEvapTemp, "Temperature inside box (degrees Celsius)",
+             "Temperature inside box (degrees Fahrenheit)"},
+            {"subcooling difference", InputField::iSubcool, "Subcooling (kelvin)", "Subcooling (degrees Fahrenheit)"},
             {"depth", InputField::iDepth, "Depth (inner dimensions) (mm)", "Depth (inner dimensions) (in.)"},
             {"cabinet height", InputField::iHeight, "Cabinet Design: Height (mm)", "Cabinet Design: Height (in.)"},
             {"door height", InputField::iDoorHeight, "Door Design: Height (mm)", "Door Design: Height (in.)"},
             {"door width", InputField::iDoorWidth, "Width (inner dimensions) (mm)", "Width (inner dimensions) (in.)"},
-            {"wall k", InputField::iInsulTherm, "Cabinet Design: Insulation k value (W/m·K)",
-             "Cabinet Design: Insulation k value (BTU/h·ft·°F)"},
+            {"wall k", InputField::iInsulTherm, "Cabinet Design: Insulation k value (watts per metre kelvin)",
+             "Cabinet Design: Insulation k value (BTU per hour foot degree Fahrenheit)"},
             {"door material", Selector::iType2, "Door Design: Insulation type", "Door Design: Insulation type"},
             {"light in watts always", InputField::iLightLoad, "Light (W)", "Light (W)"},
             {"cool-down mass", InputField::iCoolMass, "Cool down mass (kg)", "Cool down mass (lbs)"},
@@ -258,8 +262,13 @@ private slots:
         for (int r = 0; r < 4; ++r) {
             QCOMPARE(table->cellAt(r, 0)->text(QAccessible::Name), QString::fromUtf8(kResultNames[r]));
             QCOMPARE(table->cellAt(r, 1)->text(QAccessible::Name),
-                     QString::fromStdString(expected[static_cast<size_t>(r)].value));
+                     QString::fromStdString(SpokenUnits(expected[static_cast<size_t>(r)].value)));
         }
+        // The units spoken, the painted cells as they are.
+        QCOMPARE(table->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("-7.0 degrees Celsius"));
+        QCOMPARE(table->cellAt(3, 1)->text(QAccessible::Name), QStringLiteral("1.0 kelvin"));
+        QCOMPARE(static_cast<QTableWidget*>(w.Control(ControlId::ResultsList))->item(1, 1)->text(),
+                 QString::fromUtf8("-7.0 \u00BAC"));
         QCOMPARE(table->selectedRowCount(), 4);
 
         // A failed check leaves one row: its message and the permitted range.

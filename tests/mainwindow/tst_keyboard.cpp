@@ -6,6 +6,8 @@
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CSettingsDlg.h"
+#include "dialogs/OpenAddress.h"
+#include "dialogs/OpenError.h"
 #include "dialogs/StandInOpeners.h"
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/DoraRiveDlg.h"
@@ -15,6 +17,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QtTest>
 
@@ -156,6 +159,29 @@ private slots:
         QTRY_COMPARE(openers.Arguments(QStringLiteral("xdg-open")),
                      QStringList{QString::fromLatin1(WebAddresses::kProductSelection)});
         QCOMPARE(field->CurrentText(), QStringLiteral("620"));
+    }
+
+    void product_selection_tells_a_failed_open_as_a_link_does()
+    {
+        NumericEdit* field = OpenWithFocusInField();
+        QVERIFY(field);
+        // xdg-open fails and the test desktop registers no browser.
+        StandInOpeners openers;
+        QVERIFY(!openers.Write(QStringLiteral("xdg-open"), 3).isEmpty());
+        QString said;
+        Qt::TextInteractionFlags flags;
+        NextWindow answer([&](QWidget* w) {
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                said = box->text();
+                flags = box->textInteractionFlags();
+            }
+        });
+        QTest::keyClick(field, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(answer.seen);
+        const QString address = QString::fromLatin1(WebAddresses::kProductSelection);
+        QCOMPARE(said, OpenErrorMessage(OpenResult::kNoAssociation, address));
+        QVERIFY(said.endsWith(u'\n' + address));
+        QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
     }
 
     void menu_keys_open_every_command_with_its_key_data()

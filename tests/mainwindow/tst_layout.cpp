@@ -67,6 +67,30 @@ private slots:
         QVERIFY(ComputeLayout(Input(801, 600, 768)).wideLayout);
     }
 
+    void results_list_stays_inside_the_client_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("listWidth");
+        // The client sizes a maximised window gets under a title bar.
+        QTest::newRow("1920") << 1920 << 410;
+        QTest::newRow("1601") << 1601 << 410;
+        QTest::newRow("1600") << 1600 << 401;
+        QTest::newRow("1366") << 1366 << 401;
+        QTest::newRow("1024") << 1024 << 401;
+        QTest::newRow("800") << 800 << 401;
+    }
+
+    void results_list_stays_inside_the_client()
+    {
+        QFETCH(int, width);
+        QFETCH(int, listWidth);
+        const LayoutResult r = ComputeLayout(Input(width, 749, 768));
+        const ControlRect list = r.Of(ControlId::ResultsList).rect;
+        QCOMPARE(list.x, r.formLeft + 371); // where it stands, with the button under it
+        QCOMPARE(list.width, listWidth);
+        QVERIFY(list.x + list.width <= width - 8);
+    }
+
     void form_left_switches_above_1600()
     {
         QCOMPARE(ComputeLayout(Input(1600, 900, 1080)).formLeft, 820);

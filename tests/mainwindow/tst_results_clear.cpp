@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 struct Screen {
@@ -148,7 +150,8 @@ private:
                                   .arg(options)
                                   .arg(units.LengthImperial() ? "imperial" : "metric");
         const QRect list = ToQRect(layout.Of(ControlId::ResultsList).rect);
-        const QRect usual(layout.formLeft + 371, h - 200, 410, 115);
+        // The list ends inside the client, as the header band does.
+        const QRect usual(layout.formLeft + 371, h - 200, std::min(410, screen.width - 8 - layout.formLeft - 371), 115);
         const int base = list.top() + FormSheet::kResultsListRise;
         const auto messageAt = [&](int b) {
             return QRect(layout.formLeft + 375, b - SheetGeometry::kMessageLineRise,

@@ -156,9 +156,9 @@ private slots:
         w.OnUnitsButton();
         QCOMPARE(w.Units(), (UnitSystem{1, 1, 1, 1, 1, 1}));
         const QStringList names = Names(Painted(w));
-        QVERIFY2(names.contains("Net volume 7.06 ft3"), qPrintable(names.join('|')));
-        QVERIFY2(names.contains("Cabinet load 141 Btu/hr"), qPrintable(names.join('|')));
-        QCOMPARE(EventsFor("Net volume 7.06 ft3"), QList{QAccessible::NameChanged});
+        QVERIFY2(names.contains("Net volume 7.06 cubic feet"), qPrintable(names.join('|')));
+        QVERIFY2(names.contains("Cabinet load 141 BTU per hour"), qPrintable(names.join('|')));
+        QCOMPARE(EventsFor("Net volume 7.06 cubic feet"), QList{QAccessible::NameChanged});
         AnswerUnitsWithAll(false);
         w.OnUnitsButton();
         QVERIFY(Names(Painted(w)).contains("Net volume 200 L"));
@@ -216,6 +216,29 @@ private slots:
         Type(InputField::iRunTime, "75");
         QCOMPARE(Painted(w).last()->role(), QAccessible::StaticText);
         QCOMPARE(EventsFor(error).mid(3), (QList{QAccessible::ObjectHide, QAccessible::ObjectDestroyed}));
+    }
+
+    void figures_a_stopped_calculation_leaves_say_so()
+    {
+        DoraRiveDlg& w = Open();
+        Type(InputField::iDepth, "800");
+        QAccessibleInterface* volume = Named(w, "Net volume");
+        QVERIFY(volume->text(QAccessible::Description).isEmpty());
+        // The width check passes, so the stopped calculation has already computed a new volume:
+        // the sheet keeps the complete one, described as such.
+        NumericEdit* width = w.Field(InputField::iWidth);
+        width->selectAll();
+        QTest::keyClicks(width, "1000"); // no tick: one calculation with both changes
+        Type(InputField::iRunTime, "9");
+        QVERIFY(w.FiguresStale());
+        QCOMPARE(volume->text(QAccessible::Name), QStringLiteral("Net volume 400 L"));
+        QCOMPARE(volume->text(QAccessible::Description),
+                 QStringLiteral("From the last complete calculation: the current inputs stop at a check."));
+        QCOMPARE(EventsFor("Net volume 400 L").last(), QAccessible::DescriptionChanged);
+        Type(InputField::iRunTime, "75");
+        QVERIFY(!w.FiguresStale());
+        QVERIFY(volume->text(QAccessible::Description).isEmpty());
+        QVERIFY(volume->text(QAccessible::Name) != QStringLiteral("Net volume 400 L"));
     }
 };
 

@@ -192,6 +192,33 @@ private slots:
         QCOMPARE(Text(InputField::iInsulTherm), QStringLiteral("0.034"));
     }
 
+    void customized_never_set_starts_from_the_previous_material_data()
+    {
+        QTest::addColumn<int>("imperialK");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("W/(m.K)") << 0 << "0.034";
+        // 0.034 W/(m.K) in Btu/(h.ft.F), cut to the field's four decimals.
+        QTest::newRow("Btu/(h.ft.F)") << 1 << "0.0196";
+    }
+
+    void customized_never_set_starts_from_the_previous_material()
+    {
+        QFETCH(int, imperialK);
+        QFETCH(QString, shown);
+        store_->WriteProfileInt(kSection, "UnitsPressure   ", imperialK);
+        DoraRiveDlg& w = Open();
+        auto* box = qobject_cast<QComboBox*>(Control(Selector::iType));
+        box->setCurrentIndex(3);
+        box->setCurrentIndex(0);
+        QCOMPARE(Text(InputField::iInsulTherm), shown);
+        w.OnTimer();
+        QCOMPARE(w.ResultsListWidget()->rowCount(), 4);
+        // Once set, the custom k is the row's own: another material and back keeps it.
+        box->setCurrentIndex(1);
+        box->setCurrentIndex(0);
+        QCOMPARE(Text(InputField::iInsulTherm), shown);
+    }
+
     void glass_door_disables_and_fills_the_thickness()
     {
         Open();
@@ -325,6 +352,9 @@ private slots:
         QVERIFY(store_->GetProfileInt(StoredInputs::kLocationSection, "YSiz", 0) > 700);
         w.OnTimer();
         QTRY_VERIFY(w.isMaximized());
+        // mutter and KWin grant that only to a window that offers a maximise box (the Motif
+        // hints Qt derives from the flags); openbox and the offscreen platform do regardless.
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
     void move_is_stored_only_while_not_maximised()

@@ -29,6 +29,9 @@ void PictureGeometryTest::picture_scale_data()
     QTest::newRow("800x900 without door rows") << 800 << 900 << false << 40 << 410 << 432;
     QTest::newRow("800x900 with door rows") << 800 << 900 << true << 40 << 560 << 297;
     QTest::newRow("700x1600 capped at 500") << 700 << 1600 << false << -60 << 410 << 500;
+    // A short client: the picture ends where the home-page link begins, 33 above the bottom.
+    QTest::newRow("800x581 stops above the link") << 800 << 581 << false << 40 << 410 << 138;
+    QTest::newRow("wide 1024x300 stops above the link") << 1024 << 300 << false << 20 << 90 << 177;
     QTest::newRow("no height left") << 800 << 565 << true << 40 << 560 << 0;
 }
 

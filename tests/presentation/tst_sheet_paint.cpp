@@ -5,7 +5,9 @@
 #include "presentation/Palette.h"
 #include "presentation/SheetPainter.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QTest>
 
 namespace {
@@ -76,6 +78,7 @@ private slots:
     void hot_spots_follow_the_visible_rows_data();
     void hot_spots_follow_the_visible_rows();
     void paint_copies_the_whole_surface();
+    void stale_figures_are_disabled_text();
 
 private:
     QImage Render(const SheetState& state, HotSpotList& spots);
@@ -198,6 +201,21 @@ void SheetPaintTest::paint_copies_the_whole_surface()
     const QImage image = Render(State(800, 565), spots);
     QCOMPARE(Pixel(image, 799, 564), Palette::kWhite);
     QCOMPARE(Pixel(image, 0, 0), Palette::kWhite);
+}
+
+void SheetPaintTest::stale_figures_are_disabled_text()
+{
+    SheetState s = State(1920, 1040);
+    s.results.netVolume = 200;
+    const SheetFrame frame{s.formLeft, s.rowPitch, SheetMetrics::ForScreen(s.screenHeight).sheetFontHeight};
+    QRect figure;
+    for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units))
+        if (!line.valueText.empty() && figure.isNull())
+            figure = QRect(line.value.x, line.value.y, 60, line.fontHeight);
+    HotSpotList spots;
+    QCOMPARE(Darkest(Render(s, spots), figure), Palette::kBlack);
+    s.figuresStale = true;
+    QCOMPARE(Darkest(Render(s, spots), figure), QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
 }
 
 QTEST_MAIN(SheetPaintTest)

@@ -1,5 +1,6 @@
 #include "cli/CalcOutput.h"
 
+#include "model/ResultMembers.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
@@ -45,29 +46,11 @@ QJsonObject SheetObject(const CalcRun& run)
     return sheet;
 }
 
-struct ResultValue {
-    const char* name;
-    double LoadResults::*value;
-};
-
-const ResultValue kResultValues[] = {
-    {"netVolume", &LoadResults::netVolume},
-    {"cabinetLoad", &LoadResults::cabinetLoad},
-    {"doorLoad", &LoadResults::doorLoad},
-    {"transmissionLoad", &LoadResults::transmissionLoad},
-    {"additionalLoad", &LoadResults::additionalLoad},
-    {"coolDownLoad", &LoadResults::coolDownLoad},
-    {"requestedCapacity", &LoadResults::requestedCapacity},
-    {"tEvaporator", &LoadResults::tEvaporator},
-    {"tCondenser", &LoadResults::tCondenser},
-    {"subcooling", &LoadResults::subcooling},
-};
-
 QJsonObject ResultsObject(const LoadResults& r)
 {
     QJsonObject results;
-    for (const ResultValue& v : kResultValues)
-        results.insert(QLatin1String(v.name), r.*v.value);
+    for (const ResultMember& v : kResultMembers)
+        results.insert(QLatin1String(v.name), r.*v.member);
     return results;
 }
 
@@ -159,7 +142,7 @@ std::string CsvHeader()
     std::vector<std::string> columns{"file"};
     for (const std::string& name : InputColumns())
         columns.push_back(name);
-    for (const ResultValue& v : kResultValues)
+    for (const ResultMember& v : kResultMembers)
         columns.emplace_back(v.name);
     columns.insert(columns.end(), {"outcome", "message"});
     return CsvLine(columns);
@@ -172,8 +155,8 @@ std::string CsvRow(const std::string& file, const CalcRun& run)
     std::vector<std::string> fields{file};
     for (const std::string& name : InputColumns())
         fields.push_back(InputValue(inputs, name));
-    for (const ResultValue& v : kResultValues)
-        fields.push_back(completed ? CalcFile::NumberText(run.Results().*v.value) : std::string());
+    for (const ResultMember& v : kResultMembers)
+        fields.push_back(completed ? CalcFile::NumberText(run.Results().*v.member) : std::string());
     const ResultRow* error = completed || run.Shown().rows.empty() ? nullptr : &run.Shown().rows.front();
     fields.push_back(completed ? "completed" : "stopped");
     fields.push_back(error ? error->name + (error->value.empty() ? "" : " " + error->value) : run.Shown().warning);

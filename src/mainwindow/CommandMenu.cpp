@@ -18,7 +18,7 @@ namespace {
 using Command = CommandMenu::Command;
 
 // The commands in menu order; a separator goes before each marked one. Units and Product
-// Selection take Alt and the letter the menu underlines: no editing key of a line edit uses Alt,
+// Selection and What If take Alt and the letter the menu underlines: no editing key of a line edit uses Alt,
 // while Ctrl+U deletes the line and, on GNOME, Ctrl+Shift+U starts the input method's Unicode
 // entry before any shortcut sees it. Ctrl+O and Ctrl+S are no editing keys. No two entries
 // underline the same letter, so each letter runs its entry at once.
@@ -33,6 +33,7 @@ const struct {
     {Command::SaveAs, "Sa&ve As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
     {Command::Units, "&Units...", Qt::ALT | Qt::Key_U, true},
     {Command::Print, "&Print...", Qt::CTRL | Qt::Key_P, false},
+    {Command::WhatIf, "&What If...", Qt::ALT | Qt::Key_W, false},
     {Command::Help, "&Help", QKeyCombination(Qt::Key_F1), true},
     {Command::ProductSelection, "Product &Selection", Qt::ALT | Qt::Key_S, false},
     {Command::WebSite, "Visit &Nordavik on the Web", QKeyCombination(Qt::Key_unknown), false},

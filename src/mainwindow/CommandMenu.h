@@ -25,6 +25,7 @@ public:
         SaveAs,
         Units,
         Print,
+        WhatIf,
         Help,
         ProductSelection,
         WebSite,

@@ -9,6 +9,7 @@
 #include "dialogs/WebAddresses.h"
 #include "mainwindow/AccessibleNames.h"
 #include "mainwindow/CalcFileCommands.h"
+#include "mainwindow/WhatIfWindow.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/WindowSink.h"
@@ -21,6 +22,7 @@
 #include "presentation/ResultsList.h"
 #include "presentation/SheetAccessible.h"
 #include "presentation/SheetFonts.h"
+#include "storage/CalcFile.h"
 #include "storage/StoredInputs.h"
 
 #include <QApplication>
@@ -266,6 +268,8 @@ void DoraRiveDlg::Recalculate()
     ++calculationCount_;
     SpeakSheet();
     fileCommands_->InputsChanged(); // an option or the units changed no field
+    if (whatIf_)
+        whatIf_->FormRecalculated();
 }
 
 void DoraRiveDlg::SpeakSheet()
@@ -327,6 +331,28 @@ void DoraRiveDlg::OnUnitsButton()
 bool DoraRiveDlg::OpenFile(const QString& path)
 {
     return fileCommands_->Open(path);
+}
+
+void DoraRiveDlg::OpenWhatIf()
+{
+    // Made on first use, so the start-up builds and paints nothing of it.
+    if (!whatIf_)
+        whatIf_ = new WhatIfWindow(*this);
+    whatIf_->show();
+    whatIf_->raise();
+    whatIf_->activateWindow();
+}
+
+void DoraRiveDlg::PutNumber(InputField field, const std::string& number)
+{
+    form_.PasteNumber(field, number);
+    Recalculate();
+}
+
+void DoraRiveDlg::PutInputs(const InputAssignments& inputs)
+{
+    CalcFile::ApplyOverFirstRun(inputs, form_, tables_, units_);
+    OnFileOpened();
 }
 
 void DoraRiveDlg::OnFileOpened()
@@ -433,6 +459,14 @@ void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
         commandMenu_->Open(event->globalPos());
 }
 
+void DoraRiveDlg::hideEvent(QHideEvent* event)
+{
+    // The What If window belongs to this one and goes with it.
+    if (whatIf_ && !isMinimized())
+        whatIf_->close();
+    QDialog::hideEvent(event);
+}
+
 void DoraRiveDlg::RunCommand(CommandMenu::Command command)
 {
     switch (command) {
@@ -448,6 +482,8 @@ void DoraRiveDlg::RunCommand(CommandMenu::Command command)
         return OnUnitsButton();
     case CommandMenu::Command::Print:
         return OnPrint();
+    case CommandMenu::Command::WhatIf:
+        return OpenWhatIf();
     case CommandMenu::Command::Help:
         return OnHelpButton();
     case CommandMenu::Command::ProductSelection:

@@ -28,6 +28,8 @@ class QLabel;
 class QPushButton;
 class ResultsList;
 class SheetAccessible;
+class WhatIfWindow;
+struct InputAssignments;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options, units and an opened file run one at
@@ -69,6 +71,15 @@ public:
     // Opens a calculation file; false (with a message showing) when it was refused.
     bool OpenFile(const QString& path);
 
+    // The What If window, made when it is first asked for; null until then.
+    WhatIfWindow* WhatIf() const { return whatIf_; }
+    void OpenWhatIf();
+    // A number into a field ("-" and "."), cut as the field cuts it, and calculated at once.
+    void PutNumber(InputField field, const std::string& number);
+    // A whole calculation onto the form, as opening a file puts it there.
+    void PutInputs(const InputAssignments& inputs);
+    ProfileStore& Store() { return store_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +88,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     friend class WindowSink;
@@ -125,6 +137,7 @@ private:
     SheetAccessible* spokenSheet_ = nullptr;
     CommandMenu* commandMenu_ = nullptr;
     CalcFileCommands* fileCommands_ = nullptr;
+    WhatIfWindow* whatIf_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kMargin = 8;
-constexpr int kLegendRows = 1;
 
 QPolygonF Polygon(const std::vector<ChartXY>& points)
 {
@@ -72,12 +71,20 @@ QColor SweepChart::LayerColour(int layer)
     return colours[layer];
 }
 
+QFont SweepChart::ChartFont() const
+{
+    // Sized in pixels, so a picture, a page and the screen lay the chart out alike.
+    QFont f = font();
+    f.setPixelSize(13);
+    return f;
+}
+
 ChartGeometry SweepChart::GeometryIn(const QRect& area) const
 {
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(ChartFont());
     const int line = fm.height();
     const int left = area.left() + kMargin + line + fm.horizontalAdvance(QStringLiteral("00000.0"));
-    const int top = area.top() + kMargin + line * (kLegendRows + 1) + kMargin;
+    const int top = area.top() + kMargin + line * (LegendRows(fm, area.width()) + 1) + kMargin;
     const int bottom = area.bottom() - kMargin - 2 * line - 4;
     const int right = area.right() - kMargin - fm.horizontalAdvance(QStringLiteral("000"));
     const ChartBox box{double(left), double(top), double(std::max(1, right - left)), double(std::max(1, bottom - top))};
@@ -88,7 +95,7 @@ void SweepChart::Render(QPainter& p, const QRect& area) const
 {
     p.save();
     p.fillRect(area, Palette::kWhite);
-    p.setFont(font());
+    p.setFont(ChartFont());
     const ChartGeometry g = GeometryIn(area);
     PaintCurves(p, g);
     PaintAxes(p, g);
@@ -153,24 +160,52 @@ void SweepChart::PaintCurves(QPainter& p, const ChartGeometry& g) const
     p.restore();
 }
 
+std::vector<std::pair<QColor, QString>> SweepChart::LegendEntries()
+{
+    std::vector<std::pair<QColor, QString>> entries{{Palette::kDarkBlue, CapacityName()}};
+    for (int layer = 0; layer < kLayerCount; ++layer)
+        entries.emplace_back(LayerColour(layer), LayerName(layer));
+    return entries;
+}
+
+// Legend entries flow onto as many rows as the width needs.
+int SweepChart::LegendRows(const QFontMetrics& fm, int width)
+{
+    int rows = 1;
+    int x = kMargin;
+    for (const auto& [colour, text] : LegendEntries()) {
+        const int w = fm.ascent() + 4 + fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
+        if (x > kMargin && x + w > width - kMargin) {
+            ++rows;
+            x = kMargin;
+        }
+        x += w;
+    }
+    return rows;
+}
+
 void SweepChart::PaintLegend(QPainter& p, const QRect& area) const
 {
     const QFontMetrics fm(p.font());
     const int box = fm.ascent();
-    double x = area.left() + kMargin;
-    const double y = area.top() + kMargin;
-    const auto entry = [&](const QColor& colour, const QString& text, bool line) {
-        if (line)
+    int x = area.left() + kMargin;
+    int y = area.top() + kMargin;
+    bool first = true;
+    for (const auto& [colour, text] : LegendEntries()) {
+        const int w = box + 4 + fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
+        if (x > area.left() + kMargin && x + w > area.right() - kMargin) {
+            x = area.left() + kMargin;
+            y += fm.height();
+        }
+        if (first) // the capacity is a line, the loads are areas
             p.fillRect(QRectF(x, y + box / 2.0 - 1.5, box, 3), colour);
         else
             p.fillRect(QRectF(x, y, box, box), colour);
+        first = false;
         p.setPen(Palette::kSheetText);
         p.drawText(QPointF(x + box + 4, y + fm.ascent() - 1), text);
-        x += box + 4 + fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
-    };
-    entry(Palette::kDarkBlue, CapacityName(), true);
-    for (int layer = 0; layer < kLayerCount; ++layer)
-        entry(LayerColour(layer), LayerName(layer), false);
+        x += w;
+    }
 }
 
 QString SweepChart::HoverText(int index) const
@@ -208,6 +243,7 @@ void SweepChart::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     Render(p, rect());
+    p.setFont(ChartFont());
     PaintHovered(p, GeometryIn(rect()));
 }
 
@@ -216,7 +252,6 @@ void SweepChart::mouseMoveEvent(QMouseEvent* event)
     const int index = PointUnder(points_, GeometryIn(rect()), event->position().x());
     if (index != hovered_) {
         hovered_ = index;
-        setToolTip(index >= 0 ? HoverText(index) : QString());
         update();
     }
 }

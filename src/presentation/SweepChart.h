@@ -2,6 +2,8 @@
 
 #include "presentation/ChartGeometry.h"
 
+#include <QColor>
+#include <QFontMetrics>
 #include <QString>
 #include <QWidget>
 
@@ -47,6 +49,9 @@ private:
     void PaintLegend(QPainter& p, const QRect& area) const;
     void PaintHovered(QPainter& p, const ChartGeometry& g) const;
     QString HoverText(int index) const;
+    static std::vector<std::pair<QColor, QString>> LegendEntries();
+    static int LegendRows(const QFontMetrics& fm, int width);
+    QFont ChartFont() const;
 
     std::vector<ChartPoint> points_;
     QString xLabel_;

@@ -184,10 +184,17 @@ private slots:
         });
         QTest::keyClick(target, key.key(), key.keyboardModifiers());
         QCOMPARE(next.seen, window_->Commands()->Menu());
-        const QStringList expected{
-            "Open...|Ctrl+O",  "Save|Ctrl+S", "Save As...|Ctrl+Shift+S", "Units...|Alt+U",
-            "Print...|Ctrl+P", "Help|F1",     "Product Selection|Alt+S", "Visit Nordavik on the Web|",
-            "About...|",       "Close|Ctrl+Q"};
+        const QStringList expected{"Open...|Ctrl+O",
+                                   "Save|Ctrl+S",
+                                   "Save As...|Ctrl+Shift+S",
+                                   "Units...|Alt+U",
+                                   "Print...|Ctrl+P",
+                                   "What If...|Alt+W",
+                                   "Help|F1",
+                                   "Product Selection|Alt+S",
+                                   "Visit Nordavik on the Web|",
+                                   "About...|",
+                                   "Close|Ctrl+Q"};
         QCOMPARE(entries, expected);
         QCOMPARE(field->CurrentText(), QStringLiteral("620"));
     }

@@ -1,0 +1,85 @@
+#include "storage/CalcTable.h"
+
+#include "model/ResultMembers.h"
+#include "storage/CalcFile.h"
+
+#include <iterator>
+#include <vector>
+
+namespace {
+
+// A CSV field, quoted when it holds a separator, a quote or a line break.
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string CsvLine(const std::vector<std::string>& fields)
+{
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        line += (i == 0 ? "" : ",") + CsvField(fields[i]);
+    return line + "\n";
+}
+
+// The inputs' names in the table's order: unit choices, selections, options, numbers.
+const std::vector<std::string>& InputColumns()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list(std::begin(kUnitChoiceNames), std::end(kUnitChoiceNames));
+        for (const SelectorInfo& s : kSelectors)
+            list.emplace_back(s.name);
+        for (const OptionInfo& o : kOptions)
+            list.emplace_back(o.name);
+        for (const InputFieldInfo& info : kInputFields)
+            list.emplace_back(info.name);
+        return list;
+    }();
+    return names;
+}
+
+std::string InputValue(const InputAssignments& inputs, const std::string& name)
+{
+    for (const auto* round : {&inputs.units, &inputs.selections, &inputs.options}) {
+        const auto it = round->find(name);
+        if (it != round->end())
+            return std::to_string(it->second);
+    }
+    const auto it = inputs.numbers.find(name);
+    return it == inputs.numbers.end() ? std::string() : it->second;
+}
+
+} // namespace
+
+namespace CalcTable {
+
+std::string CsvHeader()
+{
+    std::vector<std::string> columns{"file"};
+    for (const std::string& name : InputColumns())
+        columns.push_back(name);
+    for (const ResultMember& v : kResultMembers)
+        columns.emplace_back(v.name);
+    columns.insert(columns.end(), {"outcome", "message"});
+    return CsvLine(columns);
+}
+
+std::string CsvRow(const std::string& file, const InputAssignments& inputs, bool completed, const LoadResults& results,
+                   const std::string& message)
+{
+    std::vector<std::string> fields{file};
+    for (const std::string& name : InputColumns())
+        fields.push_back(InputValue(inputs, name));
+    for (const ResultMember& v : kResultMembers)
+        fields.push_back(completed ? CalcFile::NumberText(results.*v.member) : std::string());
+    fields.push_back(completed ? "completed" : "stopped");
+    fields.push_back(message);
+    return CsvLine(fields);
+}
+
+} // namespace CalcTable

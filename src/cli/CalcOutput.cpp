@@ -97,12 +97,15 @@ std::string CsvHeader()
     return CalcTable::CsvHeader();
 }
 
-std::string CsvRow(const std::string& file, const CalcRun& run)
+std::string Message(const CalcRun& run)
 {
     const bool completed = run.Outcome() == RecalcOutcome::Completed;
     const ResultRow* error = completed || run.Shown().rows.empty() ? nullptr : &run.Shown().rows.front();
-    const std::string message =
-        error ? error->name + (error->value.empty() ? "" : " " + error->value) : run.Shown().warning;
-    return CalcTable::CsvRow(file, CalcFile::InputsOf(run.Form(), run.TablesInUse(), run.Units()), completed,
-                             run.Results(), message);
+    return error ? error->name + (error->value.empty() ? "" : " " + error->value) : run.Shown().warning;
+}
+
+std::string CsvRow(const std::string& file, const CalcRun& run)
+{
+    return CalcTable::CsvRow(file, CalcFile::InputsOf(run.Form(), run.TablesInUse(), run.Units()),
+                             run.Outcome() == RecalcOutcome::Completed, run.Results(), Message(run));
 }

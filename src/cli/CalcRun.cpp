@@ -1,6 +1,7 @@
 #include "cli/CalcRun.h"
 
 #include "model/FormRules.h"
+#include "model/VariantCalc.h"
 #include "storage/CalcFile.h"
 #include "storage/InputRounds.h"
 #include "storage/StoredInputs.h"
@@ -36,5 +37,23 @@ RecalcOutcome CalcRun::Calculate()
     // Each calculation on its own: none shows what an earlier one computed.
     results_ = LoadResults{};
     outcome_ = Recalculate(ReadLoadInputs(form_, tables_, units_), units_, tables_, results_, sink_);
+    return outcome_;
+}
+
+RecalcOutcome CalcRun::CalculateSwept(const std::vector<InputField>& swept)
+{
+    if (!sweepBase_)
+        sweepBase_ = ReadLoadInputs(form_, tables_, units_);
+    LoadInputs in = *sweepBase_;
+    for (InputField field : swept) {
+        // A k value counts from its field only while its material is "Customized".
+        if (field == InputField::iInsulTherm || field == InputField::iDoorInsulTherm) {
+            in = ReadLoadInputs(form_, tables_, units_);
+            break;
+        }
+        SetShownInput(in, field, field == InputField::iRunTime ? form_.IntValue(field) : form_.Value(field), units_);
+    }
+    results_ = LoadResults{};
+    outcome_ = Recalculate(in, units_, tables_, results_, sink_);
     return outcome_;
 }

@@ -9,6 +9,7 @@
 #include "storage/InputAssignments.h"
 #include "storage/ProfileStore.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ public:
     // options, then numbers. Returns notes for assignments that do not count.
     std::vector<std::string> Apply(const InputAssignments& assignments);
     RecalcOutcome Calculate();
+    // The same calculation within a sweep, where only the swept fields changed since the first:
+    // the other inputs are read from the form once.
+    RecalcOutcome CalculateSwept(const std::vector<InputField>& swept);
     // How the last calculation ended.
     RecalcOutcome Outcome() const { return outcome_; }
 
@@ -54,4 +58,5 @@ private:
     LoadResults results_;
     FormRecordingSink sink_{form_};
     RecalcOutcome outcome_ = RecalcOutcome::Stopped;
+    std::optional<LoadInputs> sweepBase_;
 };

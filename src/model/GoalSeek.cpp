@@ -1,5 +1,9 @@
 #include "model/GoalSeek.h"
 
+#include "model/Checks.h"
+#include "model/Conversions.h"
+#include "model/FormRules.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -106,4 +110,87 @@ SeekAnswer SeekInput(VariantCalc& calc, const LoadInputs& base, InputField field
         return SeekSample{o.completed, o.completed ? o.results.*result.member : 0.0, std::move(o.message)};
     };
     return GoalSeek(f, from, to, targetValue, FieldDecimals(field));
+}
+
+namespace {
+
+CheckId CheckOf(InputField field)
+{
+    switch (field) {
+    case InputField::iDepth:
+        return CheckId::CabinetDepth;
+    case InputField::iWidth:
+        return CheckId::CabinetWidth;
+    case InputField::iHeight:
+        return CheckId::CabinetHeight;
+    case InputField::iDoorWidth:
+        return CheckId::DoorWidth;
+    case InputField::iDoorHeight:
+        return CheckId::DoorHeight;
+    case InputField::iStart:
+    case InputField::iEnd:
+        return CheckId::StartTemperature;
+    case InputField::iCoolMass:
+        return CheckId::CoolDownMass;
+    case InputField::iTime:
+        return CheckId::CoolDownTime;
+    case InputField::iAmbient:
+        return CheckId::AmbientTemperature;
+    case InputField::iEvapTemp:
+        return CheckId::BoxTemperature;
+    case InputField::iEvaporating:
+        return CheckId::EvaporatingTemperature;
+    case InputField::iCondensing:
+        return CheckId::CondensingTemperature;
+    case InputField::iSubcool:
+        return CheckId::Subcooling;
+    case InputField::iInsulation:
+        return CheckId::InsulationThickness;
+    case InputField::iDoorInsul:
+        return CheckId::DoorInsulationThickness;
+    case InputField::iOpenings:
+        return CheckId::OpeningsLoad;
+    case InputField::iFanLoad:
+        return CheckId::FanLoad;
+    case InputField::iLightLoad:
+        return CheckId::LightLoad;
+    case InputField::iAntisweatLoad:
+        return CheckId::AntisweatLoad;
+    case InputField::iRunTime:
+        return CheckId::MaxRuntime;
+    case InputField::iInsulTherm:
+        return CheckId::InsulationK;
+    case InputField::iDoorInsulTherm:
+        return CheckId::DoorK;
+    }
+    return CheckId::InsulationK;
+}
+
+double ShownLimitOf(int kind, double limit, const UnitSystem& units)
+{
+    using namespace Conversions;
+    switch (kind) {
+    case kLengthUnit:
+        return units.LengthImperial() ? MillimetresToInches(limit) : limit;
+    case kTemperatureUnit:
+        return units.TemperatureImperial() ? CelsiusToFahrenheit(limit) : limit;
+    case kMassUnit:
+        return units.MassImperial() ? KilogramsToPounds(limit) : limit;
+    case kTemperatureDifferenceUnit:
+        return units.TemperatureImperial() ? KelvinDiffToFahrenheitDiff(limit) : limit;
+    case kHoursUnit:
+        return limit / 10.0;
+    default:
+        return limit;
+    }
+}
+
+} // namespace
+
+std::pair<double, double> PermittedRange(InputField field, const UnitSystem& units)
+{
+    if (field == InputField::iInsulTherm || field == InputField::iDoorInsulTherm)
+        return {ShownK(0.0001, units), ShownK(10.0, units)};
+    const CheckInfo& check = Check(CheckOf(field));
+    return {ShownLimitOf(check.rangeKind, check.low, units), ShownLimitOf(check.rangeKind, check.high, units)};
 }

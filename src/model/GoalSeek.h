@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One point of a search: the result there, or the message of the check that stopped it.
@@ -36,3 +37,8 @@ SeekAnswer GoalSeek(const std::function<SeekSample(double)>& f, double from, dou
 // The goal seek of one input of a form's inputs, over the calculation core.
 SeekAnswer SeekInput(VariantCalc& calc, const LoadInputs& base, InputField field, const ResultMember& result,
                      double targetValue, double from, double to);
+
+// The values an input's check lets through, in the unit it is shown in. The end temperature
+// takes the start temperature's range (its own checks compare it with other inputs), and a custom
+// k, which only has to be above 0, is searched from 0.0001 to 10 W/(m.K).
+std::pair<double, double> PermittedRange(InputField field, const UnitSystem& units);

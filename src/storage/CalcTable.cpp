@@ -3,6 +3,7 @@
 #include "model/ResultMembers.h"
 #include "storage/CalcFile.h"
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -72,14 +73,41 @@ std::string CsvHeader()
 std::string CsvRow(const std::string& file, const InputAssignments& inputs, bool completed, const LoadResults& results,
                    const std::string& message)
 {
-    std::vector<std::string> fields{file};
-    for (const std::string& name : InputColumns())
-        fields.push_back(InputValue(inputs, name));
-    for (const ResultMember& v : kResultMembers)
-        fields.push_back(completed ? CalcFile::NumberText(results.*v.member) : std::string());
-    fields.push_back(completed ? "completed" : "stopped");
-    fields.push_back(message);
-    return CsvLine(fields);
+    return CsvRows(file, inputs, {}).Row({}, completed, results, message);
+}
+
+CsvRows::CsvRows(const std::string& file, const InputAssignments& inputs, const std::vector<std::string>& sweptNames)
+{
+    std::string piece = CsvField(file);
+    for (const std::string& name : InputColumns()) {
+        piece += ",";
+        const auto swept = std::find(sweptNames.begin(), sweptNames.end(), name);
+        if (swept == sweptNames.end()) {
+            piece += CsvField(InputValue(inputs, name));
+            continue;
+        }
+        pieces_.push_back(std::move(piece));
+        piece.clear();
+        order_.push_back(static_cast<size_t>(swept - sweptNames.begin()));
+    }
+    pieces_.push_back(std::move(piece));
+}
+
+std::string CsvRows::Row(const std::vector<std::string>& sweptValues, bool completed, const LoadResults& results,
+                         const std::string& message) const
+{
+    std::string row;
+    row.reserve(512);
+    for (size_t i = 0; i < order_.size(); ++i)
+        row += pieces_[i] + CsvField(sweptValues.at(order_[i]));
+    row += pieces_.back();
+    for (const ResultMember& v : kResultMembers) {
+        row += ",";
+        if (completed)
+            row += CalcFile::NumberText(results.*v.member);
+    }
+    row += completed ? ",completed," : ",stopped,";
+    return row + CsvField(message) + "\n";
 }
 
 } // namespace CalcTable

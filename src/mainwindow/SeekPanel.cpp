@@ -73,9 +73,10 @@ SeekPanel::SeekPanel(DoraRiveDlg& window, WhatIfWindow& whatIf)
     grid->addWidget(unit_, 2, 2);
     grid->addWidget(find, 2, 3);
     grid->addWidget(answerText_, 3, 0, 1, 4);
-    grid->addWidget(answers_, 4, 0, 1, 2);
-    grid->addWidget(use_, 4, 2);
-    grid->addWidget(back_, 4, 3);
+    grid->addWidget(answers_, 4, 0, 1, 4);
+    grid->addWidget(use_, 5, 0, 1, 2);
+    grid->addWidget(back_, 5, 2, 1, 2);
+    grid->setRowStretch(6, 1);
     grid->setColumnStretch(1, 1);
 
     connect(find, &QPushButton::clicked, this, &SeekPanel::Find);

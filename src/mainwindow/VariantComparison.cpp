@@ -44,21 +44,22 @@ Evaluated Evaluate(const InputAssignments& inputs, const Tables& tables, const U
     return e;
 }
 
-// The results as the comparison shows them: converted for display, with their unit kind.
+// The results as the comparison shows them, the one a design is sized by first: converted for
+// display, with their unit kind.
 const struct {
     const char* text;
     double LoadResults::*member;
     int unitKind;
     int decimals;
 } kResultRows[] = {
+    {QT_TRANSLATE_NOOP("VariantComparison", "Requested compressor capacity"), &LoadResults::requestedCapacity,
+     kEnergyUnit, 0},
     {QT_TRANSLATE_NOOP("VariantComparison", "Net volume"), &LoadResults::netVolume, kVolumeUnit, 1},
     {QT_TRANSLATE_NOOP("VariantComparison", "Cabinet load"), &LoadResults::cabinetLoad, kEnergyUnit, 0},
     {QT_TRANSLATE_NOOP("VariantComparison", "Door load"), &LoadResults::doorLoad, kEnergyUnit, 0},
     {QT_TRANSLATE_NOOP("VariantComparison", "Transmission load"), &LoadResults::transmissionLoad, kEnergyUnit, 0},
     {QT_TRANSLATE_NOOP("VariantComparison", "Additional heat load"), &LoadResults::additionalLoad, kWattsUnit, 0},
     {QT_TRANSLATE_NOOP("VariantComparison", "Cool down load"), &LoadResults::coolDownLoad, kEnergyUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Requested compressor capacity"), &LoadResults::requestedCapacity,
-     kEnergyUnit, 0},
     {QT_TRANSLATE_NOOP("VariantComparison", "T Evaporator"), &LoadResults::tEvaporator, kTemperatureUnit, 1},
     {QT_TRANSLATE_NOOP("VariantComparison", "T Condenser"), &LoadResults::tCondenser, kTemperatureUnit, 1},
     {QT_TRANSLATE_NOOP("VariantComparison", "Subcooling"), &LoadResults::subcooling, kTemperatureDifferenceUnit, 1},
@@ -141,12 +142,12 @@ VariantComparison::VariantComparison(DoraRiveDlg& window, QWidget* parent)
     for (const auto& b : buttons) {
         auto* button = new QPushButton(b.text, this);
         connect(button, &QPushButton::clicked, this, b.run);
-        grid->addWidget(button, i / 3, i % 3);
-        ++i;
+        grid->addWidget(button, 0, i++);
     }
-    grid->addWidget(allInputs_, 2, 0, 1, 3);
-    grid->addWidget(table_, 3, 0, 1, 3);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(allInputs_, 0, i);
+    grid->setColumnStretch(i, 1);
+    grid->addWidget(table_, 1, 0, 1, i + 1);
+    grid->setRowStretch(1, 1);
 }
 
 QString VariantComparison::NextName()

@@ -113,17 +113,18 @@ void WhatIfWindow::BuildControls()
 
     seek_ = new SeekPanel(window_, *this);
     variants_ = new VariantComparison(window_, this);
-    auto* right = new QWidget(this);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(seek_);
-    rightLayout->addWidget(variants_, 1);
-
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(left);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(0, 5);
-    splitter->setStretchFactor(1, 4);
+    // The sweep beside the goal seek that searches its range; the variants below across the
+    // whole width, which their columns need.
+    auto* top = new QSplitter(Qt::Horizontal, this);
+    top->addWidget(left);
+    top->addWidget(seek_);
+    top->setStretchFactor(0, 3);
+    top->setStretchFactor(1, 1);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(top);
+    splitter->addWidget(variants_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addWidget(BuildExportRow());

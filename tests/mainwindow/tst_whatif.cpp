@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -72,7 +73,7 @@ private slots:
     void variants_side_by_side();
     void range_is_stored_in_its_own_section();
     void sweep_leaves_as_dorarive_calc_prints_it();
-    void chart_as_picture_files();
+    void chart_as_picture_files_and_on_paper();
 };
 
 void WhatIfTest::opens_by_its_key_once_and_goes_with_the_window()
@@ -229,7 +230,7 @@ void WhatIfTest::sweep_leaves_as_dorarive_calc_prints_it()
     QVERIFY(rows[1].endsWith(QStringLiteral("Invalid insulation thickness. 5mm to 500mm")));
 }
 
-void WhatIfTest::chart_as_picture_files()
+void WhatIfTest::chart_as_picture_files_and_on_paper()
 {
     WhatIfWindow& w = Open();
     const QString png = dir_.filePath(QStringLiteral("chart.png"));
@@ -251,6 +252,21 @@ void WhatIfTest::chart_as_picture_files()
     QVERIFY(text.contains("Requested compressor capacity"));
     // A folder in the way: the message, and nothing written.
     QVERIFY(ChartExport::SavePicture(*w.Chart(), dir_.path(), false).has_value());
+
+    // On paper: the chart and every row of the tables, over as many pages as they need.
+    w.SetRange(25, 75, 200);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir_.filePath(QStringLiteral("whatif.pdf"));
+    printer.setOutputFileName(pdf);
+    QStringList rows = w.SweepText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(ChartExport::Print(printer, *w.Chart(), QStringLiteral("What If"), rows));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished(30000));
+    const QString pages =
+        QString::fromUtf8(info.readAllStandardOutput()).section(QStringLiteral("Pages:"), 1).trimmed();
+    QVERIFY2(pages.section(QLatin1Char('\n'), 0, 0).toInt() >= 2, qPrintable(pages)); // 202 rows do not fit one page
 }
 
 QTEST_MAIN(WhatIfTest)

@@ -8,6 +8,7 @@
 #include "storage/CalcFile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,14 +19,7 @@
 namespace {
 
 // The results a goal seek can aim at in the window.
-const struct {
-    const char* name;
-    const char* text;
-} kGoals[] = {
-    {"requestedCapacity", QT_TRANSLATE_NOOP("SeekPanel", "Requested compressor capacity")},
-    {"cabinetLoad", QT_TRANSLATE_NOOP("SeekPanel", "Cabinet load")},
-    {"transmissionLoad", QT_TRANSLATE_NOOP("SeekPanel", "Transmission load")},
-};
+const char* const kGoals[] = {"requestedCapacity", "cabinetLoad", "transmissionLoad"};
 
 QString Number(double value, int decimals)
 {
@@ -42,8 +36,9 @@ SeekPanel::SeekPanel(DoraRiveDlg& window, WhatIfWindow& whatIf)
     question_ = new QLabel(this);
     question_->setWordWrap(true);
     result_ = new QComboBox(this);
-    for (const auto& goal : kGoals)
-        result_->addItem(tr(goal.text), QLatin1String(goal.name));
+    for (const char* goal : kGoals)
+        result_->addItem(QCoreApplication::translate("ResultMember", ResultLabel(*ResultMemberNamed(goal))),
+                         QLatin1String(goal));
     target_ = new QDoubleSpinBox(this);
     target_->setRange(-1e9, 1e9);
     target_->setDecimals(1);

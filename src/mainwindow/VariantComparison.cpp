@@ -6,6 +6,7 @@
 #include "mainwindow/ControlTable.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "model/FormRules.h"
+#include "model/ResultMembers.h"
 #include "model/ResultRows.h"
 #include "model/VariantCalc.h"
 #include "presentation/VariantDifference.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -47,22 +49,15 @@ Evaluated Evaluate(const InputAssignments& inputs, const Tables& tables, const U
 // The results as the comparison shows them, the one a design is sized by first: converted for
 // display, with their unit kind.
 const struct {
-    const char* text;
     double LoadResults::*member;
     int unitKind;
     int decimals;
 } kResultRows[] = {
-    {QT_TRANSLATE_NOOP("VariantComparison", "Requested compressor capacity"), &LoadResults::requestedCapacity,
-     kEnergyUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Net volume"), &LoadResults::netVolume, kVolumeUnit, 1},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Cabinet load"), &LoadResults::cabinetLoad, kEnergyUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Door load"), &LoadResults::doorLoad, kEnergyUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Transmission load"), &LoadResults::transmissionLoad, kEnergyUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Additional heat load"), &LoadResults::additionalLoad, kWattsUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Cool down load"), &LoadResults::coolDownLoad, kEnergyUnit, 0},
-    {QT_TRANSLATE_NOOP("VariantComparison", "T Evaporator"), &LoadResults::tEvaporator, kTemperatureUnit, 1},
-    {QT_TRANSLATE_NOOP("VariantComparison", "T Condenser"), &LoadResults::tCondenser, kTemperatureUnit, 1},
-    {QT_TRANSLATE_NOOP("VariantComparison", "Subcooling"), &LoadResults::subcooling, kTemperatureDifferenceUnit, 1},
+    {&LoadResults::requestedCapacity, kEnergyUnit, 0}, {&LoadResults::netVolume, kVolumeUnit, 1},
+    {&LoadResults::cabinetLoad, kEnergyUnit, 0},       {&LoadResults::doorLoad, kEnergyUnit, 0},
+    {&LoadResults::transmissionLoad, kEnergyUnit, 0},  {&LoadResults::additionalLoad, kWattsUnit, 0},
+    {&LoadResults::coolDownLoad, kEnergyUnit, 0},      {&LoadResults::tEvaporator, kTemperatureUnit, 1},
+    {&LoadResults::tCondenser, kTemperatureUnit, 1},   {&LoadResults::subcooling, kTemperatureDifferenceUnit, 1},
 };
 
 double Shown(double value, int unitKind, const UnitSystem& units)
@@ -222,7 +217,7 @@ std::vector<VariantComparison::Row> VariantComparison::BuildRows() const
             std::any_of(cells.begin(), cells.end(), [&](const QString& c) { return c != cells.front(); }))
             rows.push_back({name, std::move(cells)});
     for (const auto& r : kResultRows) {
-        Row row{tr(r.text), {}};
+        Row row{QCoreApplication::translate("ResultMember", ResultLabel(r.member)), {}};
         const std::string unit = UnitLabel(units, r.unitKind);
         const double first = Shown(all.front().outcome.results.*r.member, r.unitKind, units);
         for (size_t i = 0; i < all.size(); ++i) {

@@ -14,3 +14,7 @@ struct ResultMember {
 extern const ResultMember kResultMembers[10];
 // Null when the name is none of them.
 const ResultMember* ResultMemberNamed(const std::string& name);
+// The name a person reads for it (English, marked for translation in the context "ResultMember";
+// the four compressor rows are the results list's own names).
+const char* ResultLabel(const ResultMember& result);
+const char* ResultLabel(double LoadResults::*member);

@@ -50,7 +50,7 @@ std::optional<QString> SavePicture(const SweepChart& chart, const QString& path,
         generator.setOutputDevice(&file);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(Tr("Sweep chart"));
+        generator.setTitle(Tr(QT_TRANSLATE_NOOP("ChartExport", "Sweep chart")));
         QPainter painter(&generator);
         chart.Render(painter, QRect(QPoint(0, 0), size));
     } else {
@@ -60,7 +60,7 @@ std::optional<QString> SavePicture(const SweepChart& chart, const QString& path,
         chart.Render(painter, image.rect());
         painter.end();
         if (!image.save(&file, "PNG"))
-            return Tr("The picture could not be written.");
+            return Tr(QT_TRANSLATE_NOOP("ChartExport", "The picture could not be written."));
     }
     if (!file.commit())
         return file.errorString();

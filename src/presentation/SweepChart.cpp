@@ -1,6 +1,9 @@
 #include "presentation/SweepChart.h"
 
+#include "model/ResultMembers.h"
 #include "presentation/Palette.h"
+
+#include <QCoreApplication>
 
 #include <QLocale>
 #include <QMouseEvent>
@@ -48,21 +51,14 @@ void SweepChart::SetPoints(std::vector<ChartPoint> points, const QString& xLabel
 
 QString SweepChart::LayerName(int layer)
 {
-    switch (layer) {
-    case kCabinetLayer:
-        return tr("Cabinet load");
-    case kDoorLayer:
-        return tr("Door load");
-    case kAdditionalLayer:
-        return tr("Additional heat load");
-    default:
-        return tr("Cool down load");
-    }
+    double LoadResults::*const members[kLayerCount] = {&LoadResults::cabinetLoad, &LoadResults::doorLoad,
+                                                       &LoadResults::additionalLoad, &LoadResults::coolDownLoad};
+    return QCoreApplication::translate("ResultMember", ResultLabel(members[layer]));
 }
 
 QString SweepChart::CapacityName()
 {
-    return tr("Requested compressor capacity");
+    return QCoreApplication::translate("ResultMember", ResultLabel(&LoadResults::requestedCapacity));
 }
 
 QColor SweepChart::LayerColour(int layer)

@@ -15,6 +15,7 @@
 #include "presentation/ChartExport.h"
 #include "presentation/SweepChart.h"
 #include "storage/CalcTable.h"
+#include "storage/InputAssignments.h"
 #include "storage/MemoryProfileStore.h"
 #include "storage/StoredInputs.h"
 
@@ -69,6 +70,7 @@ private slots:
 
     void opens_by_its_key_once_and_goes_with_the_window();
     void sweep_follows_the_form_and_stops_where_a_check_does();
+    void chart_follows_a_change_of_units_and_the_pointer();
     void goal_seek_answer_goes_into_the_form_and_back();
     void variants_side_by_side();
     void range_is_stored_in_its_own_section();
@@ -126,6 +128,34 @@ void WhatIfTest::sweep_follows_the_form_and_stops_where_a_check_does()
     QCOMPARE(table->verticalHeaderItem(50)->text(), QStringLiteral("Cabinet Design: Insulation thickness (mm) 50.00"));
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Requested compressor capacity (W)"));
     QCOMPARE(table->item(50, 0)->text(), QLocale().toString(window_->Results().requestedCapacity, 'f', 1));
+}
+
+void WhatIfTest::chart_follows_a_change_of_units_and_the_pointer()
+{
+    WhatIfWindow& w = Open();
+    w.ChooseInput(InputField::iInsulation);
+    InputAssignments imperial;
+    for (const char* name : kUnitChoiceNames)
+        imperial.units[name] = 1;
+    window_->PutInputs(imperial); // as opening a file in imperial units
+    QCOMPARE(w.InputLabel(), QStringLiteral("Cabinet Design: Insulation thickness (in.)"));
+    const double shown = window_->Form().Value(InputField::iInsulation);
+    QVERIFY(qAbs(shown - 1.96) < 1e-9);
+    QCOMPARE(w.From(), 0.98);
+    QCOMPARE(w.To(), 2.94);
+    QVERIFY(qAbs(At(w, 1.96).chart.requested - ShownEnergy(window_->Results().requestedCapacity, window_->Units())) <
+            1e-9);
+
+    // The pointer over the current value's mark finds that point.
+    w.resize(1200, 800);
+    SweepChart* chart = w.Chart();
+    const ChartGeometry g = chart->GeometryIn(chart->rect());
+    QVERIFY(g.markX.has_value());
+    const QPointF at(*g.markX, g.plot.top + g.plot.height / 2);
+    QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(chart, &move);
+    QCOMPARE(chart->Hovered(), 50); // 0.98 + 50 x 0.0196
+    QVERIFY(qAbs(w.Points()[50].chart.x - 1.96) < 1e-9);
 }
 
 void WhatIfTest::goal_seek_answer_goes_into_the_form_and_back()

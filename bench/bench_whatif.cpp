@@ -46,6 +46,17 @@ private slots:
         QVERIFY(whatIf_->Chart()->width() > 900);
     }
 
+    // The calculation's share of the above, without the painting.
+    void sweep_of_1000_points_recalculated()
+    {
+        bool wide = false;
+        QBENCHMARK
+        {
+            wide = !wide;
+            whatIf_->SetRange(10, wide ? 100 : 99, 999);
+        }
+    }
+
     void goal_seek()
     {
         whatIf_->SetRange(10, 200, 100);

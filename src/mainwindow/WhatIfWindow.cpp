@@ -96,6 +96,8 @@ void WhatIfWindow::BuildControls()
     pointsTable_ = new QTableWidget(this);
     pointsTable_->setAccessibleName(tr("Points of the sweep"));
     pointsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line a point; measuring a thousand rows would cost more than the sweep.
+    pointsTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     views_ = new QTabWidget(this);
     views_->addTab(chart_, tr("C&hart"));
     views_->addTab(pointsTable_, tr("&Table of points"));

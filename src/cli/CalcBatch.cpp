@@ -1,12 +1,17 @@
 #include "cli/CalcBatch.h"
 
 #include "cli/CalcOutput.h"
+#include "model/FormRules.h"
+#include "model/GoalSeek.h"
+#include "model/VariantCalc.h"
 #include "storage/CalcFile.h"
 #include "storage/MemoryProfileStore.h"
 #include "storage/SettingsStore.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -110,58 +115,151 @@ int CalcBatch::RunEach()
 {
     if (options_.format == CalcFormat::Csv)
         Print(QByteArray::fromStdString(CsvHeader()));
-    bool stopped = false;
-    bool first = true;
-    const auto printOne = [&](CalcRun& run, const Start& start, const std::string* value) {
-        stopped = run.Calculate() == RecalcOutcome::Stopped || stopped;
-        // A blank line between text reports, none before the first.
-        if (options_.format == CalcFormat::Text && !std::exchange(first, false))
-            Print("\n");
-        Print(Printed(run, start, value));
-    };
-    for (const Start& start : starts_) {
-        CalcRun run(*store_, chars_);
-        Prepare(run, start, options_.assignments);
-        if (!options_.sweep) {
-            printOne(run, start, nullptr);
-            continue;
-        }
-        // Each value over the same prepared inputs: the swept field is the only input that
-        // changes, and nothing a calculation writes back depends on an earlier one.
-        for (const std::string& value : options_.sweep->values) {
-            InputAssignments swept;
-            swept.numbers[options_.sweep->name] = value;
-            Assign(run, swept);
-            printOne(run, start, &value);
-        }
+    for (const SweepRange& sweep : options_.sweeps) {
+        InputField field;
+        FieldFromName(sweep.name, field);
+        swept_.push_back(field);
     }
-    return stopped ? 1 : 0;
+    bool allCompleted = true;
+    for (const Start& start : starts_)
+        allCompleted = RunStart(start) && allCompleted;
+    return allCompleted ? 0 : 1;
 }
 
-QByteArray CalcBatch::Heading(const Start& start, const std::string* sweepValue) const
+bool CalcBatch::RunStart(const Start& start)
+{
+    CalcRun run(*store_, chars_);
+    Prepare(run, start, options_.assignments);
+    if (options_.seek)
+        return RunSeek(run, start);
+    if (options_.sweeps.empty())
+        return PrintPoint(run, start, Point{});
+    return RunSweep(run, start);
+}
+
+bool CalcBatch::RunSweep(CalcRun& run, const Start& start)
+{
+    // Each value over the same prepared inputs: the swept fields are the only inputs that change,
+    // and nothing a calculation writes back depends on an earlier one. Rows go in the order of the
+    // first sweep, then the second.
+    csvRows_.reset();
+    const std::vector<std::string> single{""};
+    const SweepRange& outer = options_.sweeps.front();
+    const SweepRange* inner = options_.sweeps.size() > 1 ? &options_.sweeps[1] : nullptr;
+    bool allCompleted = true;
+    for (const std::string& a : outer.values) {
+        for (const std::string& b : inner ? inner->values : single) {
+            Point point{{{outer.name, a}}};
+            InputAssignments values;
+            values.numbers[outer.name] = a;
+            if (inner) {
+                point.values.emplace_back(inner->name, b);
+                values.numbers[inner->name] = b;
+            }
+            Assign(run, values);
+            allCompleted = PrintPoint(run, start, point) && allCompleted;
+        }
+    }
+    return allCompleted;
+}
+
+bool CalcBatch::RunSeek(CalcRun& run, const Start& start)
+{
+    const SeekRequest& seek = *options_.seek;
+    InputField field;
+    FieldFromName(seek.name, field);
+    const auto [low, high] = PermittedRange(field, run.Units());
+    VariantCalc calc(run.TablesInUse(), run.Units());
+    const SeekAnswer answer = SeekInput(calc, ReadLoadInputs(run.Form(), run.TablesInUse(), run.Units()), field,
+                                        *ResultMemberNamed(seek.result), seek.target, low, high);
+    if (answer.answers.empty()) {
+        const QString label = start.file.isEmpty() ? QString() : start.file + QStringLiteral(": ");
+        PrintError(label.toStdString() + "no value of " + seek.name + " from " + CalcFile::NumberText(low) + " to " +
+                   CalcFile::NumberText(high) + " gives " + seek.result + "=" + CalcFile::NumberText(seek.target));
+        return false;
+    }
+    bool allCompleted = true;
+    for (double value : answer.answers) {
+        InputAssignments values;
+        values.numbers[seek.name] = CalcFile::NumberText(value);
+        Assign(run, values);
+        // The answer as the field holds it, cut to its decimals.
+        const Point point{{{seek.name, CalcFile::NumberText(run.Form().Value(field))}}, true};
+        allCompleted = PrintPoint(run, start, point) && allCompleted;
+    }
+    return allCompleted;
+}
+
+bool CalcBatch::PrintPoint(CalcRun& run, const Start& start, const Point& point)
+{
+    const bool sweeping = !options_.sweeps.empty();
+    const bool completed = (sweeping ? run.CalculateSwept(swept_) : run.Calculate()) == RecalcOutcome::Completed;
+    // A blank line between text reports, none before the first.
+    if (options_.format == CalcFormat::Text && !std::exchange(first_, false))
+        Print("\n");
+    // A swept k is written as the file writes it (the custom k while not "Customized"): the
+    // whole row then.
+    const bool sweptK = std::any_of(swept_.begin(), swept_.end(), [](InputField f) {
+        return f == InputField::iInsulTherm || f == InputField::iDoorInsulTherm;
+    });
+    if (options_.format == CalcFormat::Csv && sweeping && !sweptK) {
+        if (!csvRows_) {
+            std::vector<std::string> names;
+            for (const SweepRange& sweep : options_.sweeps)
+                names.push_back(sweep.name);
+            csvRows_ = std::make_unique<CalcTable::CsvRows>(
+                start.file.toStdString(), CalcFile::InputsOf(run.Form(), run.TablesInUse(), run.Units()), names);
+        }
+        std::vector<std::string> values;
+        for (InputField field : swept_)
+            values.push_back(CalcFile::NumberText(run.Form().Value(field)));
+        Print(QByteArray::fromStdString(csvRows_->Row(values, completed, run.Results(), run.Units(), Message(run))));
+        return completed;
+    }
+    Print(Printed(run, start, point.values.empty() ? nullptr : &point));
+    return completed;
+}
+
+QByteArray CalcBatch::Heading(const Start& start, const Point* point) const
 {
     QByteArray label = start.file.toUtf8();
-    if (sweepValue != nullptr)
-        label += (label.isEmpty() ? "" : " ") + QByteArray::fromStdString(options_.sweep->name + "=" + *sweepValue);
+    if (point != nullptr)
+        for (const auto& [name, value] : point->values)
+            label += (label.isEmpty() ? "" : " ") + QByteArray::fromStdString(name + "=" + value);
     return "==> " + label + " <==\n";
 }
 
-QByteArray CalcBatch::Printed(const CalcRun& run, const Start& start, const std::string* sweepValue) const
+QJsonObject CalcBatch::JsonOf(const CalcRun& run, const Start& start, const Point* point) const
+{
+    QJsonObject object = JsonObject(run);
+    if (!start.file.isEmpty())
+        object.insert(QStringLiteral("file"), start.file);
+    if (point == nullptr)
+        return object;
+    QJsonArray values;
+    for (const auto& [name, value] : point->values)
+        values.append(QJsonObject{{QStringLiteral("name"), QString::fromStdString(name)},
+                                  {QStringLiteral("value"), QString::fromStdString(value).toDouble()}});
+    if (point->found) {
+        QJsonObject seek = values.first().toObject();
+        seek.insert(QStringLiteral("result"), QString::fromStdString(options_.seek->result));
+        seek.insert(QStringLiteral("target"), options_.seek->target);
+        object.insert(QStringLiteral("seek"), seek);
+    } else {
+        // One sweep: its object; a grid: one object per input.
+        object.insert(QStringLiteral("sweep"), values.size() == 1 ? values.first() : QJsonValue(values));
+    }
+    return object;
+}
+
+QByteArray CalcBatch::Printed(const CalcRun& run, const Start& start, const Point* point) const
 {
     switch (options_.format) {
     case CalcFormat::Csv:
         return QByteArray::fromStdString(CsvRow(start.file.toStdString(), run));
-    case CalcFormat::Json: {
-        QJsonObject object = JsonObject(run);
-        if (!start.file.isEmpty())
-            object.insert(QStringLiteral("file"), start.file);
-        if (sweepValue != nullptr)
-            object.insert(QStringLiteral("sweep"),
-                          QJsonObject{{QStringLiteral("name"), QString::fromStdString(options_.sweep->name)},
-                                      {QStringLiteral("value"), QString::fromStdString(*sweepValue).toDouble()}});
-        return QJsonDocument(object).toJson(QJsonDocument::Compact) + "\n";
-    }
+    case CalcFormat::Json:
+        return QJsonDocument(JsonOf(run, start, point)).toJson(QJsonDocument::Compact) + "\n";
     default:
-        return Heading(start, sweepValue) + QByteArray::fromStdString(TextReport(run, title_));
+        return Heading(start, point) + QByteArray::fromStdString(TextReport(run, title_));
     }
 }

@@ -2,7 +2,12 @@
 
 #include "cli/CalcArguments.h"
 
+#include "model/ResultMembers.h"
+
 #include <QCommandLineParser>
+
+#include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -11,7 +16,9 @@ const char* const kDescription =
     "Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with\n"
     "--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and\n"
     "options, then numbers) and prints the report. Several --open files or a --sweep make one\n"
-    "calculation each. Exit status: 0 calculated, 1 stopped at an input check, 2 usage or file error.";
+    "calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of\n"
+    "NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.\n"
+    "Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.";
 
 struct Parser {
     QCommandLineParser parser;
@@ -26,19 +33,65 @@ struct Parser {
                             QStringLiteral("FILE")};
     QCommandLineOption sweep{QStringLiteral("sweep"),
                              QStringLiteral("Calculate once for each value of a number input, e.g. "
-                                            "iDepth=300:600:50 (at most 10000 values)."),
+                                            "iDepth=300:600:50 (at most 10000 values); twice for a grid "
+                                            "(at most 100000 rows)."),
                              QStringLiteral("NAME=FROM:TO:STEP")};
+    QCommandLineOption seek{QStringLiteral("seek"),
+                            QStringLiteral("Find the value of a number input within its permitted range that "
+                                           "gives a result, e.g. --seek iInsulation requestedCapacity=60."),
+                            QStringLiteral("NAME")};
 
     Parser()
     {
         parser.setApplicationDescription(QString::fromUtf8(kDescription));
-        parser.addOptions({stored, json, csv, open, save, sweep});
+        parser.addOptions({stored, json, csv, open, save, sweep, seek});
         parser.addHelpOption();
         parser.addPositionalArgument(QStringLiteral("NAME=VALUE"),
                                      QStringLiteral("An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1."),
                                      QStringLiteral("[NAME=VALUE ...]"));
     }
 };
+
+std::optional<std::string> ParseSweeps(const QStringList& values, CalcOptions& into)
+{
+    long long rows = 1;
+    for (const QString& value : values) {
+        SweepRange range;
+        if (auto error = ParseSweep(value.toStdString(), range))
+            return error;
+        for (const SweepRange& earlier : into.sweeps)
+            if (earlier.name == range.name)
+                return "--sweep: " + range.name + " twice";
+        rows *= static_cast<long long>(range.values.size());
+        into.sweeps.push_back(std::move(range));
+    }
+    if (rows > CalcOptions::kMaxSweepRows)
+        return "--sweep: at most " + std::to_string(CalcOptions::kMaxSweepRows) + " rows, got " + std::to_string(rows);
+    return std::nullopt;
+}
+
+// NAME is the option's value; RESULT=VALUE the one argument that names a result, taken out of the
+// input assignments (no input is named like a result).
+std::optional<std::string> ParseSeek(const std::string& name, std::vector<std::string>& positional, CalcOptions& into)
+{
+    InputField field;
+    if (!FieldFromName(name, field))
+        return "--seek: " + name + " is no number input";
+    const auto goal = std::find_if(positional.begin(), positional.end(), [](const std::string& a) {
+        return ResultMemberNamed(a.substr(0, a.find('='))) != nullptr;
+    });
+    if (goal == positional.end())
+        return "--seek " + name + " needs RESULT=VALUE, e.g. requestedCapacity=60";
+    const std::string result = goal->substr(0, goal->find('='));
+    const std::string value = goal->find('=') == std::string::npos ? std::string() : goal->substr(goal->find('=') + 1);
+    if (!IsPlainNumber(value))
+        return "--seek: " + result + " takes a number such as 60 or -7.5, got \"" + value + "\"";
+    double target = 0;
+    std::from_chars(value.data(), value.data() + value.size(), target); // "." whatever the locale
+    into.seek = SeekRequest{name, result, target};
+    positional.erase(goal);
+    return std::nullopt;
+}
 
 // Combinations that have no meaning.
 std::optional<std::string> CheckCombination(const Parser& p, const CalcOptions& options)
@@ -47,12 +100,16 @@ std::optional<std::string> CheckCombination(const Parser& p, const CalcOptions& 
         return "--json and --csv: choose one output";
     if (options.stored && !options.opens.isEmpty())
         return "--open and --stored: choose where to start";
-    if (p.parser.values(p.sweep).size() > 1)
-        return "--sweep: one input at a time";
+    if (p.parser.values(p.sweep).size() > 2)
+        return "--sweep: at most two inputs, for a grid";
+    if (p.parser.values(p.seek).size() > 1)
+        return "--seek: one input at a time";
+    if (options.seek && !options.sweeps.empty())
+        return "--seek and --sweep: choose one";
     if (p.parser.values(p.save).size() > 1 || (p.parser.isSet(p.save) && options.save.isEmpty()))
         return "--save: one file name";
     if (!options.save.isEmpty() && options.Batch())
-        return "--save writes one calculation, not several --open files or a --sweep";
+        return "--save writes one calculation, not several --open files, a --sweep or a --seek";
     return std::nullopt;
 }
 
@@ -74,16 +131,16 @@ std::optional<std::string> ParseCalcOptions(const QStringList& arguments, CalcOp
                                           : CalcFormat::Text;
     into.opens = p.parser.values(p.open);
     into.save = p.parser.value(p.save);
-    if (p.parser.isSet(p.sweep)) {
-        SweepRange range;
-        if (auto error = ParseSweep(p.parser.value(p.sweep).toStdString(), range))
-            return error;
-        into.sweep = range;
-    }
-    if (auto error = CheckCombination(p, into))
+    if (auto error = ParseSweeps(p.parser.values(p.sweep), into))
         return error;
     std::vector<std::string> positional;
     for (const QString& a : p.parser.positionalArguments())
         positional.push_back(a.toStdString());
+    if (p.parser.isSet(p.seek)) {
+        if (auto error = ParseSeek(p.parser.value(p.seek).toStdString(), positional, into))
+            return error;
+    }
+    if (auto error = CheckCombination(p, into))
+        return error;
     return ParseAssignments(positional, into.assignments);
 }

@@ -16,6 +16,13 @@ enum class CalcFormat {
     Csv,
 };
 
+// --seek NAME RESULT=VALUE: the value of a number input that makes a computed value the target.
+struct SeekRequest {
+    std::string name;   // the input, by its stored name
+    std::string result; // a member of the printed results
+    double target = 0;  // in the unit that member prints in
+};
+
 // dorarive-calc's command line, checked as a whole before anything is read or calculated.
 struct CalcOptions {
     bool help = false;
@@ -23,12 +30,15 @@ struct CalcOptions {
     bool stored = false;
     CalcFormat format = CalcFormat::Text;
     QStringList opens;
-    QString save; // empty: nothing is saved
-    std::optional<SweepRange> sweep;
+    QString save;                   // empty: nothing is saved
+    std::vector<SweepRange> sweeps; // none, one, or two for a grid
+    std::optional<SeekRequest> seek;
     InputAssignments assignments;
 
-    // More than one calculation: several files or a sweep.
-    bool Batch() const { return opens.size() > 1 || sweep.has_value(); }
+    static constexpr int kMaxSweepRows = 100000;
+
+    // More than one calculation, or one found first: several files, a sweep or a seek.
+    bool Batch() const { return opens.size() > 1 || !sweeps.empty() || seek.has_value(); }
 };
 
 // Parses the arguments (the program's name first); on a usage error returns the message.

@@ -1,9 +1,11 @@
 #include "cli/CalcOutput.h"
 
 #include "model/ResultRows.h"
+#include "model/ResultMembers.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
+#include "storage/CalcTable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -46,85 +48,12 @@ QJsonObject SheetObject(const CalcRun& run)
     return sheet;
 }
 
-// Every result as the command line has always written it: loads in W and temperatures in C, the
-// volume and the subcooling in the units the user chose.
-struct ResultValue {
-    const char* name;
-    double LoadResults::*value;
-    double (*shown)(double, const UnitSystem&) = nullptr;
-};
-
-const ResultValue kResultValues[] = {
-    {"netVolume", &LoadResults::netVolume, ShownVolume},
-    {"cabinetLoad", &LoadResults::cabinetLoad},
-    {"doorLoad", &LoadResults::doorLoad},
-    {"transmissionLoad", &LoadResults::transmissionLoad},
-    {"additionalLoad", &LoadResults::additionalLoad},
-    {"coolDownLoad", &LoadResults::coolDownLoad},
-    {"requestedCapacity", &LoadResults::requestedCapacity},
-    {"tEvaporator", &LoadResults::tEvaporator},
-    {"tCondenser", &LoadResults::tCondenser},
-    {"subcooling", &LoadResults::subcooling, ShownTemperatureDifference},
-};
-
-double Value(const ResultValue& v, const CalcRun& run)
-{
-    const double value = run.Results().*v.value;
-    return v.shown ? v.shown(value, run.Units()) : value;
-}
-
 QJsonObject ResultsObject(const CalcRun& run)
 {
     QJsonObject results;
-    for (const ResultValue& v : kResultValues)
-        results.insert(QLatin1String(v.name), Value(v, run));
+    for (const ResultMember& v : kResultMembers)
+        results.insert(QLatin1String(v.name), PrintedValue(v, run.Results(), run.Units()));
     return results;
-}
-
-// A CSV field, quoted when it holds a separator, a quote or a line break.
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-std::string CsvLine(const std::vector<std::string>& fields)
-{
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        line += (i == 0 ? "" : ",") + CsvField(fields[i]);
-    return line + "\n";
-}
-
-// The inputs' names in the table's order: unit choices, selections, options, numbers.
-const std::vector<std::string>& InputColumns()
-{
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> list(std::begin(kUnitChoiceNames), std::end(kUnitChoiceNames));
-        for (const SelectorInfo& s : kSelectors)
-            list.emplace_back(s.name);
-        for (const OptionInfo& o : kOptions)
-            list.emplace_back(o.name);
-        for (const InputFieldInfo& info : kInputFields)
-            list.emplace_back(info.name);
-        return list;
-    }();
-    return names;
-}
-
-std::string InputValue(const InputAssignments& inputs, const std::string& name)
-{
-    for (const auto* round : {&inputs.units, &inputs.selections, &inputs.options}) {
-        const auto it = round->find(name);
-        if (it != round->end())
-            return std::to_string(it->second);
-    }
-    const auto it = inputs.numbers.find(name);
-    return it == inputs.numbers.end() ? std::string() : it->second;
 }
 
 } // namespace
@@ -166,26 +95,19 @@ QByteArray JsonReport(const CalcRun& run)
 
 std::string CsvHeader()
 {
-    std::vector<std::string> columns{"file"};
-    for (const std::string& name : InputColumns())
-        columns.push_back(name);
-    for (const ResultValue& v : kResultValues)
-        columns.emplace_back(v.name);
-    columns.insert(columns.end(), {"outcome", "message"});
-    return CsvLine(columns);
+    return CalcTable::CsvHeader();
+}
+
+std::string Message(const CalcRun& run)
+{
+    const bool completed = run.Outcome() == RecalcOutcome::Completed;
+    const ResultRow* error = completed || run.Shown().rows.empty() ? nullptr : &run.Shown().rows.front();
+    return error ? error->name + (error->value.empty() ? "" : " " + error->value) : run.Shown().warning;
 }
 
 std::string CsvRow(const std::string& file, const CalcRun& run)
 {
-    const bool completed = run.Outcome() == RecalcOutcome::Completed;
-    const InputAssignments inputs = CalcFile::InputsOf(run.Form(), run.TablesInUse(), run.Units());
-    std::vector<std::string> fields{file};
-    for (const std::string& name : InputColumns())
-        fields.push_back(InputValue(inputs, name));
-    for (const ResultValue& v : kResultValues)
-        fields.push_back(completed ? CalcFile::NumberText(Value(v, run)) : std::string());
-    const ResultRow* error = completed || run.Shown().rows.empty() ? nullptr : &run.Shown().rows.front();
-    fields.push_back(completed ? "completed" : "stopped");
-    fields.push_back(error ? error->name + (error->value.empty() ? "" : " " + error->value) : run.Shown().warning);
-    return CsvLine(fields);
+    return CalcTable::CsvRow(file, CalcFile::InputsOf(run.Form(), run.TablesInUse(), run.Units()),
+                             run.Outcome() == RecalcOutcome::Completed, run.Results(), run.Units(),
+                             Message(run));
 }

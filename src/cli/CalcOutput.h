@@ -19,4 +19,6 @@ QByteArray JsonReport(const CalcRun& run);
 // a calculation file holds it, every result (empty when a check stopped it), the outcome
 // ("completed" or "stopped") and the message (the error row or the warning).
 std::string CsvHeader();
+// The error row of a stopped calculation, or the warning.
+std::string Message(const CalcRun& run);
 std::string CsvRow(const std::string& file, const CalcRun& run);

@@ -9,6 +9,7 @@
 #include "storage/InputAssignments.h"
 #include "storage/ProfileStore.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ public:
     // options, then numbers. Returns notes for assignments that do not count.
     std::vector<std::string> Apply(const InputAssignments& assignments);
     RecalcOutcome Calculate();
+    // The same calculation within a sweep, where only the swept fields changed since the first:
+    // the other inputs are read from the form once.
+    RecalcOutcome CalculateSwept(const std::vector<InputField>& swept);
     // How the last calculation ended.
     RecalcOutcome Outcome() const { return outcome_; }
 
@@ -45,10 +49,14 @@ public:
     const ShownCalculation& Shown() const { return shown_; }
 
 private:
+    // Keeps what a calculation found for the output.
+    RecalcOutcome Take(const RecalcResult& result);
+
     HeadlessForm form_;
     Tables tables_;
     UnitSystem units_;
     LoadResults results_;
     ShownCalculation shown_;
     RecalcOutcome outcome_ = RecalcOutcome::Stopped;
+    std::optional<LoadInputs> sweepBase_;
 };

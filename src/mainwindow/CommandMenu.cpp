@@ -20,7 +20,7 @@ namespace {
 using Command = CommandMenu::Command;
 
 // The commands in menu order; a separator goes before each marked one. Units and Product
-// Selection take Alt and the letter the menu underlines: no editing key of a line edit uses Alt,
+// Selection and What If take Alt and the letter the menu underlines: no editing key of a line edit uses Alt,
 // while Ctrl+U deletes the line and, on GNOME, Ctrl+Shift+U starts the input method's Unicode
 // entry before any shortcut sees it. Ctrl+O and Ctrl+S are no editing keys. No two entries
 // underline the same letter, so each letter runs its entry at once.
@@ -36,6 +36,7 @@ const struct {
     {Command::SaveAs, QT_TRANSLATE_NOOP("CommandMenu", "Sa&ve As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S, false},
     {Command::Units, QT_TRANSLATE_NOOP("CommandMenu", "&Units..."), Qt::ALT | Qt::Key_U, true},
     {Command::Print, QT_TRANSLATE_NOOP("CommandMenu", "&Print..."), Qt::CTRL | Qt::Key_P, false},
+    {Command::WhatIf, QT_TRANSLATE_NOOP("CommandMenu", "What &If..."), Qt::ALT | Qt::Key_I, false},
     {Command::Help, QT_TRANSLATE_NOOP("CommandMenu", "&Help"), QKeyCombination(Qt::Key_F1), true},
     {Command::ProductSelection, QT_TRANSLATE_NOOP("CommandMenu", "Product &Selection"), Qt::ALT | Qt::Key_S, false},
     {Command::WebSite, QT_TRANSLATE_NOOP("CommandMenu", "Visit &Nordavik on the Web"), QKeyCombination(Qt::Key_unknown),

@@ -27,6 +27,7 @@ public:
         SaveAs,
         Units,
         Print,
+        WhatIf,
         Help,
         ProductSelection,
         WebSite,

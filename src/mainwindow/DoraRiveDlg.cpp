@@ -13,6 +13,7 @@
 #include "mainwindow/AutoSave.h"
 #include "mainwindow/CalcFileCommands.h"
 #include "mainwindow/ChangeGuard.h"
+#include "mainwindow/WhatIfWindow.h"
 #include "mainwindow/WindowControls.h"
 #include "mainwindow/WindowPlacement.h"
 #include "model/CustomKStart.h"
@@ -343,6 +344,8 @@ void DoraRiveDlg::Recalculate()
     fileCommands_->InputsChanged(); // an option or the units changed no field
     if (initialised_)
         autoSave_->Calculated();
+    if (whatIf_)
+        whatIf_->FormRecalculated();
 }
 
 void DoraRiveDlg::CalculatePending()
@@ -454,6 +457,28 @@ bool DoraRiveDlg::OpenFile(const QString& path)
     return fileCommands_->Open(path);
 }
 
+void DoraRiveDlg::OpenWhatIf()
+{
+    // Made on first use, so the start-up builds and paints nothing of it.
+    if (!whatIf_)
+        whatIf_ = new WhatIfWindow(*this);
+    whatIf_->show();
+    whatIf_->raise();
+    whatIf_->activateWindow();
+}
+
+void DoraRiveDlg::PutNumber(InputField field, const std::string& number)
+{
+    form_.PasteNumber(field, number);
+    Recalculate();
+}
+
+void DoraRiveDlg::PutInputs(const InputAssignments& inputs)
+{
+    CalcFile::ApplyOverFirstRun(inputs, form_, tables_, units_);
+    OnFileOpened();
+}
+
 void DoraRiveDlg::OnFileOpened()
 {
     // The file's units are the units in use now, as if chosen in the Units dialog.
@@ -559,6 +584,14 @@ void DoraRiveDlg::contextMenuEvent(QContextMenuEvent* event)
         commandMenu_->Open(event->globalPos());
 }
 
+void DoraRiveDlg::hideEvent(QHideEvent* event)
+{
+    // The What If window belongs to this one and goes with it.
+    if (whatIf_ && !isMinimized())
+        whatIf_->close();
+    QDialog::hideEvent(event);
+}
+
 void DoraRiveDlg::RunCommand(CommandMenu::Command command)
 {
     switch (command) {
@@ -579,6 +612,8 @@ void DoraRiveDlg::RunCommand(CommandMenu::Command command)
         return OnUnitsButton();
     case CommandMenu::Command::Print:
         return OnPrint();
+    case CommandMenu::Command::WhatIf:
+        return OpenWhatIf();
     case CommandMenu::Command::Help:
         return OnHelpButton();
     case CommandMenu::Command::ProductSelection:

@@ -33,6 +33,8 @@ class QLabel;
 class QPushButton;
 class ResultsList;
 class SheetAccessible;
+class WhatIfWindow;
+struct InputAssignments;
 
 // The main window. The values live in its fields; it decides when a calculation runs (an edit
 // marks one pending, a one-second poll runs it; options, units and an opened file run one at
@@ -94,6 +96,14 @@ public:
     // Closing: asks while an open file is modified, stores the inputs, and says so when the
     // store could not take them; cancelled, the window stays.
     void done(int result) override;
+    // The What If window, made when it is first asked for; null until then.
+    WhatIfWindow* WhatIf() const { return whatIf_; }
+    void OpenWhatIf();
+    // A number into a field ("-" and "."), cut as the field cuts it, and calculated at once.
+    void PutNumber(InputField field, const std::string& number);
+    // A whole calculation onto the form, as opening a file puts it there.
+    void PutInputs(const InputAssignments& inputs);
+    ProfileStore& Store() { return store_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -103,6 +113,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
@@ -161,6 +172,7 @@ private:
     std::unique_ptr<ChangeGuard> changeGuard_;
     bool unattended_ = false;
     int exitStatus_ = 0;
+    WhatIfWindow* whatIf_ = nullptr;
     QTimer timer_;
 
     bool initialised_ = false;

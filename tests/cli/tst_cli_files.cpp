@@ -154,7 +154,18 @@ private slots:
         QTest::newRow("--save with several files")
             << QStringList{"--save", "x.kaldora", "--open", "a.kaldora", "--open", "b.kaldora"} << "--save";
         QTest::newRow("--save without a name") << QStringList{"--save", ""} << "--save";
-        QTest::newRow("two sweeps") << QStringList{"--sweep", "iDepth=1:2:1", "--sweep", "iWidth=1:2:1"} << "--sweep";
+        QTest::newRow("three sweeps") << QStringList{"--sweep",      "iDepth=1:2:1", "--sweep",
+                                                     "iWidth=1:2:1", "--sweep",      "iHeight=1:2:1"}
+                                      << "--sweep";
+        QTest::newRow("one input swept twice")
+            << QStringList{"--sweep", "iDepth=1:2:1", "--sweep", "iDepth=3:4:1"} << "iDepth twice";
+        QTest::newRow("a grid of 101000 rows")
+            << QStringList{"--sweep", "iDepth=1:1000:1", "--sweep", "iWidth=1:101:1"} << "100000";
+        QTest::newRow("seek without a goal") << QStringList{"--seek", "iInsulation"} << "RESULT=VALUE";
+        QTest::newRow("seek of a selection") << QStringList{"--seek", "iType", "cabinetLoad=40"} << "iType";
+        QTest::newRow("seek goal not a number") << QStringList{"--seek", "iDepth", "cabinetLoad=4,5"} << "4,5";
+        QTest::newRow("seek and sweep") << QStringList{"--seek", "iDepth", "cabinetLoad=40", "--sweep", "iWidth=1:2:1"}
+                                        << "--seek";
         QTest::newRow("sweep of a selection") << QStringList{"--sweep", "iType=0:4:1"} << "iType";
         QTest::newRow("sweep without a step") << QStringList{"--sweep", "iDepth=100:200"} << "iDepth=100:200";
         QTest::newRow("sweep with a decimal comma") << QStringList{"--sweep", "iDepth=100:200:0,5"} << "0,5";
@@ -288,6 +299,58 @@ private slots:
         QCOMPARE(csv.lines()[2].split(',')[header.indexOf("iRunTime")], QByteArray("80"));
         QCOMPARE(csv.lines()[3].split(',')[0], b.toUtf8());
         QCOMPARE(csv.lines()[3].split(',')[header.indexOf("UnitsLength")], QByteArray("0"));
+    }
+
+    void two_sweeps_make_a_grid_each_row_as_alone()
+    {
+        // A glass door in inches: the thickness written back must not leak from row to row.
+        const QStringList inputs{"UnitsLength=1", "iDoorCheck=1", "iType2=2"};
+        const CalcOutput csv =
+            Run(QStringList{"--csv", "--sweep", "iDepth=15:17:1", "--sweep", "iInsulation=1:3:1"} + inputs);
+        QCOMPARE(csv.exitCode, 0);
+        QCOMPARE(csv.lines().size(), 10);
+        const QList<QByteArray> header = csv.lines()[0].split(',');
+        const QList<QByteArray> row = csv.lines()[6].split(',');
+        QCOMPARE(row[header.indexOf("iDepth")], QByteArray("16"));
+        QCOMPARE(row[header.indexOf("iInsulation")], QByteArray("3"));
+        const CalcOutput alone = Run(QStringList{"--csv", "iDepth=16", "iInsulation=3"} + inputs);
+        QCOMPARE(csv.lines()[6], alone.lines()[1]);
+
+        const CalcOutput json = Run({"--json", "--sweep", "iDepth=400:500:100", "--sweep", "iWidth=500:600:100"});
+        QCOMPARE(json.lines().size(), 4);
+        const QJsonArray sweep = QJsonDocument::fromJson(json.lines()[1]).object().value("sweep").toArray();
+        QCOMPARE(sweep.size(), 2);
+        QCOMPARE(sweep[0].toObject().value("value").toDouble(), 400.0);
+        QCOMPARE(sweep[1].toObject().value("name").toString(), QStringLiteral("iWidth"));
+        QCOMPARE(sweep[1].toObject().value("value").toDouble(), 600.0);
+        const CalcOutput text = Run({"--sweep", "iDepth=400:500:100", "--sweep", "iWidth=500:600:100"});
+        QVERIFY(text.out.startsWith("==> iDepth=400 iWidth=500 <==\n"));
+    }
+
+    void seek_finds_the_input_for_a_result()
+    {
+        const CalcOutput json = Run({"--json", "--seek", "iInsulation", "requestedCapacity=40"});
+        QCOMPARE(json.exitCode, 0);
+        QCOMPARE(json.lines().size(), 1);
+        const QJsonObject o = json.json();
+        const QJsonObject seek = o.value("seek").toObject();
+        QCOMPARE(seek.value("name").toString(), QStringLiteral("iInsulation"));
+        QCOMPARE(seek.value("result").toString(), QStringLiteral("requestedCapacity"));
+        QCOMPARE(seek.value("target").toDouble(), 40.0);
+        QCOMPARE(Field(o, "iInsulation"), QString::number(seek.value("value").toDouble()));
+        QVERIFY(qAbs(o.value("results").toObject().value("requestedCapacity").toDouble() - 40) < 0.01);
+
+        // In inches the answer is in inches; the text report is headed like a sweep's.
+        const CalcOutput inches = Run({"--seek", "iInsulation", "requestedCapacity=40", "UnitsLength=1"});
+        QCOMPARE(inches.exitCode, 0);
+        QVERIFY(inches.out.startsWith("==> iInsulation=2.8"));
+
+        const CalcOutput none = Run({"--csv", "--seek", "iInsulation", "cabinetLoad=0.5"});
+        QCOMPARE(none.exitCode, 1);
+        QCOMPARE(none.lines().size(), 1); // the header only
+        QVERIFY(none.out.startsWith("file,"));
+        QVERIFY(none.err.startsWith("dorarive-calc: no value of iInsulation from 5 to 500 gives cabinetLoad=0.5"));
+        QCOMPARE(none.err.count('\n'), 1);
     }
 
     void a_sweep_takes_up_to_10000_values()

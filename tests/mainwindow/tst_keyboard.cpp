@@ -217,6 +217,7 @@ private slots:
                                    "Save As...|Ctrl+Shift+S",
                                    "Units...|Alt+U",
                                    "Print...|Ctrl+P",
+                                   "What If...|Alt+I",
                                    "Help|F1",
                                    "Product Selection|Alt+S",
                                    "Visit Nordavik on the Web|",

@@ -4,6 +4,7 @@
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -123,7 +124,10 @@ std::string TextReport(const CalcRun& run, const std::string& title)
 {
     std::string out = title + "\n";
     for (const ReportLine& line : BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results()))
-        out += Columns(line.label, line.hasValue ? line.value : std::string());
+        out +=
+            Columns(line.labelContext ? QCoreApplication::translate(line.labelContext, line.label.c_str()).toStdString()
+                                      : line.label,
+                    line.hasValue ? line.value : std::string());
     for (const ResultRow& row : run.Shown().rows)
         out += Columns(row.name, row.value);
     if (!run.Shown().warning.empty())

@@ -1,5 +1,8 @@
 #include "presentation/FormSheet.h"
 
+#include "model/InputTable.h"
+#include "model/Translatable.h"
+
 #include <algorithm>
 
 namespace {
@@ -18,48 +21,203 @@ constexpr int kRightValueX = 656;
 constexpr int kValueDrop = 2;
 constexpr int kLoadRowTighten = 8;
 
-const std::array<SheetRow, FormSheet::kRowCount> kRows = {{
-    {"Conditions:", true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {"   Ambient temperature", false, kTemperatureUnit, C::Left, V::Always, M::Info, -1, {}},
-    {"   Temperature inside box", false, kTemperatureUnit, C::Left, V::Always, M::Info, -1, {}},
-    {"   Detailed conditions", false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {"   Evaporating temperature", false, kTemperatureUnit, C::Left, V::CondCheck, M::None, -1, {}},
-    {"   Condensing temperature", false, kTemperatureUnit, C::Left, V::CondCheck, M::None, -1, {}},
-    {"   Subcooling", false, kTemperatureDifferenceUnit, C::Left, V::CondCheck, M::None, -1, {}},
-    {"Cabinet Design:", true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {"   Depth (inner dimensions)", false, kLengthUnit, C::Left, V::Always, M::Letter, 0, {}},
-    {"   Width", false, kLengthUnit, C::Left, V::Always, M::Letter, 1, {}},
-    {"   Height", false, kLengthUnit, C::Left, V::Always, M::Letter, 2, {}},
-    {"   Net volume", false, kVolumeUnit, C::Left, V::Always, M::None, -1, SV::NetVolume},
-    {"   Insulation type", false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {"   Insulation k value", false, kKValueUnit, C::Left, V::Always, M::None, -1, {}},
-    {"   Insulation thickness", false, kLengthUnit, C::Left, V::Always, M::Letter, 3, {}},
-    {"   Door has different insulation", false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {"Door Design:", true, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {"   Width (inner dimensions)", false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {"   Height", false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {"   Insulation type", false, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {"   Insulation k value", false, kKValueUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {"   Insulation thickness", false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {"Additional Heat Load:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {"   Door or lid openings", false, kWattsUnit, C::Right, V::HeatCheck, M::Info, -1, {}},
-    {"   Light", false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 4, {}},
-    {"   Fan", false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 5, {}},
-    {"   Antisweat", false, kWattsUnit, C::Right, V::HeatCheck, M::Info, -1, {}},
-    {"Cool Down Load:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {"   Cool down mass", false, kMassUnit, C::Right, V::CoolCheck, M::Info, -1, {}},
-    {"   Type of product", false, kNoUnit, C::Right, V::CoolCheck, M::None, -1, {}},
-    {"   Start temperature", false, kTemperatureUnit, C::Right, V::CoolCheck, M::None, -1, {}},
-    {"   End temperature", false, kTemperatureUnit, C::Right, V::CoolCheck, M::None, -1, {}},
-    {"   Cool down time", false, kHoursUnit, C::Right, V::CoolCheck, M::None, -1, {}},
-    {"Compressor:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {"   Max runtime", false, kPercentUnit, C::Right, V::Always, M::Info, -1, {}},
-    {"Load:", true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {"   Cabinet load", false, kEnergyUnit, C::Right, V::Always, M::None, -1, SV::CabinetLoad},
-    {"   Door load", false, kEnergyUnit, C::Right, V::DoorCheck, M::None, -1, SV::DoorLoad},
-    {"   Additional heat load", false, kWattsUnit, C::Right, V::Always, M::None, -1, SV::AdditionalLoad},
-    {"   Cool down load", false, kEnergyUnit, C::Right, V::Always, M::None, -1, SV::CoolDownLoad},
+constexpr std::array<SheetRow, FormSheet::kRowCount> kRows = {{
+    {QT_TRANSLATE_NOOP("FormSheet", "Conditions:"), true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Ambient temperature"),
+     false,
+     kTemperatureUnit,
+     C::Left,
+     V::Always,
+     M::Info,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Temperature inside box"),
+     false,
+     kTemperatureUnit,
+     C::Left,
+     V::Always,
+     M::Info,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Detailed conditions"), false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Evaporating temperature"),
+     false,
+     kTemperatureUnit,
+     C::Left,
+     V::CondCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Condensing temperature"),
+     false,
+     kTemperatureUnit,
+     C::Left,
+     V::CondCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Subcooling"),
+     false,
+     kTemperatureDifferenceUnit,
+     C::Left,
+     V::CondCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "Cabinet Design:"), true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Depth (inner dimensions)"),
+     false,
+     kLengthUnit,
+     C::Left,
+     V::Always,
+     M::Letter,
+     0,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Width"), false, kLengthUnit, C::Left, V::Always, M::Letter, 1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Height"), false, kLengthUnit, C::Left, V::Always, M::Letter, 2, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Net volume"), false, kVolumeUnit, C::Left, V::Always, M::None, -1,
+     SV::NetVolume},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"), false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"), false, kKValueUnit, C::Left, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"),
+     false,
+     kLengthUnit,
+     C::Left,
+     V::Always,
+     M::Letter,
+     3,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Door has different insulation"),
+     false,
+     kNoUnit,
+     C::Left,
+     V::Always,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "Door Design:"), true, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Width (inner dimensions)"),
+     false,
+     kLengthUnit,
+     C::Left,
+     V::DoorCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Height"), false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"), false, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"),
+     false,
+     kKValueUnit,
+     C::Left,
+     V::DoorCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"),
+     false,
+     kLengthUnit,
+     C::Left,
+     V::DoorCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "Additional Heat Load:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Door or lid openings"),
+     false,
+     kWattsUnit,
+     C::Right,
+     V::HeatCheck,
+     M::Info,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Light"), false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 4, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Fan"), false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 5, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Antisweat"), false, kWattsUnit, C::Right, V::HeatCheck, M::Info, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "Cool Down Load:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Cool down mass"), false, kMassUnit, C::Right, V::CoolCheck, M::Info, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Type of product"), false, kNoUnit, C::Right, V::CoolCheck, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Start temperature"),
+     false,
+     kTemperatureUnit,
+     C::Right,
+     V::CoolCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   End temperature"),
+     false,
+     kTemperatureUnit,
+     C::Right,
+     V::CoolCheck,
+     M::None,
+     -1,
+     {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Cool down time"), false, kHoursUnit, C::Right, V::CoolCheck, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "Compressor:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Max runtime"), false, kPercentUnit, C::Right, V::Always, M::Info, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "Load:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Cabinet load"), false, kEnergyUnit, C::Right, V::Always, M::None, -1,
+     SV::CabinetLoad},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Door load"), false, kEnergyUnit, C::Right, V::DoorCheck, M::None, -1,
+     SV::DoorLoad},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Additional heat load"), false, kWattsUnit, C::Right, V::Always, M::None, -1,
+     SV::AdditionalLoad},
+    {QT_TRANSLATE_NOOP("FormSheet", "   Cool down load"), false, kEnergyUnit, C::Right, V::Always, M::None, -1,
+     SV::CoolDownLoad},
 }};
+
+constexpr int UnitOf(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Length:
+        return kLengthUnit;
+    case Quantity::Temperature:
+        return kTemperatureUnit;
+    case Quantity::TemperatureDifference:
+        return kTemperatureDifferenceUnit;
+    case Quantity::Mass:
+        return kMassUnit;
+    case Quantity::KValue:
+        return kKValueUnit;
+    case Quantity::Power:
+        return kWattsUnit;
+    case Quantity::Time:
+        return kHoursUnit;
+    case Quantity::Percent:
+        return kPercentUnit;
+    default:
+        return kNoUnit;
+    }
+}
+
+constexpr V VisibilityOf(std::optional<OptionBox> option)
+{
+    if (!option)
+        return V::Always;
+    switch (*option) {
+    case OptionBox::iCondCheck:
+        return V::CondCheck;
+    case OptionBox::iDoorCheck:
+        return V::DoorCheck;
+    case OptionBox::iHeatCheck:
+        return V::HeatCheck;
+    default:
+        return V::CoolCheck;
+    }
+}
+
+// The row an input stands on shows its unit and goes with its option.
+constexpr bool RowsFitInputs()
+{
+    for (const InputRow& input : kInputs) {
+        const SheetRow& row = kRows[static_cast<size_t>(input.sheetRow)];
+        if (row.unitKind != UnitOf(input.quantity) || row.visibleWhen != VisibilityOf(input.shownBy))
+            return false;
+    }
+    return true;
+}
+static_assert(RowsFitInputs(), "an input's sheet row has the unit and the option of the input");
 
 struct ColumnX {
     int label;
@@ -96,7 +254,7 @@ SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& res
     SheetLine line;
     line.row = r;
     line.label = {x.label, y};
-    line.labelText = row.label;
+    line.labelText = FormSheet::Label(r);
     line.bold = row.heading;
     line.fontHeight = frame.sheetFontHeight;
     line.unit = {x.unit, y};
@@ -115,6 +273,24 @@ SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& res
 const std::array<SheetRow, FormSheet::kRowCount>& FormSheet::Rows()
 {
     return kRows;
+}
+
+const char* FormSheet::Label(int row)
+{
+    return kRows.at(static_cast<size_t>(row)).label;
+}
+
+int FormSheet::HeadingOf(int row)
+{
+    while (row > 0 && !kRows.at(static_cast<size_t>(row)).heading)
+        --row;
+    return row;
+}
+
+int FormSheet::RowOf(SheetValue value)
+{
+    const auto it = std::find_if(kRows.begin(), kRows.end(), [&](const SheetRow& row) { return row.value == value; });
+    return static_cast<int>(it - kRows.begin());
 }
 
 bool FormSheet::IsVisible(const SheetRow& row, const SheetOptions& options)

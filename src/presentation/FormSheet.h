@@ -77,6 +77,14 @@ public:
     static constexpr int kTopY = 80;
 
     static const std::array<SheetRow, kRowCount>& Rows();
+    // A row's label, marked for translation in the context kLabelContext: the Qt side translates
+    // it where it is shown or printed.
+    static const char* Label(int row);
+    static constexpr const char* kLabelContext = "FormSheet";
+    // The heading a row stands under (a heading its own).
+    static int HeadingOf(int row);
+    // The row that shows a figure.
+    static int RowOf(SheetValue value);
     static bool IsVisible(const SheetRow& row, const SheetOptions& options);
 
     // The rows one paint draws, top to bottom, left column first.

@@ -2,6 +2,7 @@
 
 #include "model/Format.h"
 #include "model/ResultRows.h"
+#include "presentation/FormSheet.h"
 #include "presentation/SheetValues.h"
 
 namespace {
@@ -18,20 +19,13 @@ public:
         , door_(form.Option(OptionBox::iDoorCheck))
         , heat_(form.Option(OptionBox::iHeatCheck))
         , cool_(form.Option(OptionBox::iCoolCheck))
-        , cond_(form.Option(OptionBox::iCondCheck))
     {
     }
 
     std::vector<ReportLine> Build()
     {
         Blank(2);
-        Conditions();
-        Cabinet();
-        Door();
-        AdditionalHeat();
-        CoolDown();
-        Line("Compressor:");
-        Field("   Max runtime", InputField::iRunTime, kPercentUnit);
+        Inputs();
         Loads();
         Blank(3);
         CompressorConditions();
@@ -41,91 +35,73 @@ public:
 
 private:
     void Line(const std::string& label) { lines_.push_back({label, {}, false}); }
+    void Heading(int row) { lines_.push_back({FormSheet::Label(row), {}, false, FormSheet::kLabelContext}); }
     void Blank(int count)
     {
         for (int i = 0; i < count; ++i)
             Line(" ");
     }
-    void Value(const std::string& label, const std::string& value) { lines_.push_back({label, value, true}); }
     void Value(const std::string& label, const std::string& value, int unitKind)
     {
-        Value(label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()));
+        lines_.push_back({label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()), true});
     }
-    void Field(const std::string& label, InputField field, int unitKind) { Value(label, form_.Text(field), unitKind); }
-    void Result(const std::string& label, SheetValue value, int unitKind)
+    // A line whose label is that of a sheet row.
+    void RowValue(int row, const std::string& value, int unitKind = kNoUnit)
     {
-        Value(label, SheetValueText(value, results_, units_), unitKind);
+        const std::string shown =
+            unitKind == kNoUnit ? value : FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str());
+        lines_.push_back({FormSheet::Label(row), shown, true, FormSheet::kLabelContext});
     }
-
-    void Conditions()
+    void Result(SheetValue value)
     {
-        Line("Conditions:");
-        Field("   Ambient temperature", InputField::iAmbient, kTemperatureUnit);
-        Field("   Temperature inside box", InputField::iEvapTemp, kTemperatureUnit);
-        if (!cond_)
-            return;
-        Field("   Evaporating temperature", InputField::iEvaporating, kTemperatureUnit);
-        Field("   Condensing temperature", InputField::iCondensing, kTemperatureUnit);
-        Field("   Subcooling", InputField::iSubcool, kTemperatureDifferenceUnit);
+        const int row = FormSheet::RowOf(value);
+        RowValue(row, SheetValueText(value, results_, units_), FormSheet::Rows()[row].unitKind);
     }
 
-    void Cabinet()
+    // On paper the door's width goes without the sheet's "(inner dimensions)", like the cabinet's.
+    static int LabelRow(const InputRow& input)
     {
-        Line("Cabinet Design:");
-        Field("   Depth (inner dimensions)", InputField::iDepth, kLengthUnit);
-        Field("   Width", InputField::iWidth, kLengthUnit);
-        Field("   Height", InputField::iHeight, kLengthUnit);
-        Result("   Net volume", SheetValue::NetVolume, kVolumeUnit);
-        Field("   Insulation thickness", InputField::iInsulation, kLengthUnit);
-        Value("   Insulation type", tables_.insulationMaterials.Name(form_.Selection(Selector::iType)));
-        Field("   Insulation k value", InputField::iInsulTherm, kKValueUnit);
+        return input.id == static_cast<int>(InputField::iDoorWidth) ? InputOf(InputField::iWidth).sheetRow
+                                                                    : input.sheetRow;
     }
 
-    void Door()
+    void Input(const InputRow& input)
     {
-        if (!door_)
-            return;
-        Line("Door Design:");
-        Field("   Width", InputField::iDoorWidth, kLengthUnit);
-        Field("   Height", InputField::iDoorHeight, kLengthUnit);
-        Field("   Insulation thickness", InputField::iDoorInsul, kLengthUnit);
-        Value("   Insulation type", tables_.doorMaterials.Name(form_.Selection(Selector::iType2)));
-        Field("   Insulation k value", InputField::iDoorInsulTherm, kKValueUnit);
+        if (input.quantity == Quantity::Selection)
+            RowValue(LabelRow(input), SelectionName(tables_, input.SelectorId(), form_.Selection(input.SelectorId())));
+        else
+            RowValue(LabelRow(input), form_.Text(input.Field()), FormSheet::Rows()[input.sheetRow].unitKind);
     }
 
-    void AdditionalHeat()
+    // The inputs under the sheet's headings, those of an option only while it is on, so a section
+    // whose option is off prints nothing at all. A figure the sheet shows under an input is
+    // printed under it (the net volume under the height).
+    void Inputs()
     {
-        if (!heat_)
-            return;
-        Line("Additional Heat Load:");
-        Field("   Door or lid openings", InputField::iOpenings, kWattsUnit);
-        Field("   Fan", InputField::iFanLoad, kWattsUnit);
-        Field("   Light", InputField::iLightLoad, kWattsUnit);
-        Field("   Antisweat", InputField::iAntisweatLoad, kWattsUnit);
-    }
-
-    void CoolDown()
-    {
-        if (!cool_)
-            return;
-        Line("Cool Down Load:");
-        Field("   Cool down mass", InputField::iCoolMass, kMassUnit);
-        Value("   Type of product", tables_.products.Name(form_.Selection(Selector::iProd)));
-        Field("   Start temperature", InputField::iStart, kTemperatureUnit);
-        Field("   End temperature", InputField::iEnd, kTemperatureUnit);
-        Field("   Cool down time", InputField::iTime, kHoursUnit);
+        int heading = -1;
+        for (const InputRow* input : kReportOrder) {
+            if (input->places.report < 0 || (input->shownBy && !form_.Option(*input->shownBy)))
+                continue;
+            if (FormSheet::HeadingOf(input->sheetRow) != heading) {
+                heading = FormSheet::HeadingOf(input->sheetRow);
+                Heading(heading);
+            }
+            Input(*input);
+            if (const auto& below = FormSheet::Rows()[input->sheetRow + 1].value)
+                Result(*below);
+        }
     }
 
     void Loads()
     {
-        Line("Load:");
-        Result("   Cabinet load", SheetValue::CabinetLoad, kEnergyUnit);
+        Heading(FormSheet::HeadingOf(FormSheet::RowOf(SheetValue::CabinetLoad)));
+        Result(SheetValue::CabinetLoad);
         if (door_)
-            Result("   Door load", SheetValue::DoorLoad, kEnergyUnit);
+            Result(SheetValue::DoorLoad);
         if (heat_)
-            Result("   Additional heat load", SheetValue::AdditionalLoad, kWattsUnit);
+            Result(SheetValue::AdditionalLoad);
         if (cool_)
-            Result("   Cool down load", SheetValue::CoolDownLoad, kEnergyUnit);
+            Result(SheetValue::CoolDownLoad);
     }
 
     void CompressorConditions()
@@ -146,7 +122,6 @@ private:
     const bool door_;
     const bool heat_;
     const bool cool_;
-    const bool cond_;
     std::vector<ReportLine> lines_;
 };
 

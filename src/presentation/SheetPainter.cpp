@@ -3,6 +3,7 @@
 #include "presentation/Artwork.h"
 #include "presentation/Palette.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -134,9 +135,12 @@ void SheetPainter::DrawHeader(Pass& pass) const
 {
     const QColor previous = pass.back;
     pass.back = Palette::kYellow;
-    pass.DrawSheetText(QString::fromStdString(pass.state.productName), 4, 17, 32, false);
-    pass.DrawSheetText(QStringLiteral("Version"), 7, 50, 14, false);
-    pass.DrawSheetText(QString::fromStdString(pass.state.versionText), 50, 50, 14, false);
+    using namespace SheetGeometry;
+    pass.DrawSheetText(QString::fromStdString(pass.state.productName), kTitleText.x, kTitleText.y, kTitleText.height,
+                       false);
+    pass.DrawSheetText(QStringLiteral("Version"), kVersionLabel.x, kVersionLabel.y, kVersionLabel.height, false);
+    pass.DrawSheetText(QString::fromStdString(pass.state.versionText), kVersionText.x, kVersionText.y,
+                       kVersionText.height, false);
     pass.back = previous;
 }
 
@@ -145,7 +149,7 @@ void SheetPainter::DrawRows(Pass& pass) const
     const SheetState& s = pass.state;
     const SheetFrame frame{s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight};
     for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units)) {
-        const QString label = QString::fromStdString(line.labelText);
+        const QString label = QCoreApplication::translate(FormSheet::kLabelContext, line.labelText.c_str());
         pass.DrawSheetText(label, line.label.x, line.label.y, line.fontHeight, line.bold);
         if (s.tables && !s.tables->FormHelp(line.row).empty())
             pass.hotSpots.RegisterHotSpot(line.label.x, line.label.y, s.tables->FormHelp(line.row), false);

@@ -2,16 +2,6 @@
 
 #include "model/FormRules.h"
 
-// The material a k-value field belongs to; none for every other field.
-std::optional<InputRounds::MaterialOfK> InputRounds::MaterialOf(InputField field)
-{
-    if (field == InputField::iInsulTherm)
-        return MaterialOfK{Selector::iType, &Tables::insulationMaterials};
-    if (field == InputField::iDoorInsulTherm)
-        return MaterialOfK{Selector::iType2, &Tables::doorMaterials};
-    return std::nullopt;
-}
-
 InputRounds::InputRounds(InputForm& form, Tables& tables, UnitSystem& units)
     : form_(form)
     , tables_(tables)
@@ -41,13 +31,11 @@ void InputRounds::ApplyUnits(const std::map<std::string, int>& choices)
 
 void InputRounds::ApplySelections(const std::map<std::string, int>& selections)
 {
-    const int rows[3] = {tables_.insulationMaterials.Count(), tables_.doorMaterials.Count(), tables_.products.Count()};
-    for (int i = 0; i < 3; ++i) {
-        const SelectorInfo& s = kSelectors[i];
+    for (const SelectorInfo& s : kSelectors) {
         const auto it = selections.find(s.name);
         if (it == selections.end())
             continue;
-        form_.SetSelection(s.selector, ClampRowIndex(it->second, rows[i]));
+        form_.SetSelection(s.selector, ClampRowIndex(it->second, SelectionRows(tables_, s.selector)));
         if (s.selector != Selector::iProd)
             ShowSelectedK(form_, tables_, units_, s.selector);
     }
@@ -69,7 +57,7 @@ std::vector<std::string> InputRounds::ApplyNumbers(const std::map<std::string, s
         InputField field;
         if (!FieldFromName(name, field))
             continue;
-        const std::optional<MaterialOfK> material = MaterialOf(field);
+        const MaterialInput* material = MaterialOfK(field);
         if (!material) {
             form_.PasteNumber(field, number);
         } else if (rule == CustomKRule::IntoCustomRow) {
@@ -84,7 +72,7 @@ std::vector<std::string> InputRounds::ApplyNumbers(const std::map<std::string, s
     return notes;
 }
 
-void InputRounds::TakeCustomK(InputField field, const MaterialOfK& material, const std::string& number)
+void InputRounds::TakeCustomK(InputField field, const MaterialInput& material, const std::string& number)
 {
     // The field's rules cut the number whichever row is selected; the row then shows its own k
     // again.

@@ -1,0 +1,71 @@
+#include "model/InputTable.h"
+
+#include <stdexcept>
+
+LoadInputs::LoadInputs()
+{
+    for (const InputRow& row : kInputs) {
+        if (row.number)
+            this->*row.number = row.firstRun;
+        else if (row.whole)
+            this->*row.whole = static_cast<int>(row.firstRun);
+        else
+            this->*row.flag = row.firstRun != 0;
+    }
+}
+
+const InputRow* InputNamed(const std::string& name)
+{
+    for (const InputRow& row : kInputs)
+        if (name == row.name)
+            return &row;
+    return nullptr;
+}
+
+const InputRow& InputOf(InputField field)
+{
+    for (const InputRow& row : kInputs)
+        if (row.IsNumber() && row.Field() == field)
+            return row;
+    throw std::out_of_range("no numeric field " + std::to_string(static_cast<int>(field)));
+}
+
+const char* FieldName(InputField field)
+{
+    return InputOf(field).name;
+}
+
+bool FieldFromName(const std::string& name, InputField& field)
+{
+    const InputRow* row = InputNamed(name);
+    if (!row || !row->IsNumber())
+        return false;
+    field = row->Field();
+    return true;
+}
+
+const MaterialInput* MaterialOfK(InputField field)
+{
+    for (const MaterialInput& m : kMaterialInputs)
+        if (m.kField == field)
+            return &m;
+    return nullptr;
+}
+
+const MaterialInput& MaterialOf(Selector selector)
+{
+    for (const MaterialInput& m : kMaterialInputs)
+        if (m.selector == selector)
+            return m;
+    throw std::out_of_range("no material selection " + std::to_string(static_cast<int>(selector)));
+}
+
+int SelectionRows(const Tables& tables, Selector selector)
+{
+    return selector == Selector::iProd ? tables.products.Count() : (tables.*MaterialOf(selector).table).Count();
+}
+
+const std::string& SelectionName(const Tables& tables, Selector selector, int row)
+{
+    return selector == Selector::iProd ? tables.products.Name(row) : (tables.*MaterialOf(selector).table).Name(row);
+}

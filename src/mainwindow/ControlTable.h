@@ -7,6 +7,7 @@
 #include <compare>
 #include <cstddef>
 #include <stdexcept>
+#include <type_traits>
 
 // A control of the main window by its numeric identifier. The form's controls are the model's
 // fields, selections and options, whose numbers are their identifiers, so they go by the model's
@@ -14,16 +15,10 @@
 // the form are named here.
 class ControlId {
 public:
-    constexpr ControlId(InputField field)
-        : id_(static_cast<int>(field))
-    {
-    }
-    constexpr ControlId(Selector selector)
-        : id_(static_cast<int>(selector))
-    {
-    }
-    constexpr ControlId(OptionBox box)
-        : id_(static_cast<int>(box))
+    template <class Id>
+    requires std::is_constructible_v<InputId, Id>
+    constexpr ControlId(Id id)
+        : id_(InputId(id).value)
     {
     }
 

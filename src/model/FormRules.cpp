@@ -85,17 +85,17 @@ LoadInputs ReadLoadInputs(const InputForm& form, const Tables& tables, const Uni
     LoadInputs in;
     for (const InputRow& row : kInputs) {
         if (row.quantity == Quantity::Selection)
-            in.*row.whole = form.Selection(row.SelectorId());
+            in.*row.member.whole = form.Selection(row.SelectorId());
         else if (row.quantity == Quantity::Option)
-            in.*row.flag = form.Option(row.Box());
-        else if (row.whole)
-            in.*row.whole = form.IntValue(row.Field());
+            in.*row.member.flag = form.Option(row.Box());
+        else if (row.member.whole)
+            in.*row.member.whole = form.IntValue(row.Field());
         else if (row.quantity != Quantity::KValue)
-            in.*row.number = form.Value(row.Field());
+            in.*row.member.number = form.Value(row.Field());
     }
     // A custom k counts from its field only while "Customized" is selected.
     for (const MaterialInput& m : kMaterialInputs)
-        in.*InputOf(m.kField).number =
+        in.*InputOf(m.kField).member.number =
             form.Selection(m.selector) == 0 ? SiK(form.Value(m.kField), units) : (tables.*m.table).CustomK();
     return in;
 }

@@ -5,12 +5,12 @@
 LoadInputs::LoadInputs()
 {
     for (const InputRow& row : kInputs) {
-        if (row.number)
-            this->*row.number = row.firstRun;
-        else if (row.whole)
-            this->*row.whole = static_cast<int>(row.firstRun);
+        if (row.member.number)
+            this->*row.member.number = row.firstRun;
+        else if (row.member.whole)
+            this->*row.member.whole = static_cast<int>(row.firstRun);
         else
-            this->*row.flag = row.firstRun != 0;
+            this->*row.member.flag = row.firstRun != 0;
     }
 }
 
@@ -33,15 +33,6 @@ const InputRow& InputOf(InputField field)
 const char* FieldName(InputField field)
 {
     return InputOf(field).name;
-}
-
-bool FieldFromName(const std::string& name, InputField& field)
-{
-    const InputRow* row = InputNamed(name);
-    if (!row || !row->IsNumber())
-        return false;
-    field = row->Field();
-    return true;
 }
 
 const MaterialInput* MaterialOfK(InputField field)

@@ -2,12 +2,14 @@
 
 #include "model/LoadInputs.h"
 #include "model/Tables.h"
+#include "model/UnitSystem.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 // The 23 numeric fields of the form, by the stored entry name of the value each holds. The
 // numbers are the window's control identifiers.
@@ -50,19 +52,25 @@ enum class OptionBox : int {
     iCondCheck = 1048,
 };
 
-// What an input measures, which decides how a change of units converts it.
+// What an input measures, which decides how a change of units converts it. A number's kind is
+// the label kind of its unit.
 enum class Quantity {
-    Length,
-    Temperature,
-    TemperatureDifference,
-    Mass,
-    KValue, // a custom k, kept in W/(m.K) by the calculation
-    Power,
-    Time,
-    Percent,
-    Selection,
+    Length = kLengthUnit,
+    Temperature = kTemperatureUnit,
+    TemperatureDifference = kTemperatureDifferenceUnit,
+    Mass = kMassUnit,
+    KValue = kKValueUnit, // a custom k, kept in W/(m.K) by the calculation
+    Power = kWattsUnit,
+    Time = kHoursUnit,
+    Percent = kPercentUnit,
+    Selection = 100,
     Option,
 };
+
+constexpr int UnitKindOf(Quantity quantity)
+{
+    return quantity == Quantity::Selection || quantity == Quantity::Option ? kNoUnit : static_cast<int>(quantity);
+}
 
 // An input's place in the three orders that are not the table's: saved to and loaded from the
 // settings store, and printed in the report (-1: not printed).
@@ -72,225 +80,106 @@ struct InputPlaces {
     int report;
 };
 
-// One input of the form: every fact about it that is not how the sheet draws it.
-struct InputRow {
-    constexpr InputRow(InputField field, const char* stored, double LoadInputs::*member, Quantity kind, double first,
-                       double scale, InputPlaces at, int row, std::optional<OptionBox> on = {})
-        : id(static_cast<int>(field))
-        , name(stored)
-        , quantity(kind)
-        , firstRun(first)
-        , storedScale(scale)
-        , places(at)
-        , shownBy(on)
-        , sheetRow(row)
-        , number(member)
+// The form's control an input is: its identifier, an InputField, Selector or OptionBox value.
+struct InputId {
+    template <class Id>
+    requires std::is_same_v<Id, InputField> || std::is_same_v<Id, Selector> || std::is_same_v<Id, OptionBox>
+    constexpr InputId(Id id)
+        : value(static_cast<int>(id))
     {
     }
-    // The runtime: a number whose whole part alone counts.
-    constexpr InputRow(InputField field, const char* stored, int LoadInputs::*member, Quantity kind, double first,
-                       InputPlaces at, int row)
-        : id(static_cast<int>(field))
-        , name(stored)
-        , quantity(kind)
-        , firstRun(first)
-        , storedScale(1)
-        , places(at)
-        , sheetRow(row)
-        , whole(member)
-    {
-    }
-    constexpr InputRow(Selector selector, const char* stored, int LoadInputs::*member, int firstRow, InputPlaces at,
-                       int row, std::optional<OptionBox> on = {})
-        : id(static_cast<int>(selector))
-        , name(stored)
-        , quantity(Quantity::Selection)
-        , firstRun(firstRow)
-        , storedScale(1)
-        , places(at)
-        , shownBy(on)
-        , sheetRow(row)
-        , whole(member)
-    {
-    }
-    constexpr InputRow(OptionBox box, const char* stored, bool LoadInputs::*member, InputPlaces at, int row)
-        : id(static_cast<int>(box))
-        , name(stored)
-        , quantity(Quantity::Option)
-        , firstRun(0)
-        , storedScale(1)
-        , places(at)
-        , sheetRow(row)
-        , flag(member)
-    {
-    }
+    int value;
+};
 
-    constexpr bool IsNumber() const { return quantity != Quantity::Selection && quantity != Quantity::Option; }
-    constexpr InputField Field() const { return static_cast<InputField>(id); }
-    constexpr Selector SelectorId() const { return static_cast<Selector>(id); }
-    constexpr OptionBox Box() const { return static_cast<OptionBox>(id); }
-
-    int id;           // an InputField, Selector or OptionBox
-    const char* name; // the stored entry name, also the file member and CLI name
-    Quantity quantity;
-    double firstRun;    // in metric units; a custom k in W/(m.K)
-    double storedScale; // the stored entry is the value times this
-    InputPlaces places;
-    std::optional<OptionBox> shownBy; // the option whose rows the input stands on
-    int sheetRow;                     // its row of the painted sheet
+// Where a calculation keeps an input: a number, a whole number (a row, the runtime) or an option.
+struct InputMember {
+    constexpr InputMember(double LoadInputs::*member)
+        : number(member)
+    {
+    }
+    constexpr InputMember(int LoadInputs::*member)
+        : whole(member)
+    {
+    }
+    constexpr InputMember(bool LoadInputs::*member)
+        : flag(member)
+    {
+    }
     double LoadInputs::*number = nullptr;
     int LoadInputs::*whole = nullptr;
     bool LoadInputs::*flag = nullptr;
 };
 
+// One input of the form: every fact about it that is not how the sheet draws it.
+struct InputRow {
+    InputId id;
+    const char* name; // the stored entry name, also the file member and the command-line name
+    Quantity quantity;
+    double firstRun;    // in metric units; a custom k in W/(m.K), a selection's row, an option 0
+    double storedScale; // the stored entry is the value times this
+    InputPlaces places;
+    int sheetRow; // the row of the painted sheet it stands on
+    InputMember member;
+    std::optional<OptionBox> shownBy = {}; // the option that shows its row
+
+    constexpr bool IsNumber() const { return quantity != Quantity::Selection && quantity != Quantity::Option; }
+    constexpr InputField Field() const { return static_cast<InputField>(id.value); }
+    constexpr Selector SelectorId() const { return static_cast<Selector>(id.value); }
+    constexpr OptionBox Box() const { return static_cast<OptionBox>(id.value); }
+};
+
 // Every input, in the window's tab order. First-run values are those of a store with no entries;
 // stored scales: whole numbers 1, lengths 100, the time 10, k values 1000000.
 inline constexpr int kInputCount = 30;
-inline constexpr std::array<InputRow, kInputCount> kInputs = {{
-    {InputField::iAmbient, "iAmbient", &LoadInputs::iAmbient, Quantity::Temperature, 32, 1, {8, 10, 0}, 1},
-    {InputField::iEvapTemp, "iEvapTemp", &LoadInputs::iEvapTemp, Quantity::Temperature, 3, 1, {9, 11, 1}, 2},
-    {OptionBox::iCondCheck, "iCondCheck", &LoadInputs::iCondCheck, {6, 29, -1}, 3},
-    {InputField::iEvaporating,
-     "iEvaporating",
-     &LoadInputs::iEvaporating,
-     Quantity::Temperature,
-     -7,
-     1,
-     {10, 12, 2},
-     4,
-     OptionBox::iCondCheck},
-    {InputField::iCondensing,
-     "iCondensing",
-     &LoadInputs::iCondensing,
-     Quantity::Temperature,
-     42,
-     1,
-     {11, 13, 3},
-     5,
-     OptionBox::iCondCheck},
-    {InputField::iSubcool,
-     "iSubcool",
-     &LoadInputs::iSubcool,
-     Quantity::TemperatureDifference,
-     1,
-     1,
-     {12, 14, 4},
-     6,
-     OptionBox::iCondCheck},
-    {InputField::iDepth, "iDepth", &LoadInputs::iDepth, Quantity::Length, 400, 100, {23, 3, 5}, 8},
-    {InputField::iWidth, "iWidth", &LoadInputs::iWidth, Quantity::Length, 500, 100, {26, 4, 6}, 9},
-    {InputField::iHeight, "iHeight", &LoadInputs::iHeight, Quantity::Length, 1000, 100, {27, 5, 7}, 10},
-    {Selector::iType, "iType", &LoadInputs::iType, 1, {0, 0, 9}, 12},
-    {InputField::iInsulTherm, "iInsulTherm", &LoadInputs::iInsulTherm, Quantity::KValue, 0, 1e6, {21, 22, 10}, 13},
-    {InputField::iInsulation, "iInsulation", &LoadInputs::iInsulation, Quantity::Length, 50, 100, {29, 8, 8}, 14},
-    {OptionBox::iDoorCheck, "iDoorCheck", &LoadInputs::iDoorCheck, {3, 26, -1}, 15},
-    {InputField::iDoorWidth,
-     "iDoorWidth",
-     &LoadInputs::iDoorWidth,
-     Quantity::Length,
-     500,
-     100,
-     {24, 6, 11},
-     17,
-     OptionBox::iDoorCheck},
-    {InputField::iDoorHeight,
-     "iDoorHeight",
-     &LoadInputs::iDoorHeight,
-     Quantity::Length,
-     1000,
-     100,
-     {25, 7, 12},
-     18,
-     OptionBox::iDoorCheck},
-    {Selector::iType2, "iType2", &LoadInputs::iType2, 4, {1, 1, 14}, 19, OptionBox::iDoorCheck},
-    {InputField::iDoorInsulTherm,
-     "iDoorInsulTherm",
-     &LoadInputs::iDoorInsulTherm,
-     Quantity::KValue,
-     0,
-     1e6,
-     {22, 23, 15},
-     20,
-     OptionBox::iDoorCheck},
-    {InputField::iDoorInsul,
-     "iDoorInsul",
-     &LoadInputs::iDoorInsul,
-     Quantity::Length,
-     50,
-     100,
-     {28, 9, 13},
-     21,
-     OptionBox::iDoorCheck},
-    {OptionBox::iHeatCheck, "iHeatCheck", &LoadInputs::iHeatCheck, {4, 27, -1}, 22},
-    {InputField::iOpenings,
-     "iOpenings",
-     &LoadInputs::iOpenings,
-     Quantity::Power,
-     0,
-     1,
-     {13, 15, 16},
-     23,
-     OptionBox::iHeatCheck},
-    {InputField::iLightLoad,
-     "iLightLoad",
-     &LoadInputs::iLightLoad,
-     Quantity::Power,
-     0,
-     1,
-     {17, 17, 18},
-     24,
-     OptionBox::iHeatCheck},
-    {InputField::iFanLoad,
-     "iFanLoad",
-     &LoadInputs::iFanLoad,
-     Quantity::Power,
-     0,
-     1,
-     {15, 16, 17},
-     25,
-     OptionBox::iHeatCheck},
-    {InputField::iAntisweatLoad,
-     "iAntisweatLoad",
-     &LoadInputs::iAntisweatLoad,
-     Quantity::Power,
-     0,
-     1,
-     {16, 18, 19},
-     26,
-     OptionBox::iHeatCheck},
-    {OptionBox::iCoolCheck, "iCoolCheck", &LoadInputs::iCoolCheck, {5, 28, -1}, 27},
-    {InputField::iCoolMass,
-     "iCoolMass",
-     &LoadInputs::iCoolMass,
-     Quantity::Mass,
-     0,
-     1,
-     {14, 19, 20},
-     28,
-     OptionBox::iCoolCheck},
-    {Selector::iProd, "iProd", &LoadInputs::iProd, 7, {2, 2, 21}, 29, OptionBox::iCoolCheck},
-    {InputField::iStart,
-     "iStart",
-     &LoadInputs::iStart,
-     Quantity::Temperature,
-     25,
-     1,
-     {18, 20, 22},
-     30,
-     OptionBox::iCoolCheck},
-    {InputField::iEnd, "iEnd", &LoadInputs::iEnd, Quantity::Temperature, 5, 1, {19, 21, 23}, 31, OptionBox::iCoolCheck},
-    {InputField::iTime, "iTime", &LoadInputs::iTime, Quantity::Time, 6, 10, {20, 24, 24}, 32, OptionBox::iCoolCheck},
-    {InputField::iRunTime, "iRunTime", &LoadInputs::iRunTime, Quantity::Percent, 75, {7, 25, 25}, 34},
-}};
+inline constexpr std::array<InputRow, kInputCount> kInputs = [] {
+    using enum InputField;
+    using enum Selector;
+    using enum OptionBox;
+    using enum Quantity;
+    using L = LoadInputs;
+    return std::array<InputRow, kInputCount>{{
+        {iAmbient, "iAmbient", Temperature, 32, 1, {8, 10, 0}, 1, &L::iAmbient},
+        {iEvapTemp, "iEvapTemp", Temperature, 3, 1, {9, 11, 1}, 2, &L::iEvapTemp},
+        {iCondCheck, "iCondCheck", Option, 0, 1, {6, 29, -1}, 3, &L::iCondCheck},
+        {iEvaporating, "iEvaporating", Temperature, -7, 1, {10, 12, 2}, 4, &L::iEvaporating, iCondCheck},
+        {iCondensing, "iCondensing", Temperature, 42, 1, {11, 13, 3}, 5, &L::iCondensing, iCondCheck},
+        {iSubcool, "iSubcool", TemperatureDifference, 1, 1, {12, 14, 4}, 6, &L::iSubcool, iCondCheck},
+        {iDepth, "iDepth", Length, 400, 100, {23, 3, 5}, 8, &L::iDepth},
+        {iWidth, "iWidth", Length, 500, 100, {26, 4, 6}, 9, &L::iWidth},
+        {iHeight, "iHeight", Length, 1000, 100, {27, 5, 7}, 10, &L::iHeight},
+        {iType, "iType", Selection, 1, 1, {0, 0, 9}, 12, &L::iType},
+        {iInsulTherm, "iInsulTherm", KValue, 0, 1e6, {21, 22, 10}, 13, &L::iInsulTherm},
+        {iInsulation, "iInsulation", Length, 50, 100, {29, 8, 8}, 14, &L::iInsulation},
+        {iDoorCheck, "iDoorCheck", Option, 0, 1, {3, 26, -1}, 15, &L::iDoorCheck},
+        {iDoorWidth, "iDoorWidth", Length, 500, 100, {24, 6, 11}, 17, &L::iDoorWidth, iDoorCheck},
+        {iDoorHeight, "iDoorHeight", Length, 1000, 100, {25, 7, 12}, 18, &L::iDoorHeight, iDoorCheck},
+        {iType2, "iType2", Selection, 4, 1, {1, 1, 14}, 19, &L::iType2, iDoorCheck},
+        {iDoorInsulTherm, "iDoorInsulTherm", KValue, 0, 1e6, {22, 23, 15}, 20, &L::iDoorInsulTherm, iDoorCheck},
+        {iDoorInsul, "iDoorInsul", Length, 50, 100, {28, 9, 13}, 21, &L::iDoorInsul, iDoorCheck},
+        {iHeatCheck, "iHeatCheck", Option, 0, 1, {4, 27, -1}, 22, &L::iHeatCheck},
+        {iOpenings, "iOpenings", Power, 0, 1, {13, 15, 16}, 23, &L::iOpenings, iHeatCheck},
+        {iLightLoad, "iLightLoad", Power, 0, 1, {17, 17, 18}, 24, &L::iLightLoad, iHeatCheck},
+        {iFanLoad, "iFanLoad", Power, 0, 1, {15, 16, 17}, 25, &L::iFanLoad, iHeatCheck},
+        {iAntisweatLoad, "iAntisweatLoad", Power, 0, 1, {16, 18, 19}, 26, &L::iAntisweatLoad, iHeatCheck},
+        {iCoolCheck, "iCoolCheck", Option, 0, 1, {5, 28, -1}, 27, &L::iCoolCheck},
+        {iCoolMass, "iCoolMass", Mass, 0, 1, {14, 19, 20}, 28, &L::iCoolMass, iCoolCheck},
+        {iProd, "iProd", Selection, 7, 1, {2, 2, 21}, 29, &L::iProd, iCoolCheck},
+        {iStart, "iStart", Temperature, 25, 1, {18, 20, 22}, 30, &L::iStart, iCoolCheck},
+        {iEnd, "iEnd", Temperature, 5, 1, {19, 21, 23}, 31, &L::iEnd, iCoolCheck},
+        {iTime, "iTime", Time, 6, 10, {20, 24, 24}, 32, &L::iTime, iCoolCheck},
+        {iRunTime, "iRunTime", Percent, 75, 1, {7, 25, 25}, 34, &L::iRunTime},
+    }};
+}();
 
 namespace InputTableDetail {
 
-template <class Info, std::size_t N, class Take>
-constexpr std::array<Info, N> Pick(Take take)
+// The rows `take` gives an Info for, in the order of `rows`.
+template <class Info, std::size_t N, class Rows, class Take>
+constexpr std::array<Info, N> Pick(const Rows& rows, Take take)
 {
     std::array<Info, N> picked{};
     std::size_t n = 0;
-    for (const InputRow& row : kInputs)
+    for (const auto& row : rows)
         if (auto info = take(row))
             picked[n++] = *info;
     return picked;
@@ -334,39 +223,22 @@ struct OptionInfo {
 };
 
 // All numeric fields in the window's tab order.
-inline constexpr auto kInputFields = InputTableDetail::Pick<InputFieldInfo, 23>([](const InputRow& r) {
+inline constexpr auto kInputFields = InputTableDetail::Pick<InputFieldInfo, 23>(kInputs, [](const InputRow& r) {
     return r.IsNumber() ? std::optional(InputFieldInfo{r.Field(), r.name}) : std::nullopt;
 });
 
-namespace InputTableDetail {
-
-template <class Info, std::size_t N, class Take>
-constexpr std::array<Info, N> PickStored(Take take)
-{
-    std::array<Info, N> picked{};
-    std::size_t n = 0;
-    for (const InputRow* row : kSaveOrder)
-        if (auto info = take(*row))
-            picked[n++] = *info;
-    return picked;
-}
-
-} // namespace InputTableDetail
-
 // The selections and the options in the order they are stored: iType, iType2, iProd;
 // iDoorCheck, iHeatCheck, iCoolCheck, iCondCheck.
-inline constexpr auto kSelectors = InputTableDetail::PickStored<SelectorInfo, 3>([](const InputRow& r) {
-    return r.quantity == Quantity::Selection ? std::optional(SelectorInfo{r.SelectorId(), r.name}) : std::nullopt;
+inline constexpr auto kSelectors = InputTableDetail::Pick<SelectorInfo, 3>(kSaveOrder, [](const InputRow* r) {
+    return r->quantity == Quantity::Selection ? std::optional(SelectorInfo{r->SelectorId(), r->name}) : std::nullopt;
 });
-inline constexpr auto kOptions = InputTableDetail::PickStored<OptionInfo, 4>([](const InputRow& r) {
-    return r.quantity == Quantity::Option ? std::optional(OptionInfo{r.Box(), r.name}) : std::nullopt;
+inline constexpr auto kOptions = InputTableDetail::Pick<OptionInfo, 4>(kSaveOrder, [](const InputRow* r) {
+    return r->quantity == Quantity::Option ? std::optional(OptionInfo{r->Box(), r->name}) : std::nullopt;
 });
 
 const InputRow& InputOf(InputField field);
 const InputRow* InputNamed(const std::string& name);
 const char* FieldName(InputField field);
-// Parses an entry name ("iDepth"); false when it names no numeric field.
-bool FieldFromName(const std::string& name, InputField& field);
 
 // The material table a selection picks from, and the selection a k value belongs to.
 struct MaterialInput {

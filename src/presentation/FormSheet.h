@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/InputTable.h"
 #include "model/LoadResults.h"
 #include "model/UnitSystem.h"
 #include "presentation/SheetGeometry.h"
@@ -22,13 +23,6 @@ enum class SheetColumn {
     Left,
     Right
 };
-enum class SheetVisibility {
-    Always,
-    CondCheck,
-    DoorCheck,
-    HeatCheck,
-    CoolCheck
-};
 enum class SheetMarker {
     None,
     Info,
@@ -41,7 +35,7 @@ struct SheetRow {
     bool heading;
     int unitKind; // a UnitKind code, or kNoUnit
     SheetColumn column;
-    SheetVisibility visibleWhen;
+    std::optional<OptionBox> shownBy; // none: always shown
     SheetMarker marker;
     int letter; // 0 (A) to 5 (F) for letter markers, else -1
     std::optional<SheetValue> value;

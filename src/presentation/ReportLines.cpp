@@ -61,8 +61,8 @@ private:
     // On paper the door's width goes without the sheet's "(inner dimensions)", like the cabinet's.
     static int LabelRow(const InputRow& input)
     {
-        return input.id == static_cast<int>(InputField::iDoorWidth) ? InputOf(InputField::iWidth).sheetRow
-                                                                    : input.sheetRow;
+        return input.id.value == static_cast<int>(InputField::iDoorWidth) ? InputOf(InputField::iWidth).sheetRow
+                                                                          : input.sheetRow;
     }
 
     void Input(const InputRow& input)

@@ -4,9 +4,6 @@
 #include <iterator>
 #include <regex>
 
-const char* const kUnitChoiceNames[6] = {"UnitsEnergy", "UnitsTemperature", "UnitsPressure",
-                                         "UnitsVolume", "UnitsLength",      "UnitsMass"};
-
 InputKind KindOfInput(const std::string& name)
 {
     if (std::find(std::begin(kUnitChoiceNames), std::end(kUnitChoiceNames), name) != std::end(kUnitChoiceNames))

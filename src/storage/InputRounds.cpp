@@ -54,9 +54,10 @@ std::vector<std::string> InputRounds::ApplyNumbers(const std::map<std::string, s
 {
     std::vector<std::string> notes;
     for (const auto& [name, number] : numbers) {
-        InputField field;
-        if (!FieldFromName(name, field))
+        const InputRow* input = InputNamed(name);
+        if (!input || !input->IsNumber())
             continue;
+        const InputField field = input->Field();
         const MaterialInput* material = MaterialOfK(field);
         if (!material) {
             form_.PasteNumber(field, number);

@@ -2,21 +2,39 @@
 
 #include "model/Conversions.h"
 #include "model/FormRules.h"
+#include "storage/InputAssignments.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace StoredInputs {
 
+namespace {
+
+// A unit choice is stored under its name padded with blanks to 16 characters.
+constexpr auto kStoredUnitNames = [] {
+    std::array<std::array<char, 17>, 6> names{};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string_view name = kUnitChoiceNames[i];
+        for (std::size_t c = 0; c < 16; ++c)
+            names[i][c] = c < name.size() ? name[c] : ' ';
+    }
+    return names;
+}();
+
+} // namespace
+
 const char* const kSection = "Settings1";
 const char* const kLocationSection = "Location1";
-const char* const kUnitsEnergy = "UnitsEnergy     ";
-const char* const kUnitsTemperature = "UnitsTemperature";
-const char* const kUnitsKValue = "UnitsPressure   ";
-const char* const kUnitsVolume = "UnitsVolume     ";
-const char* const kUnitsLength = "UnitsLength     ";
-const char* const kUnitsMass = "UnitsMass       ";
+const char* const kUnitsEnergy = kStoredUnitNames[0].data();
+const char* const kUnitsTemperature = kStoredUnitNames[1].data();
+const char* const kUnitsKValue = kStoredUnitNames[2].data();
+const char* const kUnitsVolume = kStoredUnitNames[3].data();
+const char* const kUnitsLength = kStoredUnitNames[4].data();
+const char* const kUnitsMass = kStoredUnitNames[5].data();
 
 namespace {
 
@@ -101,23 +119,15 @@ std::int32_t ScaledEntry(double value, double scale)
 UnitSystem ReadUnitChoices(const ProfileStore& store)
 {
     UnitSystem units;
-    units.energy = ReadChoice(store, kUnitsEnergy);
-    units.temperature = ReadChoice(store, kUnitsTemperature);
-    units.kValue = ReadChoice(store, kUnitsKValue);
-    units.volume = ReadChoice(store, kUnitsVolume);
-    units.length = ReadChoice(store, kUnitsLength);
-    units.mass = ReadChoice(store, kUnitsMass);
+    for (int i = 0; i < 6; ++i)
+        UnitChoiceSlot(units, i) = ReadChoice(store, kStoredUnitNames[static_cast<std::size_t>(i)].data());
     return units;
 }
 
 void WriteUnitChoices(ProfileStore& store, const UnitSystem& units)
 {
-    store.WriteProfileInt(kSection, kUnitsEnergy, units.energy);
-    store.WriteProfileInt(kSection, kUnitsTemperature, units.temperature);
-    store.WriteProfileInt(kSection, kUnitsKValue, units.kValue);
-    store.WriteProfileInt(kSection, kUnitsVolume, units.volume);
-    store.WriteProfileInt(kSection, kUnitsLength, units.length);
-    store.WriteProfileInt(kSection, kUnitsMass, units.mass);
+    for (int i = 0; i < 6; ++i)
+        store.WriteProfileInt(kSection, kStoredUnitNames[static_cast<std::size_t>(i)].data(), UnitChoice(units, i));
 }
 
 void LoadStoredInputs(const ProfileStore& store, InputForm& form, Tables& tables, const UnitSystem& units)

@@ -96,10 +96,9 @@ const std::vector<std::string>& InputColumns()
 {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list(std::begin(kUnitChoiceNames), std::end(kUnitChoiceNames));
-        for (const SelectorInfo& s : kSelectors)
-            list.emplace_back(s.name);
-        for (const OptionInfo& o : kOptions)
-            list.emplace_back(o.name);
+        for (const InputRow* row : kSaveOrder) // the selections, then the options
+            if (!row->IsNumber())
+                list.emplace_back(row->name);
         for (const InputFieldInfo& info : kInputFields)
             list.emplace_back(info.name);
         return list;

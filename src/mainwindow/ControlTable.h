@@ -50,20 +50,6 @@ inline constexpr ControlId ControlId::HomePageLink{1022};
 inline constexpr ControlId ControlId::ProductPageLink{1039};
 inline constexpr ControlId ControlId::ProductSelectionButton{1041};
 
-// What a control of the form shows, by its kind.
-constexpr InputField FieldOf(ControlId id)
-{
-    return static_cast<InputField>(static_cast<int>(id));
-}
-constexpr Selector SelectorOf(ControlId id)
-{
-    return static_cast<Selector>(static_cast<int>(id));
-}
-constexpr OptionBox OptionOf(ControlId id)
-{
-    return static_cast<OptionBox>(static_cast<int>(id));
-}
-
 enum class ControlKind {
     Field,
     CheckBox,

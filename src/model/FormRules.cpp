@@ -53,19 +53,13 @@ void ConvertShown(InputForm& form, const Tables& tables, InputField field, Quant
 // The unit choice a quantity is shown in; -1 for those no choice converts.
 int ChoiceOf(Quantity quantity, const UnitSystem& units)
 {
-    switch (quantity) {
-    case Quantity::Temperature:
-    case Quantity::TemperatureDifference:
+    if (quantity == Quantity::Temperature || quantity == Quantity::TemperatureDifference)
         return units.temperature;
-    case Quantity::Mass:
+    if (quantity == Quantity::Mass)
         return units.mass;
-    case Quantity::KValue:
+    if (quantity == Quantity::KValue)
         return units.kValue;
-    case Quantity::Length:
-        return units.length;
-    default:
-        return -1;
-    }
+    return quantity == Quantity::Length ? units.length : -1;
 }
 
 } // namespace

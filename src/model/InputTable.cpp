@@ -30,25 +30,12 @@ const InputRow& InputOf(InputField field)
     throw std::out_of_range("no numeric field " + std::to_string(static_cast<int>(field)));
 }
 
-const char* FieldName(InputField field)
-{
-    return InputOf(field).name;
-}
-
 const MaterialInput* MaterialOfK(InputField field)
 {
     for (const MaterialInput& m : kMaterialInputs)
         if (m.kField == field)
             return &m;
     return nullptr;
-}
-
-const MaterialInput& MaterialOf(Selector selector)
-{
-    for (const MaterialInput& m : kMaterialInputs)
-        if (m.selector == selector)
-            return m;
-    throw std::out_of_range("no material selection " + std::to_string(static_cast<int>(selector)));
 }
 
 int SelectionRows(const Tables& tables, Selector selector)

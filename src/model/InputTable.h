@@ -73,11 +73,9 @@ constexpr int UnitKindOf(Quantity quantity)
 }
 
 // An input's place in the three orders that are not the table's: saved to and loaded from the
-// settings store, and printed in the report (-1: not printed).
+// settings store, and printed in the report (the options, which print no line, last).
 struct InputPlaces {
-    int save;
-    int load;
-    int report;
+    int save, load, report;
 };
 
 // The form's control an input is: its identifier, an InputField, Selector or OptionBox value.
@@ -93,17 +91,15 @@ struct InputId {
 
 // Where a calculation keeps an input: a number, a whole number (a row, the runtime) or an option.
 struct InputMember {
-    constexpr InputMember(double LoadInputs::*member)
-        : number(member)
+    template <class T>
+    constexpr InputMember(T LoadInputs::*member)
     {
-    }
-    constexpr InputMember(int LoadInputs::*member)
-        : whole(member)
-    {
-    }
-    constexpr InputMember(bool LoadInputs::*member)
-        : flag(member)
-    {
+        if constexpr (std::is_same_v<T, double>)
+            number = member;
+        else if constexpr (std::is_same_v<T, int>)
+            whole = member;
+        else
+            flag = member;
     }
     double LoadInputs::*number = nullptr;
     int LoadInputs::*whole = nullptr;
@@ -130,17 +126,16 @@ struct InputRow {
 
 // Every input, in the window's tab order. First-run values are those of a store with no entries;
 // stored scales: whole numbers 1, lengths 100, the time 10, k values 1000000.
-inline constexpr int kInputCount = 30;
-inline constexpr std::array<InputRow, kInputCount> kInputs = [] {
+inline constexpr auto kInputs = [] {
     using enum InputField;
     using enum Selector;
     using enum OptionBox;
     using enum Quantity;
     using L = LoadInputs;
-    return std::array<InputRow, kInputCount>{{
+    return std::to_array<InputRow>({
         {iAmbient, "iAmbient", Temperature, 32, 1, {8, 10, 0}, 1, &L::iAmbient},
         {iEvapTemp, "iEvapTemp", Temperature, 3, 1, {9, 11, 1}, 2, &L::iEvapTemp},
-        {iCondCheck, "iCondCheck", Option, 0, 1, {6, 29, -1}, 3, &L::iCondCheck},
+        {iCondCheck, "iCondCheck", Option, 0, 1, {6, 29, 26}, 3, &L::iCondCheck},
         {iEvaporating, "iEvaporating", Temperature, -7, 1, {10, 12, 2}, 4, &L::iEvaporating, iCondCheck},
         {iCondensing, "iCondensing", Temperature, 42, 1, {11, 13, 3}, 5, &L::iCondensing, iCondCheck},
         {iSubcool, "iSubcool", TemperatureDifference, 1, 1, {12, 14, 4}, 6, &L::iSubcool, iCondCheck},
@@ -150,32 +145,37 @@ inline constexpr std::array<InputRow, kInputCount> kInputs = [] {
         {iType, "iType", Selection, 1, 1, {0, 0, 9}, 12, &L::iType},
         {iInsulTherm, "iInsulTherm", KValue, 0, 1e6, {21, 22, 10}, 13, &L::iInsulTherm},
         {iInsulation, "iInsulation", Length, 50, 100, {29, 8, 8}, 14, &L::iInsulation},
-        {iDoorCheck, "iDoorCheck", Option, 0, 1, {3, 26, -1}, 15, &L::iDoorCheck},
+        {iDoorCheck, "iDoorCheck", Option, 0, 1, {3, 26, 27}, 15, &L::iDoorCheck},
         {iDoorWidth, "iDoorWidth", Length, 500, 100, {24, 6, 11}, 17, &L::iDoorWidth, iDoorCheck},
         {iDoorHeight, "iDoorHeight", Length, 1000, 100, {25, 7, 12}, 18, &L::iDoorHeight, iDoorCheck},
         {iType2, "iType2", Selection, 4, 1, {1, 1, 14}, 19, &L::iType2, iDoorCheck},
         {iDoorInsulTherm, "iDoorInsulTherm", KValue, 0, 1e6, {22, 23, 15}, 20, &L::iDoorInsulTherm, iDoorCheck},
         {iDoorInsul, "iDoorInsul", Length, 50, 100, {28, 9, 13}, 21, &L::iDoorInsul, iDoorCheck},
-        {iHeatCheck, "iHeatCheck", Option, 0, 1, {4, 27, -1}, 22, &L::iHeatCheck},
+        {iHeatCheck, "iHeatCheck", Option, 0, 1, {4, 27, 28}, 22, &L::iHeatCheck},
         {iOpenings, "iOpenings", Power, 0, 1, {13, 15, 16}, 23, &L::iOpenings, iHeatCheck},
         {iLightLoad, "iLightLoad", Power, 0, 1, {17, 17, 18}, 24, &L::iLightLoad, iHeatCheck},
         {iFanLoad, "iFanLoad", Power, 0, 1, {15, 16, 17}, 25, &L::iFanLoad, iHeatCheck},
         {iAntisweatLoad, "iAntisweatLoad", Power, 0, 1, {16, 18, 19}, 26, &L::iAntisweatLoad, iHeatCheck},
-        {iCoolCheck, "iCoolCheck", Option, 0, 1, {5, 28, -1}, 27, &L::iCoolCheck},
+        {iCoolCheck, "iCoolCheck", Option, 0, 1, {5, 28, 29}, 27, &L::iCoolCheck},
         {iCoolMass, "iCoolMass", Mass, 0, 1, {14, 19, 20}, 28, &L::iCoolMass, iCoolCheck},
         {iProd, "iProd", Selection, 7, 1, {2, 2, 21}, 29, &L::iProd, iCoolCheck},
         {iStart, "iStart", Temperature, 25, 1, {18, 20, 22}, 30, &L::iStart, iCoolCheck},
         {iEnd, "iEnd", Temperature, 5, 1, {19, 21, 23}, 31, &L::iEnd, iCoolCheck},
         {iTime, "iTime", Time, 6, 10, {20, 24, 24}, 32, &L::iTime, iCoolCheck},
         {iRunTime, "iRunTime", Percent, 75, 1, {7, 25, 25}, 34, &L::iRunTime},
-    }};
+    });
 }();
+inline constexpr int kInputCount = static_cast<int>(kInputs.size());
 
-namespace InputTableDetail {
+constexpr std::size_t CountOf(Quantity quantity)
+{
+    return static_cast<std::size_t>(
+        std::count_if(kInputs.begin(), kInputs.end(), [&](const InputRow& r) { return r.quantity == quantity; }));
+}
 
 // The rows `take` gives an Info for, in the order of `rows`.
 template <class Info, std::size_t N, class Rows, class Take>
-constexpr std::array<Info, N> Pick(const Rows& rows, Take take)
+constexpr std::array<Info, N> PickInputs(const Rows& rows, Take take)
 {
     std::array<Info, N> picked{};
     std::size_t n = 0;
@@ -186,59 +186,58 @@ constexpr std::array<Info, N> Pick(const Rows& rows, Take take)
 }
 
 template <int InputPlaces::*place>
-constexpr std::array<const InputRow*, kInputCount> Ordered()
+constexpr std::array<const InputRow*, kInputCount> OrderedInputs()
 {
     std::array<const InputRow*, kInputCount> rows{};
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i] = &kInputs[i];
-    std::sort(rows.begin(), rows.end(), [](const InputRow* a, const InputRow* b) {
-        // Inputs that have no place (-1) come last.
-        const auto key = [](const InputRow* r) { return r->places.*place < 0 ? kInputCount : r->places.*place; };
-        return key(a) < key(b);
-    });
+    std::sort(rows.begin(), rows.end(),
+              [](const InputRow* a, const InputRow* b) { return a->places.*place < b->places.*place; });
     return rows;
 }
 
-} // namespace InputTableDetail
+// The inputs in the order they are saved to the store, loaded from it and printed.
+inline constexpr auto kSaveOrder = OrderedInputs<&InputPlaces::save>();
+inline constexpr auto kLoadOrder = OrderedInputs<&InputPlaces::load>();
+inline constexpr auto kReportOrder = OrderedInputs<&InputPlaces::report>();
 
-// The inputs in the order they are saved to the store, loaded from it and printed (the options,
-// which print no line of their own, last).
-inline constexpr auto kSaveOrder = InputTableDetail::Ordered<&InputPlaces::save>();
-inline constexpr auto kLoadOrder = InputTableDetail::Ordered<&InputPlaces::load>();
-inline constexpr auto kReportOrder = InputTableDetail::Ordered<&InputPlaces::report>();
-
+// An input by its identifier and stored name.
 struct InputFieldInfo {
     InputField field;
     const char* name;
 };
-
 struct SelectorInfo {
     Selector selector;
     const char* name;
 };
-
 struct OptionInfo {
     OptionBox box;
     const char* name;
 };
 
 // All numeric fields in the window's tab order.
-inline constexpr auto kInputFields = InputTableDetail::Pick<InputFieldInfo, 23>(kInputs, [](const InputRow& r) {
-    return r.IsNumber() ? std::optional(InputFieldInfo{r.Field(), r.name}) : std::nullopt;
-});
+inline constexpr auto kInputFields =
+    PickInputs<InputFieldInfo, kInputs.size() - CountOf(Quantity::Selection) - CountOf(Quantity::Option)>(
+        kInputs, [](const InputRow& r) {
+            return r.IsNumber() ? std::optional(InputFieldInfo{r.Field(), r.name}) : std::nullopt;
+        });
 
 // The selections and the options in the order they are stored: iType, iType2, iProd;
 // iDoorCheck, iHeatCheck, iCoolCheck, iCondCheck.
-inline constexpr auto kSelectors = InputTableDetail::Pick<SelectorInfo, 3>(kSaveOrder, [](const InputRow* r) {
+inline constexpr auto kSelectors = PickInputs<SelectorInfo, CountOf(Quantity::Selection)>(kSaveOrder, [](const InputRow*
+                                                                                                             r) {
     return r->quantity == Quantity::Selection ? std::optional(SelectorInfo{r->SelectorId(), r->name}) : std::nullopt;
 });
-inline constexpr auto kOptions = InputTableDetail::Pick<OptionInfo, 4>(kSaveOrder, [](const InputRow* r) {
+inline constexpr auto kOptions = PickInputs<OptionInfo, CountOf(Quantity::Option)>(kSaveOrder, [](const InputRow* r) {
     return r->quantity == Quantity::Option ? std::optional(OptionInfo{r->Box(), r->name}) : std::nullopt;
 });
 
 const InputRow& InputOf(InputField field);
 const InputRow* InputNamed(const std::string& name);
-const char* FieldName(InputField field);
+inline const char* FieldName(InputField field)
+{
+    return InputOf(field).name;
+}
 
 // The material table a selection picks from, and the selection a k value belongs to.
 struct MaterialInput {
@@ -253,7 +252,10 @@ inline constexpr MaterialInput kMaterialInputs[] = {
 // Null for every field but the two k values.
 const MaterialInput* MaterialOfK(InputField field);
 // iType or iType2.
-const MaterialInput& MaterialOf(Selector selector);
+constexpr const MaterialInput& MaterialOf(Selector selector)
+{
+    return kMaterialInputs[selector == Selector::iType ? 0 : 1];
+}
 
 // A selection's table: its row count and a row's name.
 int SelectionRows(const Tables& tables, Selector selector);

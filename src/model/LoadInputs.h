@@ -6,34 +6,15 @@
 struct LoadInputs {
     LoadInputs();
 
-    int iType{};  // row of the insulation materials
-    int iType2{}; // row of the door materials
-    int iProd{};  // row of the products
-    bool iDoorCheck{};
-    bool iHeatCheck{};
-    bool iCoolCheck{};
-    bool iCondCheck{};
+    int iType{}, iType2{}, iProd{}; // rows of the insulation materials, door materials and products
+    bool iDoorCheck{}, iHeatCheck{}, iCoolCheck{}, iCondCheck{};
     int iRunTime{}; // percent, whole part only
-    double iAmbient{};
-    double iEvapTemp{}; // temperature inside the box
-    double iEvaporating{};
-    double iCondensing{};
-    double iSubcool{}; // a temperature difference
-    double iOpenings{};
-    double iLightLoad{};
-    double iFanLoad{};
-    double iAntisweatLoad{};
-    double iCoolMass{};
-    double iStart{};
-    double iEnd{};
-    double iTime{}; // hours
-    double iDepth{};
-    double iWidth{};
-    double iHeight{};
-    double iInsulation{};
+    // iEvapTemp is the temperature inside the box; iSubcool a temperature difference.
+    double iAmbient{}, iEvapTemp{}, iEvaporating{}, iCondensing{}, iSubcool{};
+    double iOpenings{}, iLightLoad{}, iFanLoad{}, iAntisweatLoad{};
+    double iCoolMass{}, iStart{}, iEnd{}, iTime{}; // the time in hours
+    double iDepth{}, iWidth{}, iHeight{}, iInsulation{};
     double iInsulTherm{}; // custom wall k, W/(m.K)
-    double iDoorWidth{};
-    double iDoorHeight{};
-    double iDoorInsul{};
+    double iDoorWidth{}, iDoorHeight{}, iDoorInsul{};
     double iDoorInsulTherm{}; // custom door k, W/(m.K)
 };

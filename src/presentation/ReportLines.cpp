@@ -58,19 +58,15 @@ private:
         RowValue(row, SheetValueText(value, results_, units_), FormSheet::Rows()[row].unitKind);
     }
 
-    // On paper the door's width goes without the sheet's "(inner dimensions)", like the cabinet's.
-    static int LabelRow(const InputRow& input)
-    {
-        return input.id.value == static_cast<int>(InputField::iDoorWidth) ? InputOf(InputField::iWidth).sheetRow
-                                                                          : input.sheetRow;
-    }
-
     void Input(const InputRow& input)
     {
+        // On paper the door's width goes without the sheet's "(inner dimensions)", like the cabinet's.
+        const bool doorWidth = input.id.value == static_cast<int>(InputField::iDoorWidth);
+        const int labelRow = doorWidth ? InputOf(InputField::iWidth).sheetRow : input.sheetRow;
         if (input.quantity == Quantity::Selection)
-            RowValue(LabelRow(input), SelectionName(tables_, input.SelectorId(), form_.Selection(input.SelectorId())));
+            RowValue(labelRow, SelectionName(tables_, input.SelectorId(), form_.Selection(input.SelectorId())));
         else
-            RowValue(LabelRow(input), form_.Text(input.Field()), FormSheet::Rows()[input.sheetRow].unitKind);
+            RowValue(labelRow, form_.Text(input.Field()), FormSheet::Rows()[input.sheetRow].unitKind);
     }
 
     // The inputs under the sheet's headings, those of an option only while it is on, so a section
@@ -80,7 +76,7 @@ private:
     {
         int heading = -1;
         for (const InputRow* input : kReportOrder) {
-            if (input->places.report < 0 || (input->shownBy && !form_.Option(*input->shownBy)))
+            if (input->quantity == Quantity::Option || (input->shownBy && !form_.Option(*input->shownBy)))
                 continue;
             if (FormSheet::HeadingOf(input->sheetRow) != heading) {
                 heading = FormSheet::HeadingOf(input->sheetRow);

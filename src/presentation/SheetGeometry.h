@@ -50,9 +50,7 @@ SheetPoint LogoOrigin(int clientWidth);
 
 // The texts on the band: where each starts and its cell height.
 struct HeaderText {
-    int x;
-    int y;
-    int height;
+    int x, y, height;
 };
 constexpr HeaderText kTitleText{4, 17, 32};
 constexpr HeaderText kVersionLabel{7, 50, 14};

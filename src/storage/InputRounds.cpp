@@ -12,8 +12,7 @@ InputRounds::InputRounds(InputForm& form, Tables& tables, UnitSystem& units)
 std::vector<std::string> InputRounds::Apply(const InputAssignments& assignments, CustomKRule rule)
 {
     ApplyUnits(assignments.units);
-    ApplySelections(assignments.selections);
-    ApplyOptions(assignments.options);
+    ApplyChoices(assignments);
     return ApplyNumbers(assignments.numbers, rule);
 }
 
@@ -29,24 +28,22 @@ void InputRounds::ApplyUnits(const std::map<std::string, int>& choices)
     units_ = chosen;
 }
 
-void InputRounds::ApplySelections(const std::map<std::string, int>& selections)
+void InputRounds::ApplyChoices(const InputAssignments& assignments)
 {
-    for (const SelectorInfo& s : kSelectors) {
-        const auto it = selections.find(s.name);
-        if (it == selections.end())
+    // In the order they are stored: the selections, then the options.
+    for (const InputRow* row : kSaveOrder) {
+        const bool selection = row->quantity == Quantity::Selection;
+        const auto& given = selection ? assignments.selections : assignments.options;
+        const auto it = given.find(row->name);
+        if (row->IsNumber() || it == given.end())
             continue;
-        form_.SetSelection(s.selector, ClampRowIndex(it->second, SelectionRows(tables_, s.selector)));
-        if (s.selector != Selector::iProd)
-            ShowSelectedK(form_, tables_, units_, s.selector);
-    }
-}
-
-void InputRounds::ApplyOptions(const std::map<std::string, int>& options)
-{
-    for (const OptionInfo& o : kOptions) {
-        const auto it = options.find(o.name);
-        if (it != options.end())
-            form_.SetOption(o.box, it->second != 0);
+        if (!selection) {
+            form_.SetOption(row->Box(), it->second != 0);
+            continue;
+        }
+        form_.SetSelection(row->SelectorId(), ClampRowIndex(it->second, SelectionRows(tables_, row->SelectorId())));
+        if (row->SelectorId() != Selector::iProd)
+            ShowSelectedK(form_, tables_, units_, row->SelectorId());
     }
 }
 

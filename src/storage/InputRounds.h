@@ -31,8 +31,7 @@ public:
 
 private:
     void ApplyUnits(const std::map<std::string, int>& choices);
-    void ApplySelections(const std::map<std::string, int>& selections);
-    void ApplyOptions(const std::map<std::string, int>& options);
+    void ApplyChoices(const InputAssignments& assignments);
     std::vector<std::string> ApplyNumbers(const std::map<std::string, std::string>& numbers, CustomKRule rule);
     void TakeCustomK(InputField field, const MaterialInput& material, const std::string& number);
 

@@ -3,6 +3,7 @@
 #include "cli/CalcOutput.h"
 #include "model/FormRules.h"
 #include "model/GoalSeek.h"
+#include "model/InputTable.h"
 #include "model/VariantCalc.h"
 #include "storage/CalcFile.h"
 #include "storage/MemoryProfileStore.h"
@@ -115,11 +116,9 @@ int CalcBatch::RunEach()
 {
     if (options_.format == CalcFormat::Csv)
         Print(QByteArray::fromStdString(CsvHeader()));
-    for (const SweepRange& sweep : options_.sweeps) {
-        InputField field;
-        FieldFromName(sweep.name, field);
-        swept_.push_back(field);
-    }
+    // The options were checked: every name is a number input's.
+    for (const SweepRange& sweep : options_.sweeps)
+        swept_.push_back(InputNamed(sweep.name)->Field());
     bool allCompleted = true;
     for (const Start& start : starts_)
         allCompleted = RunStart(start) && allCompleted;
@@ -166,8 +165,7 @@ bool CalcBatch::RunSweep(CalcRun& run, const Start& start)
 bool CalcBatch::RunSeek(CalcRun& run, const Start& start)
 {
     const SeekRequest& seek = *options_.seek;
-    InputField field;
-    FieldFromName(seek.name, field);
+    const InputField field = InputNamed(seek.name)->Field();
     const auto [low, high] = PermittedRange(field, run.Units());
     VariantCalc calc(run.TablesInUse(), run.Units());
     const SeekAnswer answer = SeekInput(calc, ReadLoadInputs(run.Form(), run.TablesInUse(), run.Units()), field,

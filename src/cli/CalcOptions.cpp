@@ -1,6 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include "cli/CalcArguments.h"
+#include "model/InputTable.h"
 
 #include "model/ResultMembers.h"
 
@@ -74,8 +75,8 @@ std::optional<std::string> ParseSweeps(const QStringList& values, CalcOptions& i
 // input assignments (no input is named like a result).
 std::optional<std::string> ParseSeek(const std::string& name, std::vector<std::string>& positional, CalcOptions& into)
 {
-    InputField field;
-    if (!FieldFromName(name, field))
+    const InputRow* input = InputNamed(name);
+    if (!input || !input->IsNumber())
         return "--seek: " + name + " is no number input";
     const auto goal = std::find_if(positional.begin(), positional.end(), [](const std::string& a) {
         return ResultMemberNamed(a.substr(0, a.find('='))) != nullptr;

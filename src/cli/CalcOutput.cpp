@@ -1,12 +1,13 @@
 #include "cli/CalcOutput.h"
 
-#include "model/ResultRows.h"
 #include "model/ResultMembers.h"
+#include "model/ResultRows.h"
 #include "presentation/ReportLines.h"
 #include "presentation/SheetValues.h"
 #include "storage/CalcFile.h"
 #include "storage/CalcTable.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,7 +63,10 @@ std::string TextReport(const CalcRun& run, const std::string& title)
 {
     std::string out = title + "\n";
     for (const ReportLine& line : BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results()))
-        out += Columns(line.label, line.hasValue ? line.value : std::string());
+        out +=
+            Columns(line.labelContext ? QCoreApplication::translate(line.labelContext, line.label.c_str()).toStdString()
+                                      : line.label,
+                    line.hasValue ? line.value : std::string());
     for (const ResultRow& row : run.Shown().rows)
         out += Columns(row.name, row.value);
     if (!run.Shown().warning.empty())
@@ -108,6 +112,5 @@ std::string Message(const CalcRun& run)
 std::string CsvRow(const std::string& file, const CalcRun& run)
 {
     return CalcTable::CsvRow(file, CalcFile::InputsOf(run.Form(), run.TablesInUse(), run.Units()),
-                             run.Outcome() == RecalcOutcome::Completed, run.Results(), run.Units(),
-                             Message(run));
+                             run.Outcome() == RecalcOutcome::Completed, run.Results(), run.Units(), Message(run));
 }

@@ -9,11 +9,10 @@ HeadlessForm::HeadlessForm(const LocaleChars& chars)
     for (const InputFieldInfo& info : kInputFields)
         fields_.emplace(std::piecewise_construct, std::forward_as_tuple(info.field),
                         std::forward_as_tuple(9, 2, chars));
-    selections_ = {{Selector::iType, 0}, {Selector::iType2, 0}, {Selector::iProd, 0}};
-    options_ = {{OptionBox::iDoorCheck, false},
-                {OptionBox::iHeatCheck, false},
-                {OptionBox::iCoolCheck, false},
-                {OptionBox::iCondCheck, false}};
+    for (const SelectorInfo& s : kSelectors)
+        selections_[s.selector] = 0;
+    for (const OptionInfo& o : kOptions)
+        options_[o.box] = false;
 }
 
 std::string HeadlessForm::Text(InputField field) const

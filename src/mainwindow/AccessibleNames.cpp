@@ -3,43 +3,30 @@
 #include "controls/Translated.h"
 #include "model/ResultRows.h"
 #include "presentation/FormSheet.h"
+#include "presentation/SheetReading.h"
 #include "presentation/SpokenUnits.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace {
 
 // "   Ambient temperature" and "Conditions:" as a listener should hear them.
-std::string Trimmed(const char* label)
+std::string Spoken(int row)
 {
-    std::string text = Translated("FormSheet", label);
-    const auto first = text.find_first_not_of(' ');
-    text.erase(0, first == std::string::npos ? text.size() : first);
-    while (!text.empty() && (text.back() == ' ' || text.back() == ':'))
-        text.pop_back();
-    return text;
+    const QString label = QCoreApplication::translate(FormSheet::kLabelContext, FormSheet::Label(row));
+    return SheetReading::SpokenLabel(label.toStdString().c_str());
 }
 
 bool LabelRepeats(int sheetRow)
 {
-    const auto& rows = FormSheet::Rows();
-    const std::string label = Trimmed(rows[static_cast<size_t>(sheetRow)].label);
-    return std::count_if(rows.begin(), rows.end(), [&](const SheetRow& r) { return Trimmed(r.label) == label; }) > 1;
-}
-
-// The nearest heading above a row.
-std::string SectionOf(int sheetRow)
-{
-    const auto& rows = FormSheet::Rows();
-    for (int r = sheetRow - 1; r >= 0; --r)
-        if (rows[static_cast<size_t>(r)].heading)
-            return Trimmed(rows[static_cast<size_t>(r)].label);
-    return {};
+    int count = 0;
+    for (int r = 0; r < FormSheet::kRowCount; ++r)
+        count += Spoken(r) == Spoken(sheetRow) ? 1 : 0;
+    return count > 1;
 }
 
 // On Linux a selection box reports its current item as its name and is known by the label that
@@ -65,8 +52,8 @@ AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tab
     const SheetRow& row = FormSheet::Rows()[static_cast<size_t>(sheetRow)];
     AccessibleText text;
     if (LabelRepeats(sheetRow))
-        text.name = SectionOf(sheetRow) + ": ";
-    text.name += Trimmed(row.label);
+        text.name = Spoken(FormSheet::HeadingOf(sheetRow)) + ": ";
+    text.name += Spoken(sheetRow);
     if (row.unitKind != kNoUnit)
         text.name += " (" + SpokenUnits(UnitLabel(units, row.unitKind, Translated)) + ")";
     text.description = SpokenUnits(Translated("FormHelp", tables.FormHelp(sheetRow).c_str()));

@@ -2,7 +2,12 @@
 
 #include "model/InputForm.h"
 
+#include <algorithm>
+#include <array>
 #include <compare>
+#include <cstddef>
+#include <stdexcept>
+#include <type_traits>
 
 // A control of the main window by its numeric identifier. The form's controls are the model's
 // fields, selections and options, whose numbers are their identifiers, so they go by the model's
@@ -10,16 +15,10 @@
 // the form are named here.
 class ControlId {
 public:
-    constexpr ControlId(InputField field)
-        : id_(static_cast<int>(field))
-    {
-    }
-    constexpr ControlId(Selector selector)
-        : id_(static_cast<int>(selector))
-    {
-    }
-    constexpr ControlId(OptionBox box)
-        : id_(static_cast<int>(box))
+    template <class Id>
+    requires std::is_constructible_v<InputId, Id>
+    constexpr ControlId(Id id)
+        : id_(InputId(id).value)
     {
     }
 
@@ -51,20 +50,6 @@ inline constexpr ControlId ControlId::HomePageLink{1022};
 inline constexpr ControlId ControlId::ProductPageLink{1039};
 inline constexpr ControlId ControlId::ProductSelectionButton{1041};
 
-// What a control of the form shows, by its kind.
-constexpr InputField FieldOf(ControlId id)
-{
-    return static_cast<InputField>(static_cast<int>(id));
-}
-constexpr Selector SelectorOf(ControlId id)
-{
-    return static_cast<Selector>(static_cast<int>(id));
-}
-constexpr OptionBox OptionOf(ControlId id)
-{
-    return static_cast<OptionBox>(static_cast<int>(id));
-}
-
 enum class ControlKind {
     Field,
     CheckBox,
@@ -79,38 +64,40 @@ enum class ControlKind {
 // description (the row's label, unit and help text); its stored entry name is the model's. The
 // controls outside the form have no sheet row.
 struct ControlInfo {
-    constexpr ControlInfo(InputField field, int row)
-        : id(field)
-        , kind(ControlKind::Field)
-        , sheetRow(row)
-    {
-    }
-    constexpr ControlInfo(Selector selector, int row)
-        : id(selector)
-        , kind(ControlKind::SelectionBox)
-        , sheetRow(row)
-    {
-    }
-    constexpr ControlInfo(OptionBox box, int row)
-        : id(box)
-        , kind(ControlKind::CheckBox)
-        , sheetRow(row)
-    {
-    }
-    constexpr ControlInfo(ControlId control, ControlKind controlKind)
-        : id(control)
-        , kind(controlKind)
-    {
-    }
-
-    ControlId id;
-    ControlKind kind;
+    ControlId id{InputField::iAmbient};
+    ControlKind kind = ControlKind::Field;
     int sheetRow = -1;
 };
 
-// Every control, the form's in tab order first.
-inline constexpr int kControlCount = 37;
-extern const ControlInfo kControls[kControlCount];
+// Every control: the form's, which are the inputs in tab order, then the others.
+inline constexpr int kControlCount = kInputCount + 7;
+inline constexpr std::array<ControlInfo, kControlCount> kControls = [] {
+    std::array<ControlInfo, kControlCount> controls{};
+    for (std::size_t i = 0; i < kInputs.size(); ++i) {
+        const InputRow& input = kInputs[i];
+        if (input.quantity == Quantity::Selection)
+            controls[i] = {input.SelectorId(), ControlKind::SelectionBox, input.sheetRow};
+        else if (input.quantity == Quantity::Option)
+            controls[i] = {input.Box(), ControlKind::CheckBox, input.sheetRow};
+        else
+            controls[i] = {input.Field(), ControlKind::Field, input.sheetRow};
+    }
+    const ControlInfo others[] = {
+        {ControlId::HelpButton, ControlKind::Button},         {ControlId::PrintButton, ControlKind::Button},
+        {ControlId::UnitsButton, ControlKind::Button},        {ControlId::ProductSelectionButton, ControlKind::Button},
+        {ControlId::ResultsList, ControlKind::ReportList},    {ControlId::HomePageLink, ControlKind::LinkLabel},
+        {ControlId::ProductPageLink, ControlKind::LinkLabel},
+    };
+    std::copy(std::begin(others), std::end(others), controls.begin() + kInputCount);
+    return controls;
+}();
 
-// The control's place in kControls.
-int IndexOf(ControlId id);
+// The control's place in kControls. Every identifier there is has a place; an identifier forged
+// from another number throws (and does not compile where the place is a constant).
+constexpr int IndexOf(ControlId id)
+{
+    for (int i = 0; i < kControlCount; ++i)
+        if (kControls[static_cast<std::size_t>(i)].id == id)
+            return i;
+    throw std::out_of_range("not a control of the window");
+}

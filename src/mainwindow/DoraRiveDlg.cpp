@@ -162,24 +162,20 @@ void DoraRiveDlg::CreateControls()
 
 void DoraRiveDlg::CreateFields()
 {
-    for (const ControlInfo& info : kControls) {
-        if (info.kind != ControlKind::Field)
-            continue;
+    for (const InputFieldInfo& info : kInputFields) {
         auto* edit = new NumericEdit(9, 2, this);
-        form_.AddField(FieldOf(info.id), edit);
-        controls_[info.id] = edit;
+        form_.AddField(info.field, edit);
+        controls_[info.field] = edit;
         connect(edit, &NumericEdit::changed, this, &DoraRiveDlg::RequestRecalculation);
     }
 }
 
 void DoraRiveDlg::CreateSelections()
 {
-    for (const ControlInfo& info : kControls) {
-        if (info.kind != ControlKind::SelectionBox)
-            continue;
+    for (const SelectorInfo& s : kSelectors) {
         QComboBox* box = CreateSelectionBox(this);
-        form_.AddSelection(SelectorOf(info.id), box);
-        controls_[info.id] = box;
+        form_.AddSelection(s.selector, box);
+        controls_[s.selector] = box;
     }
     connect(form_.SelectionBox(Selector::iType), &QComboBox::currentIndexChanged, this,
             [this] { OnMaterialSelected(Selector::iType); });
@@ -191,12 +187,12 @@ void DoraRiveDlg::CreateSelections()
 
 void DoraRiveDlg::CreateOptions()
 {
-    for (const ControlInfo& info : kControls) {
-        if (info.kind != ControlKind::CheckBox)
+    for (const InputRow& input : kInputs) {
+        if (input.quantity != Quantity::Option)
             continue;
         auto* check = new QCheckBox(this);
-        form_.AddOption(OptionOf(info.id), check);
-        controls_[info.id] = check;
+        form_.AddOption(input.Box(), check);
+        controls_[input.Box()] = check;
         // Toggled rather than clicked: an assistive tool's toggle action does not click.
         connect(check, &QCheckBox::toggled, this, [this] {
             if (initialised_)

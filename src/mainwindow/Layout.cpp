@@ -109,7 +109,7 @@ ControlPlacement& LayoutResult::Of(ControlId id)
 LayoutResult ComputeLayout(const LayoutInput& in)
 {
     LayoutResult r;
-    r.largeScreen = in.screenHeight >= 1024;
+    r.largeScreen = IsLargeScreen(in.screenHeight);
     r.rowPitch = r.largeScreen ? 27 : 26;
     r.measuringFontHeight = r.largeScreen ? 12 : 9;
     r.fieldFontCellHeight = r.largeScreen ? 14 : 10;

@@ -6,75 +6,60 @@ using namespace Conversions;
 
 namespace {
 
-constexpr InputField kTemperatureFields[] = {
-    InputField::iEvapTemp, InputField::iStart,       InputField::iEnd,
-    InputField::iAmbient,  InputField::iEvaporating, InputField::iCondensing,
-};
-
-constexpr InputField kLengthFields[] = {
-    InputField::iDepth,     InputField::iWidth,      InputField::iHeight,    InputField::iInsulation,
-    InputField::iDoorWidth, InputField::iDoorHeight, InputField::iDoorInsul,
-};
-
 void SetRounded(InputForm& form, InputField field, double value)
 {
     form.SetValue(field, static_cast<double>(RoundHalfAwayFromZero(value)), true);
 }
 
-void ConvertTemperatures(InputForm& form, bool toFahrenheit)
-{
-    double values[6];
-    for (int i = 0; i < 6; ++i)
-        values[i] = form.Value(kTemperatureFields[i]);
-    double subcool = form.Value(InputField::iSubcool);
-
-    for (double& v : values)
-        v = toFahrenheit ? CelsiusToFahrenheit(v) : FahrenheitToCelsius(v);
-    subcool = toFahrenheit ? KelvinDiffToFahrenheitDiff(subcool) : FahrenheitDiffToKelvinDiff(subcool);
-
-    for (int i = 0; i < 6; ++i)
-        SetRounded(form, kTemperatureFields[i], values[i]);
-    form.SetValue(InputField::iSubcool, subcool, true);
-}
-
-void ConvertMass(InputForm& form, bool toPounds)
-{
-    const double mass = form.Value(InputField::iCoolMass);
-    SetRounded(form, InputField::iCoolMass, toPounds ? KilogramsToPounds(mass) : PoundsToKilograms(mass));
-}
-
 // Back to W/(m.K) a table row's k is taken exactly from the table; only a custom value is
 // converted, so switching units back and forth never drifts a table value.
-double KToSi(const InputForm& form, const MaterialTable& table, int row, InputField field)
+double KToSi(const InputForm& form, const Tables& tables, InputField field)
 {
-    return row == 0 ? BtuPerHFtFToWPerMK(form.Value(field)) : table.K(row);
+    const MaterialInput& material = *MaterialOfK(field);
+    const int row = form.Selection(material.selector);
+    return row == 0 ? BtuPerHFtFToWPerMK(form.Value(field)) : (tables.*material.table).K(row);
 }
 
-void ConvertKValues(InputForm& form, const Tables& tables, bool toImperial)
+// Converts one shown value whose unit choice changed; `imperial` is the new choice.
+void ConvertShown(InputForm& form, const Tables& tables, InputField field, Quantity quantity, bool imperial)
 {
-    double wall, door;
-    if (toImperial) {
-        wall = WPerMKToBtuPerHFtF(form.Value(InputField::iInsulTherm));
-        door = WPerMKToBtuPerHFtF(form.Value(InputField::iDoorInsulTherm));
-    } else {
-        wall = KToSi(form, tables.insulationMaterials, form.Selection(Selector::iType), InputField::iInsulTherm);
-        door = KToSi(form, tables.doorMaterials, form.Selection(Selector::iType2), InputField::iDoorInsulTherm);
-    }
-    form.SetValue(InputField::iInsulTherm, wall, true);
-    form.SetValue(InputField::iDoorInsulTherm, door, true);
-}
-
-void ConvertLengths(InputForm& form, bool toInches)
-{
-    for (InputField field : kLengthFields) {
-        const double value = form.Value(field);
-        if (toInches) {
-            form.SetDecimalPlaces(field, 2);
-            form.SetValue(field, MillimetresToInches(value), true);
-        } else {
+    const double value = form.Value(field);
+    switch (quantity) {
+    case Quantity::Temperature:
+        SetRounded(form, field, imperial ? CelsiusToFahrenheit(value) : FahrenheitToCelsius(value));
+        break;
+    case Quantity::TemperatureDifference:
+        form.SetValue(field, imperial ? KelvinDiffToFahrenheitDiff(value) : FahrenheitDiffToKelvinDiff(value), true);
+        break;
+    case Quantity::Mass:
+        SetRounded(form, field, imperial ? KilogramsToPounds(value) : PoundsToKilograms(value));
+        break;
+    case Quantity::KValue:
+        form.SetValue(field, imperial ? WPerMKToBtuPerHFtF(value) : KToSi(form, tables, field), true);
+        break;
+    case Quantity::Length:
+        if (!imperial) {
             SetRounded(form, field, InchesToMillimetres(value));
+            break;
         }
+        form.SetDecimalPlaces(field, 2);
+        form.SetValue(field, MillimetresToInches(value), true);
+        break;
+    default:
+        break;
     }
+}
+
+// The unit choice a quantity is shown in; -1 for those no choice converts.
+int ChoiceOf(Quantity quantity, const UnitSystem& units)
+{
+    if (quantity == Quantity::Temperature || quantity == Quantity::TemperatureDifference)
+        return units.temperature;
+    if (quantity == Quantity::Mass)
+        return units.mass;
+    if (quantity == Quantity::KValue)
+        return units.kValue;
+    return quantity == Quantity::Length ? units.length : -1;
 }
 
 } // namespace
@@ -92,59 +77,35 @@ double SiK(double shownK, const UnitSystem& units)
 LoadInputs ReadLoadInputs(const InputForm& form, const Tables& tables, const UnitSystem& units)
 {
     LoadInputs in;
-    in.iType = form.Selection(Selector::iType);
-    in.iType2 = form.Selection(Selector::iType2);
-    in.iProd = form.Selection(Selector::iProd);
-    in.iDoorCheck = form.Option(OptionBox::iDoorCheck);
-    in.iHeatCheck = form.Option(OptionBox::iHeatCheck);
-    in.iCoolCheck = form.Option(OptionBox::iCoolCheck);
-    in.iCondCheck = form.Option(OptionBox::iCondCheck);
-
-    in.iWidth = form.Value(InputField::iWidth);
-    in.iHeight = form.Value(InputField::iHeight);
-    in.iDepth = form.Value(InputField::iDepth);
-    in.iDoorWidth = form.Value(InputField::iDoorWidth);
-    in.iDoorHeight = form.Value(InputField::iDoorHeight);
-    in.iCoolMass = form.Value(InputField::iCoolMass);
-    in.iStart = form.Value(InputField::iStart);
-    in.iEnd = form.Value(InputField::iEnd);
-    in.iTime = form.Value(InputField::iTime);
-    in.iAmbient = form.Value(InputField::iAmbient);
-    in.iEvapTemp = form.Value(InputField::iEvapTemp);
-    in.iEvaporating = form.Value(InputField::iEvaporating);
-    in.iCondensing = form.Value(InputField::iCondensing);
-    in.iSubcool = form.Value(InputField::iSubcool);
-    in.iInsulation = form.Value(InputField::iInsulation);
-    in.iDoorInsul = form.Value(InputField::iDoorInsul);
-    in.iOpenings = form.Value(InputField::iOpenings);
-    in.iLightLoad = form.Value(InputField::iLightLoad);
-    in.iFanLoad = form.Value(InputField::iFanLoad);
-    in.iAntisweatLoad = form.Value(InputField::iAntisweatLoad);
-    in.iInsulTherm =
-        in.iType == 0 ? SiK(form.Value(InputField::iInsulTherm), units) : tables.insulationMaterials.CustomK();
-    in.iDoorInsulTherm =
-        in.iType2 == 0 ? SiK(form.Value(InputField::iDoorInsulTherm), units) : tables.doorMaterials.CustomK();
-    in.iRunTime = form.IntValue(InputField::iRunTime);
+    for (const InputRow& row : kInputs) {
+        if (row.quantity == Quantity::Selection)
+            in.*row.member.whole = form.Selection(row.SelectorId());
+        else if (row.quantity == Quantity::Option)
+            in.*row.member.flag = form.Option(row.Box());
+        else if (row.member.whole)
+            in.*row.member.whole = form.IntValue(row.Field());
+        else if (row.quantity != Quantity::KValue)
+            in.*row.member.number = form.Value(row.Field());
+    }
+    // A custom k counts from its field only while "Customized" is selected.
+    for (const MaterialInput& m : kMaterialInputs)
+        in.*InputOf(m.kField).member.number =
+            form.Selection(m.selector) == 0 ? SiK(form.Value(m.kField), units) : (tables.*m.table).CustomK();
     return in;
 }
 
 void ShowSelectedK(InputForm& form, const Tables& tables, const UnitSystem& units, Selector which)
 {
-    const bool walls = which == Selector::iType;
-    const MaterialTable& table = walls ? tables.insulationMaterials : tables.doorMaterials;
-    const InputField field = walls ? InputField::iInsulTherm : InputField::iDoorInsulTherm;
-    form.SetValue(field, ShownK(table.K(form.Selection(which)), units), true);
+    const MaterialInput& material = MaterialOf(which);
+    form.SetValue(material.kField, ShownK((tables.*material.table).K(form.Selection(which)), units), true);
 }
 
 void ConvertInputsForNewUnits(InputForm& form, const Tables& tables, const UnitSystem& previous,
                               const UnitSystem& current)
 {
-    if (current.temperature != previous.temperature)
-        ConvertTemperatures(form, current.temperature == 1);
-    if (current.mass != previous.mass)
-        ConvertMass(form, current.mass == 1);
-    if (current.kValue != previous.kValue)
-        ConvertKValues(form, tables, current.kValue == 1);
-    if (current.length != previous.length)
-        ConvertLengths(form, current.length == 1);
+    for (const InputRow& row : kInputs) {
+        const int choice = ChoiceOf(row.quantity, current);
+        if (choice != ChoiceOf(row.quantity, previous))
+            ConvertShown(form, tables, row.Field(), row.quantity, choice == 1);
+    }
 }

@@ -1,6 +1,7 @@
 #include "model/VariantCalc.h"
 
 #include "model/FormRules.h"
+#include "model/InputTable.h"
 #include "model/Recalculate.h"
 #include "model/ResultRows.h"
 
@@ -9,64 +10,9 @@
 
 namespace {
 
-// The member a field's value goes to; null for the runtime, which is a whole number.
-template <class Inputs>
-auto Member(Inputs& in, InputField field) -> decltype(&in.iOpenings)
-{
-    switch (field) {
-    case InputField::iOpenings:
-        return &in.iOpenings;
-    case InputField::iEvapTemp:
-        return &in.iEvapTemp;
-    case InputField::iCoolMass:
-        return &in.iCoolMass;
-    case InputField::iStart:
-        return &in.iStart;
-    case InputField::iFanLoad:
-        return &in.iFanLoad;
-    case InputField::iAmbient:
-        return &in.iAmbient;
-    case InputField::iDepth:
-        return &in.iDepth;
-    case InputField::iWidth:
-        return &in.iWidth;
-    case InputField::iHeight:
-        return &in.iHeight;
-    case InputField::iInsulation:
-        return &in.iInsulation;
-    case InputField::iLightLoad:
-        return &in.iLightLoad;
-    case InputField::iEnd:
-        return &in.iEnd;
-    case InputField::iTime:
-        return &in.iTime;
-    case InputField::iDoorWidth:
-        return &in.iDoorWidth;
-    case InputField::iDoorHeight:
-        return &in.iDoorHeight;
-    case InputField::iDoorInsul:
-        return &in.iDoorInsul;
-    case InputField::iAntisweatLoad:
-        return &in.iAntisweatLoad;
-    case InputField::iInsulTherm:
-        return &in.iInsulTherm;
-    case InputField::iDoorInsulTherm:
-        return &in.iDoorInsulTherm;
-    case InputField::iEvaporating:
-        return &in.iEvaporating;
-    case InputField::iCondensing:
-        return &in.iCondensing;
-    case InputField::iSubcool:
-        return &in.iSubcool;
-    case InputField::iRunTime:
-        return nullptr;
-    }
-    return nullptr;
-}
-
 bool IsKField(InputField field)
 {
-    return field == InputField::iInsulTherm || field == InputField::iDoorInsulTherm;
+    return InputOf(field).quantity == Quantity::KValue;
 }
 
 } // namespace
@@ -90,7 +36,7 @@ double ShownInput(const LoadInputs& inputs, InputField field, const UnitSystem& 
 {
     if (field == InputField::iRunTime)
         return inputs.iRunTime;
-    const double value = *Member(inputs, field);
+    const double value = inputs.*InputOf(field).member.number;
     return IsKField(field) ? ShownK(value, units) : value;
 }
 
@@ -100,7 +46,7 @@ void SetShownInput(LoadInputs& inputs, InputField field, double shown, const Uni
         inputs.iRunTime = static_cast<int>(std::trunc(shown));
         return;
     }
-    *Member(inputs, field) = IsKField(field) ? SiK(shown, units) : shown;
+    inputs.*InputOf(field).member.number = IsKField(field) ? SiK(shown, units) : shown;
 }
 
 int FieldDecimals(InputField field)

@@ -62,8 +62,3 @@ void ContextHelp::Hide()
 {
     tip_->hide();
 }
-
-bool ContextHelp::IsShown() const
-{
-    return tip_->isVisible();
-}

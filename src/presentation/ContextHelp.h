@@ -20,7 +20,6 @@ public:
     void OnMouseLeave();
     void Hide();
 
-    bool IsShown() const;
     const TipWindow* Tip() const { return tip_; }
 
 protected:

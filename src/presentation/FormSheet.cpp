@@ -1,5 +1,6 @@
 #include "presentation/FormSheet.h"
 
+#include "model/InputTable.h"
 #include "model/Translatable.h"
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 namespace {
 
 using C = SheetColumn;
-using V = SheetVisibility;
+using O = OptionBox;
 using M = SheetMarker;
 using SV = SheetValue;
 
@@ -20,151 +21,75 @@ constexpr int kRightValueX = 656;
 constexpr int kValueDrop = 2;
 constexpr int kLoadRowTighten = 8;
 
-const std::array<SheetRow, FormSheet::kRowCount> kRows = {{
-    {QT_TRANSLATE_NOOP("FormSheet", "Conditions:"), true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Ambient temperature"),
-     false,
-     kTemperatureUnit,
-     C::Left,
-     V::Always,
-     M::Info,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Temperature inside box"),
-     false,
-     kTemperatureUnit,
-     C::Left,
-     V::Always,
-     M::Info,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Detailed conditions"), false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Evaporating temperature"),
-     false,
-     kTemperatureUnit,
-     C::Left,
-     V::CondCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Condensing temperature"),
-     false,
-     kTemperatureUnit,
-     C::Left,
-     V::CondCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Subcooling"),
-     false,
-     kTemperatureDifferenceUnit,
-     C::Left,
-     V::CondCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "Cabinet Design:"), true, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Depth (inner dimensions)"),
-     false,
-     kLengthUnit,
-     C::Left,
-     V::Always,
-     M::Letter,
-     0,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Width"), false, kLengthUnit, C::Left, V::Always, M::Letter, 1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Height"), false, kLengthUnit, C::Left, V::Always, M::Letter, 2, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Net volume"), false, kVolumeUnit, C::Left, V::Always, M::None, -1,
-     SV::NetVolume},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"), false, kNoUnit, C::Left, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"), false, kKValueUnit, C::Left, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"),
-     false,
-     kLengthUnit,
-     C::Left,
-     V::Always,
-     M::Letter,
-     3,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Door has different insulation"),
-     false,
-     kNoUnit,
-     C::Left,
-     V::Always,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "Door Design:"), true, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Width (inner dimensions)"),
-     false,
-     kLengthUnit,
-     C::Left,
-     V::DoorCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Height"), false, kLengthUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"), false, kNoUnit, C::Left, V::DoorCheck, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"),
-     false,
-     kKValueUnit,
-     C::Left,
-     V::DoorCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"),
-     false,
-     kLengthUnit,
-     C::Left,
-     V::DoorCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "Additional Heat Load:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Door or lid openings"),
-     false,
-     kWattsUnit,
-     C::Right,
-     V::HeatCheck,
-     M::Info,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Light"), false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 4, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Fan"), false, kWattsUnit, C::Right, V::HeatCheck, M::Letter, 5, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Antisweat"), false, kWattsUnit, C::Right, V::HeatCheck, M::Info, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "Cool Down Load:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Cool down mass"), false, kMassUnit, C::Right, V::CoolCheck, M::Info, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Type of product"), false, kNoUnit, C::Right, V::CoolCheck, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Start temperature"),
-     false,
-     kTemperatureUnit,
-     C::Right,
-     V::CoolCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   End temperature"),
-     false,
-     kTemperatureUnit,
-     C::Right,
-     V::CoolCheck,
-     M::None,
-     -1,
-     {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Cool down time"), false, kHoursUnit, C::Right, V::CoolCheck, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "Compressor:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Max runtime"), false, kPercentUnit, C::Right, V::Always, M::Info, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "Load:"), true, kNoUnit, C::Right, V::Always, M::None, -1, {}},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Cabinet load"), false, kEnergyUnit, C::Right, V::Always, M::None, -1,
-     SV::CabinetLoad},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Door load"), false, kEnergyUnit, C::Right, V::DoorCheck, M::None, -1,
-     SV::DoorLoad},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Additional heat load"), false, kWattsUnit, C::Right, V::Always, M::None, -1,
-     SV::AdditionalLoad},
-    {QT_TRANSLATE_NOOP("FormSheet", "   Cool down load"), false, kEnergyUnit, C::Right, V::Always, M::None, -1,
-     SV::CoolDownLoad},
-}};
+constexpr SheetRow Heading(const char* label, std::optional<OptionBox> shownBy = {})
+{
+    return {label, true, kNoUnit, C::Left, shownBy, M::None, -1, {}};
+}
+// A row an input stands on: its unit and its option are the input's (see WithInputs).
+constexpr SheetRow Input(const char* label, M marker = M::None, int letter = -1)
+{
+    return {label, false, kNoUnit, C::Left, {}, marker, letter, {}};
+}
+constexpr SheetRow Figure(const char* label, int unitKind, SheetValue value, std::optional<OptionBox> shownBy = {})
+{
+    return {label, false, unitKind, C::Left, shownBy, M::None, -1, value};
+}
+
+// The rows after kLastLeftRow stand in the right column.
+constexpr std::array<SheetRow, FormSheet::kRowCount> WithInputs(std::array<SheetRow, FormSheet::kRowCount> rows)
+{
+    for (std::size_t r = FormSheet::kLastLeftRow + 1; r < rows.size(); ++r)
+        rows[r].column = C::Right;
+    for (const InputRow& input : kInputs) {
+        SheetRow& row = rows[static_cast<std::size_t>(input.sheetRow)];
+        row.unitKind = UnitKindOf(input.quantity);
+        row.shownBy = input.shownBy;
+    }
+    return rows;
+}
+
+constexpr std::array<SheetRow, FormSheet::kRowCount> kRows = WithInputs({{
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Conditions:")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Ambient temperature"), M::Info),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Temperature inside box"), M::Info),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Detailed conditions")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Evaporating temperature")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Condensing temperature")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Subcooling")),
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Cabinet Design:")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Depth (inner dimensions)"), M::Letter, 0),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Width"), M::Letter, 1),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Height"), M::Letter, 2),
+    Figure(QT_TRANSLATE_NOOP("FormSheet", "   Net volume"), kVolumeUnit, SV::NetVolume),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Insulation type")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"), M::Letter, 3),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Door has different insulation")),
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Door Design:"), O::iDoorCheck),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Width (inner dimensions)")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Height")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Insulation type")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness")),
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Additional Heat Load:")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Door or lid openings"), M::Info),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Light"), M::Letter, 4),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Fan"), M::Letter, 5),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Antisweat"), M::Info),
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Cool Down Load:")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Cool down mass"), M::Info),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Type of product")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Start temperature")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   End temperature")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Cool down time")),
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Compressor:")),
+    Input(QT_TRANSLATE_NOOP("FormSheet", "   Max runtime"), M::Info),
+    Heading(QT_TRANSLATE_NOOP("FormSheet", "Load:")),
+    Figure(QT_TRANSLATE_NOOP("FormSheet", "   Cabinet load"), kEnergyUnit, SV::CabinetLoad),
+    Figure(QT_TRANSLATE_NOOP("FormSheet", "   Door load"), kEnergyUnit, SV::DoorLoad, O::iDoorCheck),
+    Figure(QT_TRANSLATE_NOOP("FormSheet", "   Additional heat load"), kWattsUnit, SV::AdditionalLoad),
+    Figure(QT_TRANSLATE_NOOP("FormSheet", "   Cool down load"), kEnergyUnit, SV::CoolDownLoad),
+}});
 
 struct ColumnX {
     int label;
@@ -201,7 +126,7 @@ SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& res
     SheetLine line;
     line.row = r;
     line.label = {x.label, y};
-    line.labelText = row.label;
+    line.labelText = FormSheet::Label(r);
     line.bold = row.heading;
     line.fontHeight = frame.sheetFontHeight;
     line.unit = {x.unit, y};
@@ -222,18 +147,36 @@ const std::array<SheetRow, FormSheet::kRowCount>& FormSheet::Rows()
     return kRows;
 }
 
+const char* FormSheet::Label(int row)
+{
+    return kRows.at(static_cast<size_t>(row)).label;
+}
+
+int FormSheet::HeadingOf(int row)
+{
+    while (row > 0 && !kRows.at(static_cast<size_t>(row)).heading)
+        --row;
+    return row;
+}
+
+int FormSheet::RowOf(SheetValue value)
+{
+    const auto it = std::find_if(kRows.begin(), kRows.end(), [&](const SheetRow& row) { return row.value == value; });
+    return static_cast<int>(it - kRows.begin());
+}
+
 bool FormSheet::IsVisible(const SheetRow& row, const SheetOptions& options)
 {
-    switch (row.visibleWhen) {
-    case V::Always:
+    if (!row.shownBy)
         return true;
-    case V::CondCheck:
+    switch (*row.shownBy) {
+    case O::iCondCheck:
         return options.iCondCheck;
-    case V::DoorCheck:
+    case O::iDoorCheck:
         return options.iDoorCheck;
-    case V::HeatCheck:
+    case O::iHeatCheck:
         return options.iHeatCheck;
-    case V::CoolCheck:
+    case O::iCoolCheck:
         return options.iCoolCheck;
     }
     return false;

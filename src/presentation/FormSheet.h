@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/InputTable.h"
 #include "model/LoadResults.h"
 #include "model/UnitSystem.h"
 #include "presentation/SheetGeometry.h"
@@ -22,13 +23,6 @@ enum class SheetColumn {
     Left,
     Right
 };
-enum class SheetVisibility {
-    Always,
-    CondCheck,
-    DoorCheck,
-    HeatCheck,
-    CoolCheck
-};
 enum class SheetMarker {
     None,
     Info,
@@ -41,7 +35,7 @@ struct SheetRow {
     bool heading;
     int unitKind; // a UnitKind code, or kNoUnit
     SheetColumn column;
-    SheetVisibility visibleWhen;
+    std::optional<OptionBox> shownBy; // none: always shown
     SheetMarker marker;
     int letter; // 0 (A) to 5 (F) for letter markers, else -1
     std::optional<SheetValue> value;
@@ -77,6 +71,14 @@ public:
     static constexpr int kTopY = 80;
 
     static const std::array<SheetRow, kRowCount>& Rows();
+    // A row's label, marked for translation in the context kLabelContext: the Qt side translates
+    // it where it is shown or printed.
+    static const char* Label(int row);
+    static constexpr const char* kLabelContext = "FormSheet";
+    // The heading a row stands under (a heading its own).
+    static int HeadingOf(int row);
+    // The row that shows a figure.
+    static int RowOf(SheetValue value);
     static bool IsVisible(const SheetRow& row, const SheetOptions& options);
 
     // The rows one paint draws, top to bottom, left column first.

@@ -83,8 +83,9 @@ PrintOutcome PrintReport(QPrinter& printer, const QString& title, const std::vec
     if (!report.StartJob())
         return PrintOutcome::Failed;
     for (const ReportLine& line : lines) {
-        // The report's labels are the sheet's rows.
-        report.PrintLine(QCoreApplication::translate("FormSheet", line.label.c_str()), 0);
+        report.PrintLine(line.labelContext ? QCoreApplication::translate(line.labelContext, line.label.c_str())
+                                           : QString::fromStdString(line.label),
+                         0);
         if (line.hasValue)
             report.PrintLine(QString::fromStdString(line.value), 1);
     }

@@ -2,7 +2,7 @@
 
 #include "model/Format.h"
 #include "model/ResultRows.h"
-#include "model/Translatable.h"
+#include "presentation/FormSheet.h"
 #include "presentation/SheetValues.h"
 
 namespace {
@@ -19,20 +19,13 @@ public:
         , door_(form.Option(OptionBox::iDoorCheck))
         , heat_(form.Option(OptionBox::iHeatCheck))
         , cool_(form.Option(OptionBox::iCoolCheck))
-        , cond_(form.Option(OptionBox::iCondCheck))
     {
     }
 
     std::vector<ReportLine> Build()
     {
         Blank(2);
-        Conditions();
-        Cabinet();
-        Door();
-        AdditionalHeat();
-        CoolDown();
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Compressor:"));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Max runtime"), InputField::iRunTime, kPercentUnit);
+        Inputs();
         Loads();
         Blank(3);
         CompressorConditions();
@@ -42,94 +35,69 @@ public:
 
 private:
     void Line(const std::string& label) { lines_.push_back({label, {}, false}); }
+    void Heading(int row) { lines_.push_back({FormSheet::Label(row), {}, false, FormSheet::kLabelContext}); }
     void Blank(int count)
     {
         for (int i = 0; i < count; ++i)
             Line(" ");
     }
-    void Value(const std::string& label, const std::string& value) { lines_.push_back({label, value, true}); }
     void Value(const std::string& label, const std::string& value, int unitKind)
     {
-        Value(label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()));
+        lines_.push_back({label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()), true});
     }
-    void Field(const std::string& label, InputField field, int unitKind) { Value(label, form_.Text(field), unitKind); }
-    void Result(const std::string& label, SheetValue value, int unitKind)
+    // A line whose label is that of a sheet row.
+    void RowValue(int row, const std::string& value, int unitKind = kNoUnit)
     {
-        Value(label, SheetValueText(value, results_, units_), unitKind);
+        const std::string shown =
+            unitKind == kNoUnit ? value : FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str());
+        lines_.push_back({FormSheet::Label(row), shown, true, FormSheet::kLabelContext});
     }
-
-    void Conditions()
+    void Result(SheetValue value)
     {
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Conditions:"));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Ambient temperature"), InputField::iAmbient, kTemperatureUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Temperature inside box"), InputField::iEvapTemp, kTemperatureUnit);
-        if (!cond_)
-            return;
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Evaporating temperature"), InputField::iEvaporating, kTemperatureUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Condensing temperature"), InputField::iCondensing, kTemperatureUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Subcooling"), InputField::iSubcool, kTemperatureDifferenceUnit);
+        const int row = FormSheet::RowOf(value);
+        RowValue(row, SheetValueText(value, results_, units_), FormSheet::Rows()[row].unitKind);
     }
 
-    void Cabinet()
+    void Input(const InputRow& input)
     {
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Cabinet Design:"));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Depth (inner dimensions)"), InputField::iDepth, kLengthUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Width"), InputField::iWidth, kLengthUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Height"), InputField::iHeight, kLengthUnit);
-        Result(QT_TRANSLATE_NOOP("FormSheet", "   Net volume"), SheetValue::NetVolume, kVolumeUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"), InputField::iInsulation, kLengthUnit);
-        Value(QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"),
-              tables_.insulationMaterials.Name(form_.Selection(Selector::iType)));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"), InputField::iInsulTherm, kKValueUnit);
+        // On paper the door's width goes without the sheet's "(inner dimensions)", like the cabinet's.
+        const bool doorWidth = input.id.value == static_cast<int>(InputField::iDoorWidth);
+        const int labelRow = doorWidth ? InputOf(InputField::iWidth).sheetRow : input.sheetRow;
+        if (input.quantity == Quantity::Selection)
+            RowValue(labelRow, SelectionName(tables_, input.SelectorId(), form_.Selection(input.SelectorId())));
+        else
+            RowValue(labelRow, form_.Text(input.Field()), FormSheet::Rows()[input.sheetRow].unitKind);
     }
 
-    void Door()
+    // The inputs under the sheet's headings, those of an option only while it is on, so a section
+    // whose option is off prints nothing at all. A figure the sheet shows under an input is
+    // printed under it (the net volume under the height).
+    void Inputs()
     {
-        if (!door_)
-            return;
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Door Design:"));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Width"), InputField::iDoorWidth, kLengthUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Height"), InputField::iDoorHeight, kLengthUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation thickness"), InputField::iDoorInsul, kLengthUnit);
-        Value(QT_TRANSLATE_NOOP("FormSheet", "   Insulation type"),
-              tables_.doorMaterials.Name(form_.Selection(Selector::iType2)));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Insulation k value"), InputField::iDoorInsulTherm, kKValueUnit);
-    }
-
-    void AdditionalHeat()
-    {
-        if (!heat_)
-            return;
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Additional Heat Load:"));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Door or lid openings"), InputField::iOpenings, kWattsUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Fan"), InputField::iFanLoad, kWattsUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Light"), InputField::iLightLoad, kWattsUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Antisweat"), InputField::iAntisweatLoad, kWattsUnit);
-    }
-
-    void CoolDown()
-    {
-        if (!cool_)
-            return;
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Cool Down Load:"));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Cool down mass"), InputField::iCoolMass, kMassUnit);
-        Value(QT_TRANSLATE_NOOP("FormSheet", "   Type of product"),
-              tables_.products.Name(form_.Selection(Selector::iProd)));
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Start temperature"), InputField::iStart, kTemperatureUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   End temperature"), InputField::iEnd, kTemperatureUnit);
-        Field(QT_TRANSLATE_NOOP("FormSheet", "   Cool down time"), InputField::iTime, kHoursUnit);
+        int heading = -1;
+        for (const InputRow* input : kReportOrder) {
+            if (input->quantity == Quantity::Option || (input->shownBy && !form_.Option(*input->shownBy)))
+                continue;
+            if (FormSheet::HeadingOf(input->sheetRow) != heading) {
+                heading = FormSheet::HeadingOf(input->sheetRow);
+                Heading(heading);
+            }
+            Input(*input);
+            if (const auto& below = FormSheet::Rows()[input->sheetRow + 1].value)
+                Result(*below);
+        }
     }
 
     void Loads()
     {
-        Line(QT_TRANSLATE_NOOP("FormSheet", "Load:"));
-        Result(QT_TRANSLATE_NOOP("FormSheet", "   Cabinet load"), SheetValue::CabinetLoad, kEnergyUnit);
+        Heading(FormSheet::HeadingOf(FormSheet::RowOf(SheetValue::CabinetLoad)));
+        Result(SheetValue::CabinetLoad);
         if (door_)
-            Result(QT_TRANSLATE_NOOP("FormSheet", "   Door load"), SheetValue::DoorLoad, kEnergyUnit);
+            Result(SheetValue::DoorLoad);
         if (heat_)
-            Result(QT_TRANSLATE_NOOP("FormSheet", "   Additional heat load"), SheetValue::AdditionalLoad, kWattsUnit);
+            Result(SheetValue::AdditionalLoad);
         if (cool_)
-            Result(QT_TRANSLATE_NOOP("FormSheet", "   Cool down load"), SheetValue::CoolDownLoad, kEnergyUnit);
+            Result(SheetValue::CoolDownLoad);
     }
 
     void CompressorConditions()
@@ -150,7 +118,6 @@ private:
     const bool door_;
     const bool heat_;
     const bool cool_;
-    const bool cond_;
     std::vector<ReportLine> lines_;
 };
 

@@ -9,11 +9,12 @@
 #include <vector>
 
 // One line of the printed report: a label (column 0) and, when hasValue, a value printed on the
-// same line in column 1.
+// same line in column 1. A label that is a marked text says its translation context.
 struct ReportLine {
     std::string label;
     std::string value;
     bool hasValue = false;
+    const char* labelContext = nullptr; // where the label is a text marked for translation
 };
 
 // The report of the current calculation: inputs as their fields show them, grouped as on the

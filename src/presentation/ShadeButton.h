@@ -34,7 +34,6 @@ public:
     void SetShade(int style, int granularity, int highlight, int colouring, const QColor& tint, const QColor& light,
                   const QColor& middle, const QColor& dark);
 
-    bool IsHovering() const { return hovering_; }
     bool IsTracking() const { return tracking_; }
     Face CurrentFace() const;
     const TipWindow* Tooltip() const { return tip_; }

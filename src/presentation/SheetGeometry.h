@@ -50,6 +50,14 @@ constexpr int kPictureMarkerCount = 6;
 SheetRect HeaderBand(int clientWidth);
 SheetPoint LogoOrigin(int clientWidth);
 
+// The texts on the band: where each starts and its cell height.
+struct HeaderText {
+    int x, y, height;
+};
+constexpr HeaderText kTitleText{4, 17, 32};
+constexpr HeaderText kVersionLabel{7, 50, 14};
+constexpr HeaderText kVersionText{50, 50, 14};
+
 SheetPoint PictureOrigin(bool wideLayout, int formLeft, bool doorCheck);
 // The scale the picture is drawn at; 0 when the client leaves no height for it (then neither the
 // picture nor its markers are drawn).

@@ -139,9 +139,13 @@ void SheetPainter::DrawHeader(Pass& pass) const
 {
     const QColor previous = pass.back;
     pass.back = Palette::kYellow;
-    pass.DrawSheetText(QString::fromStdString(pass.state.productName), 4, 17, 32, false);
-    pass.DrawSheetText(QCoreApplication::translate("SheetPainter", kVersionLabel), 7, 50, 14, false);
-    pass.DrawSheetText(QString::fromStdString(pass.state.versionText), 50, 50, 14, false);
+    using namespace SheetGeometry;
+    pass.DrawSheetText(QString::fromStdString(pass.state.productName), kTitleText.x, kTitleText.y, kTitleText.height,
+                       false);
+    pass.DrawSheetText(QCoreApplication::translate("SheetPainter", kVersionWord), kVersionLabel.x, kVersionLabel.y,
+                       kVersionLabel.height, false);
+    pass.DrawSheetText(QString::fromStdString(pass.state.versionText), kVersionText.x, kVersionText.y,
+                       kVersionText.height, false);
     pass.back = previous;
 }
 
@@ -150,7 +154,7 @@ void SheetPainter::DrawRows(Pass& pass) const
     const SheetState& s = pass.state;
     const SheetFrame frame{s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight};
     for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units)) {
-        const QString label = QCoreApplication::translate("FormSheet", line.labelText.c_str());
+        const QString label = QCoreApplication::translate(FormSheet::kLabelContext, line.labelText.c_str());
         pass.DrawSheetText(label, line.label.x, line.label.y, line.fontHeight, line.bold);
         if (s.tables && !s.tables->FormHelp(line.row).empty())
             pass.hotSpots.RegisterHotSpot(line.label.x, line.label.y,

@@ -9,10 +9,8 @@ namespace {
 // where a text lies, so its extent runs to the end of its unit column.
 constexpr int kUnitColumnWidth = 72;
 constexpr int kRightMargin = 8;
-constexpr int kTitleTop = 17;
-constexpr int kTitleHeight = 32;
-constexpr int kVersionTop = 50;
-constexpr int kVersionHeight = 14;
+using SheetGeometry::kTitleText;
+using SheetGeometry::kVersionLabel;
 
 std::string Trimmed(std::string text)
 {
@@ -84,14 +82,14 @@ std::vector<SpokenItem> SheetReading::Items(const SheetReadingInput& in)
                      {},
                      {},
                      {},
-                     {0, kTitleTop, right, kTitleTop + kTitleHeight}});
+                     {0, kTitleText.y, right, kTitleText.y + kTitleText.height}});
     items.push_back({"version",
                      SpokenRole::Text,
-                     Joined({LookUp(in.lookup, "SheetPainter", kVersionLabel), Trimmed(in.versionText)}),
+                     Joined({LookUp(in.lookup, "SheetPainter", kVersionWord), Trimmed(in.versionText)}),
                      {},
                      {},
                      {},
-                     {0, kVersionTop, right, kVersionTop + kVersionHeight}});
+                     {0, kVersionLabel.y, right, kVersionLabel.y + kVersionLabel.height}});
     for (const SheetLine& line : FormSheet::VisibleLines(in.options, in.frame, in.results, in.units))
         if (!line.valueText.empty())
             items.push_back(RowItem(line, in.lookup, in.figuresStale));

@@ -12,7 +12,7 @@
 #include <vector>
 
 // The word before the version number in the sheet's header, painted and spoken.
-inline constexpr char kVersionLabel[] = QT_TRANSLATE_NOOP("SheetPainter", "Version");
+inline constexpr char kVersionWord[] = QT_TRANSLATE_NOOP("SheetPainter", "Version");
 
 // How a screen reader should take a painted text: the title, a plain line, or a message that
 // must be heard as soon as it appears.

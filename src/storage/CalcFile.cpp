@@ -40,13 +40,13 @@ std::string NumberText(double value)
 namespace {
 
 // A custom k as its field would show it: in the k unit in use, cut to the field's four decimals.
-std::string CustomKText(const InputForm& form, const MaterialTable& table, const UnitSystem& units, InputField field,
-                        Selector selector)
+std::string CustomKText(const InputForm& form, const Tables& tables, const UnitSystem& units, InputField field)
 {
-    if (form.Selection(selector) == 0)
+    const MaterialInput& material = *MaterialOfK(field);
+    if (form.Selection(material.selector) == 0)
         return NumberText(form.Value(field));
     NumericField shown(9, 4, LocaleChars{});
-    shown.SetValue(ShownK(table.CustomK(), units), true);
+    shown.SetValue(ShownK((tables.*material.table).CustomK(), units), true);
     return NumberText(shown.Value());
 }
 
@@ -129,7 +129,7 @@ class Checker {
 public:
     Checker(const QByteArray& bytes, const Tables& tables)
         : bytes_(bytes)
-        , rows_{tables.insulationMaterials.Count(), tables.doorMaterials.Count(), tables.products.Count()}
+        , tables_(tables)
     {
     }
 
@@ -222,10 +222,7 @@ private:
 
     std::optional<std::string> CheckSelection(const std::string& name, const QJsonValue& value, InputAssignments& into)
     {
-        const auto index = std::find_if(std::begin(kSelectors), std::end(kSelectors),
-                                        [&](const SelectorInfo& s) { return name == s.name; }) -
-                           std::begin(kSelectors);
-        const int rows = rows_[index];
+        const int rows = SelectionRows(tables_, InputNamed(name)->SelectorId());
         const std::optional<int> row = WholeNumber(value);
         if (!row)
             return name + " takes a whole row number, got " + Shown(value);
@@ -251,7 +248,7 @@ private:
     }
 
     const QByteArray& bytes_;
-    const int rows_[3];
+    const Tables& tables_;
     std::optional<Problem> first_;
 };
 
@@ -262,16 +259,16 @@ InputAssignments InputsOf(const InputForm& form, const Tables& tables, const Uni
     InputAssignments inputs;
     for (int i = 0; i < 6; ++i)
         inputs.units[kUnitChoiceNames[i]] = UnitChoice(units, i) != 0 ? 1 : 0;
-    for (const SelectorInfo& s : kSelectors)
-        inputs.selections[s.name] = form.Selection(s.selector);
-    for (const OptionInfo& o : kOptions)
-        inputs.options[o.name] = form.Option(o.box) ? 1 : 0;
-    for (const InputFieldInfo& info : kInputFields)
-        inputs.numbers[info.name] = NumberText(form.Value(info.field));
-    inputs.numbers[FieldName(InputField::iInsulTherm)] =
-        CustomKText(form, tables.insulationMaterials, units, InputField::iInsulTherm, Selector::iType);
-    inputs.numbers[FieldName(InputField::iDoorInsulTherm)] =
-        CustomKText(form, tables.doorMaterials, units, InputField::iDoorInsulTherm, Selector::iType2);
+    for (const InputRow& row : kInputs) {
+        if (row.quantity == Quantity::Selection)
+            inputs.selections[row.name] = form.Selection(row.SelectorId());
+        else if (row.quantity == Quantity::Option)
+            inputs.options[row.name] = form.Option(row.Box()) ? 1 : 0;
+        else if (row.quantity == Quantity::KValue)
+            inputs.numbers[row.name] = CustomKText(form, tables, units, row.Field());
+        else
+            inputs.numbers[row.name] = NumberText(form.Value(row.Field()));
+    }
     return inputs;
 }
 

@@ -4,42 +4,16 @@
 #include <iterator>
 #include <regex>
 
-const char* const kUnitChoiceNames[6] = {"UnitsEnergy", "UnitsTemperature", "UnitsPressure",
-                                         "UnitsVolume", "UnitsLength",      "UnitsMass"};
-
-namespace {
-
-const char* NameOf(const char* name)
-{
-    return name;
-}
-
-template <class Entry>
-const char* NameOf(const Entry& entry)
-{
-    return entry.name;
-}
-
-template <class Entry, size_t N>
-bool OneOf(const std::string& name, const Entry (&entries)[N])
-{
-    return std::any_of(std::begin(entries), std::end(entries), [&](const Entry& e) { return name == NameOf(e); });
-}
-
-} // namespace
-
 InputKind KindOfInput(const std::string& name)
 {
-    InputField field;
-    if (OneOf(name, kUnitChoiceNames))
+    if (std::find(std::begin(kUnitChoiceNames), std::end(kUnitChoiceNames), name) != std::end(kUnitChoiceNames))
         return InputKind::UnitChoice;
-    if (OneOf(name, kSelectors))
+    const InputRow* row = InputNamed(name);
+    if (!row)
+        return InputKind::Unknown;
+    if (row->quantity == Quantity::Selection)
         return InputKind::Selection;
-    if (OneOf(name, kOptions))
-        return InputKind::Option;
-    if (FieldFromName(name, field))
-        return InputKind::Number;
-    return InputKind::Unknown;
+    return row->quantity == Quantity::Option ? InputKind::Option : InputKind::Number;
 }
 
 bool IsPlainNumber(const std::string& text)

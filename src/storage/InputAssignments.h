@@ -20,7 +20,8 @@ struct InputAssignments {
 
 // The six unit choices by their names without the stored names' padding, in the order of
 // energy, temperature, k value (stored under the pressure name), volume, length, mass.
-extern const char* const kUnitChoiceNames[6];
+inline constexpr const char* kUnitChoiceNames[6] = {"UnitsEnergy", "UnitsTemperature", "UnitsPressure",
+                                                    "UnitsVolume", "UnitsLength",      "UnitsMass"};
 
 enum class InputKind {
     Unknown,

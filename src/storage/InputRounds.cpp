@@ -2,16 +2,6 @@
 
 #include "model/FormRules.h"
 
-// The material a k-value field belongs to; none for every other field.
-std::optional<InputRounds::MaterialOfK> InputRounds::MaterialOf(InputField field)
-{
-    if (field == InputField::iInsulTherm)
-        return MaterialOfK{Selector::iType, &Tables::insulationMaterials};
-    if (field == InputField::iDoorInsulTherm)
-        return MaterialOfK{Selector::iType2, &Tables::doorMaterials};
-    return std::nullopt;
-}
-
 InputRounds::InputRounds(InputForm& form, Tables& tables, UnitSystem& units)
     : form_(form)
     , tables_(tables)
@@ -22,8 +12,7 @@ InputRounds::InputRounds(InputForm& form, Tables& tables, UnitSystem& units)
 std::vector<std::string> InputRounds::Apply(const InputAssignments& assignments, CustomKRule rule)
 {
     ApplyUnits(assignments.units);
-    ApplySelections(assignments.selections);
-    ApplyOptions(assignments.options);
+    ApplyChoices(assignments);
     return ApplyNumbers(assignments.numbers, rule);
 }
 
@@ -39,26 +28,22 @@ void InputRounds::ApplyUnits(const std::map<std::string, int>& choices)
     units_ = chosen;
 }
 
-void InputRounds::ApplySelections(const std::map<std::string, int>& selections)
+void InputRounds::ApplyChoices(const InputAssignments& assignments)
 {
-    const int rows[3] = {tables_.insulationMaterials.Count(), tables_.doorMaterials.Count(), tables_.products.Count()};
-    for (int i = 0; i < 3; ++i) {
-        const SelectorInfo& s = kSelectors[i];
-        const auto it = selections.find(s.name);
-        if (it == selections.end())
+    // In the order they are stored: the selections, then the options.
+    for (const InputRow* row : kSaveOrder) {
+        const bool selection = row->quantity == Quantity::Selection;
+        const auto& given = selection ? assignments.selections : assignments.options;
+        const auto it = given.find(row->name);
+        if (row->IsNumber() || it == given.end())
             continue;
-        form_.SetSelection(s.selector, ClampRowIndex(it->second, rows[i]));
-        if (s.selector != Selector::iProd)
-            ShowSelectedK(form_, tables_, units_, s.selector);
-    }
-}
-
-void InputRounds::ApplyOptions(const std::map<std::string, int>& options)
-{
-    for (const OptionInfo& o : kOptions) {
-        const auto it = options.find(o.name);
-        if (it != options.end())
-            form_.SetOption(o.box, it->second != 0);
+        if (!selection) {
+            form_.SetOption(row->Box(), it->second != 0);
+            continue;
+        }
+        form_.SetSelection(row->SelectorId(), ClampRowIndex(it->second, SelectionRows(tables_, row->SelectorId())));
+        if (row->SelectorId() != Selector::iProd)
+            ShowSelectedK(form_, tables_, units_, row->SelectorId());
     }
 }
 
@@ -66,10 +51,11 @@ std::vector<std::string> InputRounds::ApplyNumbers(const std::map<std::string, s
 {
     std::vector<std::string> notes;
     for (const auto& [name, number] : numbers) {
-        InputField field;
-        if (!FieldFromName(name, field))
+        const InputRow* input = InputNamed(name);
+        if (!input || !input->IsNumber())
             continue;
-        const std::optional<MaterialOfK> material = MaterialOf(field);
+        const InputField field = input->Field();
+        const MaterialInput* material = MaterialOfK(field);
         if (!material) {
             form_.PasteNumber(field, number);
         } else if (rule == CustomKRule::IntoCustomRow) {
@@ -84,7 +70,7 @@ std::vector<std::string> InputRounds::ApplyNumbers(const std::map<std::string, s
     return notes;
 }
 
-void InputRounds::TakeCustomK(InputField field, const MaterialOfK& material, const std::string& number)
+void InputRounds::TakeCustomK(InputField field, const MaterialInput& material, const std::string& number)
 {
     // The field's rules cut the number whichever row is selected; the row then shows its own k
     // again.

@@ -5,7 +5,6 @@
 #include "model/UnitSystem.h"
 #include "storage/InputAssignments.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,15 +31,9 @@ public:
 
 private:
     void ApplyUnits(const std::map<std::string, int>& choices);
-    void ApplySelections(const std::map<std::string, int>& selections);
-    void ApplyOptions(const std::map<std::string, int>& options);
+    void ApplyChoices(const InputAssignments& assignments);
     std::vector<std::string> ApplyNumbers(const std::map<std::string, std::string>& numbers, CustomKRule rule);
-    struct MaterialOfK {
-        Selector selector;
-        MaterialTable Tables::*table;
-    };
-    static std::optional<MaterialOfK> MaterialOf(InputField field);
-    void TakeCustomK(InputField field, const MaterialOfK& material, const std::string& number);
+    void TakeCustomK(InputField field, const MaterialInput& material, const std::string& number);
 
     InputForm& form_;
     Tables& tables_;

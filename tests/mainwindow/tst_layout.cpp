@@ -178,6 +178,15 @@ private slots:
         QCOMPARE(r.Of(InputField::iDoorInsul).enabled, doorThickness);
         QCOMPARE(r.Of(Selector::iType2).enabled, door);
     }
+
+    void every_control_has_its_own_place_and_a_forged_one_none()
+    {
+        // An unknown identifier used to fall back to the ambient field's placement.
+        for (int i = 0; i < kControlCount; ++i)
+            QCOMPARE(IndexOf(kControls[static_cast<std::size_t>(i)].id), i);
+        const LayoutResult r = ComputeLayout(Input(1920, 1040, 1080));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, r.Of(static_cast<InputField>(1001)));
+    }
 };
 
 QTEST_APPLESS_MAIN(LayoutTest)

@@ -51,7 +51,7 @@ void ContextHelpTest::tip_opens_at_the_anchor()
     HotSpotList spots;
     spots.RegisterHotSpot(300, 200, tables_.FormHelp(row), false);
     help.OnMouseMove(QPoint(310, 205), spots);
-    QVERIFY(help.IsShown());
+    QVERIFY(help.Tip()->isVisible());
     QCOMPARE(help.Tip()->pos(), host.mapToGlobal(QPoint(300 - 180, 200 - above)));
     QCOMPARE(help.Tip()->text(), QString::fromStdString(tables_.FormHelp(row)));
     const QPalette& pal = help.Tip()->palette();
@@ -82,13 +82,13 @@ void ContextHelpTest::tip_hides_off_the_spots_and_on_leave()
     HotSpotList spots;
     spots.RegisterHotSpot(300, 300, "help", true);
     help.OnMouseMove(QPoint(300, 300), spots);
-    QVERIFY(help.IsShown());
+    QVERIFY(help.Tip()->isVisible());
     help.OnMouseMove(QPoint(200, 200), spots);
-    QVERIFY(!help.IsShown());
+    QVERIFY(!help.Tip()->isVisible());
     help.OnMouseMove(QPoint(310, 310), spots);
-    QVERIFY(help.IsShown());
+    QVERIFY(help.Tip()->isVisible());
     help.OnMouseLeave();
-    QVERIFY(!help.IsShown());
+    QVERIFY(!help.Tip()->isVisible());
 }
 
 void ContextHelpTest::long_texts_wrap_within_520()

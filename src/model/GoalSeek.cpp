@@ -107,7 +107,8 @@ SeekAnswer SeekInput(VariantCalc& calc, const LoadInputs& base, InputField field
     const auto f = [&](double x) {
         SetShownInput(in, field, x, calc.Units());
         VariantOutcome o = calc.Calculate(in);
-        return SeekSample{o.completed, o.completed ? PrintedValue(result, o.results, calc.Units()) : 0.0, std::move(o.message)};
+        return SeekSample{o.completed, o.completed ? PrintedValue(result, o.results, calc.Units()) : 0.0,
+                          std::move(o.message)};
     };
     return GoalSeek(f, from, to, targetValue, FieldDecimals(field));
 }

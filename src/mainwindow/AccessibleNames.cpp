@@ -43,19 +43,36 @@ QLabel* SpokenLabelOf(QWidget* box)
     return label;
 }
 
+// The row's name with its unit, the unit written or as a reader says it.
+std::string NameOf(int sheetRow, const UnitSystem& units, bool spokenUnit)
+{
+    const SheetRow& row = FormSheet::Rows()[static_cast<size_t>(sheetRow)];
+    std::string name;
+    if (LabelRepeats(sheetRow))
+        name = Spoken(FormSheet::HeadingOf(sheetRow)) + ": ";
+    name += Spoken(sheetRow);
+    if (row.unitKind != kNoUnit) {
+        const std::string unit = UnitLabel(units, row.unitKind, Translated);
+        name += " (" + (spokenUnit ? SpokenUnits(unit) : unit) + ")";
+    }
+    return name;
+}
+
 } // namespace
+
+std::string WrittenNameOf(int sheetRow, const UnitSystem& units)
+{
+    if (sheetRow < 0 || sheetRow >= FormSheet::kRowCount)
+        return {};
+    return NameOf(sheetRow, units, false);
+}
 
 AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tables& tables)
 {
     if (sheetRow < 0 || sheetRow >= FormSheet::kRowCount)
         return {};
-    const SheetRow& row = FormSheet::Rows()[static_cast<size_t>(sheetRow)];
     AccessibleText text;
-    if (LabelRepeats(sheetRow))
-        text.name = Spoken(FormSheet::HeadingOf(sheetRow)) + ": ";
-    text.name += Spoken(sheetRow);
-    if (row.unitKind != kNoUnit)
-        text.name += " (" + SpokenUnits(UnitLabel(units, row.unitKind, Translated)) + ")";
+    text.name = NameOf(sheetRow, units, true);
     text.description = SpokenUnits(Translated("FormHelp", tables.FormHelp(sheetRow).c_str()));
     return text;
 }

@@ -20,6 +20,9 @@ struct AccessibleText {
 // A label that occurs on more than one row carries its section ("Door Design: Height (mm)"), so
 // that no two controls share a name.
 AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tables& tables);
+// The same name as it is written where a person reads it, with the unit's symbol ("Ambient
+// temperature (ºC)"), for lists that name the form's inputs.
+std::string WrittenNameOf(int sheetRow, const UnitSystem& units);
 
 // Names and describes the form's controls and the results list. The units are part of the names:
 // call it again after every change of units.

@@ -80,9 +80,9 @@ QString Fixed(double value, int decimals, const std::string& unit)
     return QString::fromStdString(std::string(text) + " " + unit);
 }
 
-QString SheetName(ControlId id, const Evaluated& e, const UnitSystem& units)
+QString SheetName(ControlId id, const UnitSystem& units)
 {
-    return QString::fromStdString(AccessibleTextOf(kControls[IndexOf(id)].sheetRow, units, e.tables).name);
+    return QString::fromStdString(WrittenNameOf(kControls[IndexOf(id)].sheetRow, units));
 }
 
 // Every input as a row: selections by their row names, options on or off, numbers as shown.
@@ -90,12 +90,11 @@ std::vector<std::pair<QString, std::vector<QString>>> InputRows(const std::vecto
                                                                 const UnitSystem& units)
 {
     std::vector<std::pair<QString, std::vector<QString>>> rows;
-    const Evaluated& first = all.front();
     const auto add = [&](ControlId id, auto text) {
         std::vector<QString> cells;
         for (const Evaluated& e : all)
             cells.push_back(text(e));
-        rows.emplace_back(SheetName(id, first, units), std::move(cells));
+        rows.emplace_back(SheetName(id, units), std::move(cells));
     };
     for (const SelectorInfo& s : kSelectors)
         add(s.selector, [&](const Evaluated& e) {

@@ -212,8 +212,7 @@ void WhatIfWindow::FillInputs()
     input_->clear();
     for (const InputFieldInfo& info : kInputFields) {
         const int row = kControls[IndexOf(ControlId(info.field))].sheetRow;
-        const AccessibleText text = AccessibleTextOf(row, window_.Units(), window_.TablesInUse());
-        input_->addItem(QString::fromStdString(text.name), static_cast<int>(info.field));
+        input_->addItem(QString::fromStdString(WrittenNameOf(row, window_.Units())), static_cast<int>(info.field));
     }
     const int index = input_->findData(keep);
     input_->setCurrentIndex(index < 0 ? 0 : index);

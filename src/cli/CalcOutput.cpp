@@ -64,12 +64,12 @@ std::string TextReport(const CalcRun& run, const std::string& title)
 {
     std::string out = title + "\n";
     for (const ReportLine& line :
-         BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results(), &Translated))
+         BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results(), Translated))
         out +=
             Columns(line.labelContext ? QCoreApplication::translate(line.labelContext, line.label.c_str()).toStdString()
                                       : line.label,
                     line.hasValue ? line.value : std::string());
-    const ShownCalculation shown = run.ShownIn(&Translated);
+    const ShownCalculation shown = run.ShownIn(Translated);
     for (const ResultRow& row : shown.rows)
         out += Columns(row.name, row.value);
     if (!shown.warning.empty())

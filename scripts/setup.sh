@@ -2,7 +2,7 @@
 # then configures and builds through CMakePresets.json. Source it; it expects $root to be the
 # project folder.
 
-packages=(cmake g++ make pkgconf qt6-base-dev qt6-svg-dev qt6-l10n-tools fonts-liberation fonts-dejavu-core poppler-utils
+packages=(cmake g++ make pkgconf qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation fonts-dejavu-core poppler-utils
     clang-format desktop-file-utils shared-mime-info locales xvfb xdotool x11-utils scdoc lintian appstream
     dpkg-dev)
 # Only the fuzz run needs these: libFuzzer ships in the clang run-time package.

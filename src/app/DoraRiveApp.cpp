@@ -3,6 +3,7 @@
 #include "app/Shutdown.h"
 #include "app/TerminationSignals.h"
 #include "controls/MessageBoxTitle.h"
+#include "controls/UiLanguage.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/SettingsStore.h"
 
@@ -16,6 +17,8 @@ DoraRiveApp::DoraRiveApp(int& argc, char** argv)
     setOrganizationName(QString::fromUtf8(SettingsStore::kRoot));
     // Lets the desktop match the window to its entry (dorarive.desktop).
     setDesktopFileName(QStringLiteral("dorarive"));
+    // Before any window or text: the texts are looked up as they are built.
+    InstallCatalogues(*this);
 }
 
 int DoraRiveApp::Run()

@@ -6,50 +6,66 @@
 #include "model/ResultMembers.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <charconv>
 
 namespace {
 
-const char* const kDescription =
-    "Calculates the heat load and the compressor capacity of a refrigerated cabinet.\n"
-    "Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with\n"
-    "--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and\n"
-    "options, then numbers) and prints the report. Several --open files or a --sweep make one\n"
-    "calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of\n"
-    "NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.\n"
-    "Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.";
+// The help's texts, in the user's language.
+constexpr const char* kContext = "CalcOptions";
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
+
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "CalcOptions", "Calculates the heat load and the compressor capacity of a refrigerated cabinet.\n"
+                   "Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with\n"
+                   "--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and\n"
+                   "options, then numbers) and prints the report. Several --open files or a --sweep make one\n"
+                   "calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of\n"
+                   "NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.\n"
+                   "Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.");
 
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption stored{QStringLiteral("stored"), QStringLiteral("Start from the inputs the window stored.")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print one JSON object instead of the report.")};
-    QCommandLineOption csv{QStringLiteral("csv"),
-                           QStringLiteral("Print a table: a header row, then one row per calculation.")};
-    QCommandLineOption open{QStringLiteral("open"),
-                            QStringLiteral("Start from a calculation file (repeat it for several files)."),
+    QCommandLineOption stored{QStringLiteral("stored"),
+                              Tr(QT_TRANSLATE_NOOP("CalcOptions", "Start from the inputs the window stored."))};
+    QCommandLineOption json{QStringLiteral("json"),
+                            Tr(QT_TRANSLATE_NOOP("CalcOptions", "Print one JSON object instead of the report."))};
+    QCommandLineOption csv{
+        QStringLiteral("csv"),
+        Tr(QT_TRANSLATE_NOOP("CalcOptions", "Print a table: a header row, then one row per calculation."))};
+    QCommandLineOption open{
+        QStringLiteral("open"),
+        Tr(QT_TRANSLATE_NOOP("CalcOptions", "Start from a calculation file (repeat it for several files).")),
+        QStringLiteral("FILE")};
+    QCommandLineOption save{QStringLiteral("save"),
+                            Tr(QT_TRANSLATE_NOOP("CalcOptions", "Write the inputs to a calculation file.")),
                             QStringLiteral("FILE")};
-    QCommandLineOption save{QStringLiteral("save"), QStringLiteral("Write the inputs to a calculation file."),
-                            QStringLiteral("FILE")};
-    QCommandLineOption sweep{QStringLiteral("sweep"),
-                             QStringLiteral("Calculate once for each value of a number input, e.g. "
+    QCommandLineOption sweep{
+        QStringLiteral("sweep"),
+        Tr(QT_TRANSLATE_NOOP("CalcOptions", "Calculate once for each value of a number input, e.g. "
                                             "iDepth=300:600:50 (at most 10000 values); twice for a grid "
-                                            "(at most 100000 rows)."),
-                             QStringLiteral("NAME=FROM:TO:STEP")};
-    QCommandLineOption seek{QStringLiteral("seek"),
-                            QStringLiteral("Find the value of a number input within its permitted range that "
-                                           "gives a result, e.g. --seek iInsulation requestedCapacity=60."),
-                            QStringLiteral("NAME")};
+                                            "(at most 100000 rows).")),
+        QStringLiteral("NAME=FROM:TO:STEP")};
+    QCommandLineOption seek{
+        QStringLiteral("seek"),
+        Tr(QT_TRANSLATE_NOOP("CalcOptions", "Find the value of a number input within its permitted range that "
+                                            "gives a result, e.g. --seek iInsulation requestedCapacity=60.")),
+        QStringLiteral("NAME")};
 
     Parser()
     {
-        parser.setApplicationDescription(QString::fromUtf8(kDescription));
+        parser.setApplicationDescription(Tr(kDescription));
         parser.addOptions({stored, json, csv, open, save, sweep, seek});
         parser.addHelpOption();
-        parser.addPositionalArgument(QStringLiteral("NAME=VALUE"),
-                                     QStringLiteral("An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1."),
-                                     QStringLiteral("[NAME=VALUE ...]"));
+        parser.addPositionalArgument(
+            QStringLiteral("NAME=VALUE"),
+            Tr(QT_TRANSLATE_NOOP("CalcOptions", "An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.")),
+            QStringLiteral("[NAME=VALUE ...]"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "cli/CalcOutput.h"
 
+#include "controls/Translated.h"
 #include "model/ResultMembers.h"
 #include "model/ResultRows.h"
 #include "presentation/ReportLines.h"
@@ -62,15 +63,17 @@ QJsonObject ResultsObject(const CalcRun& run)
 std::string TextReport(const CalcRun& run, const std::string& title)
 {
     std::string out = title + "\n";
-    for (const ReportLine& line : BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results()))
+    for (const ReportLine& line :
+         BuildReportLines(run.Form(), run.TablesInUse(), run.Units(), run.Results(), Translated))
         out +=
             Columns(line.labelContext ? QCoreApplication::translate(line.labelContext, line.label.c_str()).toStdString()
                                       : line.label,
                     line.hasValue ? line.value : std::string());
-    for (const ResultRow& row : run.Shown().rows)
+    const ShownCalculation shown = run.ShownIn(Translated);
+    for (const ResultRow& row : shown.rows)
         out += Columns(row.name, row.value);
-    if (!run.Shown().warning.empty())
-        out += run.Shown().warning + "\n";
+    if (!shown.warning.empty())
+        out += shown.warning + "\n";
     return out;
 }
 

@@ -46,8 +46,14 @@ RecalcOutcome CalcRun::Take(const RecalcResult& result)
 {
     results_ = result.results;
     shown_ = {ListedRows(result, units_), MessageLine(result, units_)};
+    last_ = result;
     outcome_ = result.outcome;
     return outcome_;
+}
+
+ShownCalculation CalcRun::ShownIn(TextLookup lookup) const
+{
+    return {ListedRows(last_, units_, lookup), MessageLine(last_, units_, lookup)};
 }
 
 RecalcOutcome CalcRun::CalculateSwept(const std::vector<InputField>& swept)

@@ -46,7 +46,10 @@ public:
     const Tables& TablesInUse() const { return tables_; }
     const UnitSystem& Units() const { return units_; }
     const LoadResults& Results() const { return results_; }
+    // In English, as the JSON and CSV tables carry it.
     const ShownCalculation& Shown() const { return shown_; }
+    // The same in the user's language, for the text report.
+    ShownCalculation ShownIn(TextLookup lookup) const;
 
 private:
     // Keeps what a calculation found for the output.
@@ -57,6 +60,7 @@ private:
     UnitSystem units_;
     LoadResults results_;
     ShownCalculation shown_;
+    RecalcResult last_;
     RecalcOutcome outcome_ = RecalcOutcome::Stopped;
     std::optional<LoadInputs> sweepBase_;
 };

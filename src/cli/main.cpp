@@ -2,6 +2,7 @@
 
 #include "cli/CalcBatch.h"
 #include "cli/CalcOptions.h"
+#include "controls/UiLanguage.h"
 #include "presentation/ReportLines.h"
 #include "version/VersionTexts.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     // the window.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorarive-calc"));
+    InstallCatalogues(app);
 
     CalcOptions options;
     if (const std::optional<std::string> error = ParseCalcOptions(QCoreApplication::arguments(), options))

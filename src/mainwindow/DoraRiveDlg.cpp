@@ -634,7 +634,7 @@ void DoraRiveDlg::OnPrint()
 {
     CalculatePending();
     PrintCalculation(this, ReportTitle(texts_.title, texts_.versionText),
-                     BuildReportLines(form_, tables_, units_, results_), PrintNamesNow());
+                     BuildReportLines(form_, tables_, units_, results_, Translated), PrintNamesNow());
 }
 
 PrintNames DoraRiveDlg::PrintNamesNow() const

@@ -1,5 +1,6 @@
 #include "mainwindow/SeekPanel.h"
 
+#include "controls/Translated.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "mainwindow/WhatIfWindow.h"
 #include "model/FormRules.h"
@@ -87,7 +88,7 @@ const ResultMember& SeekPanel::Result() const
 
 QString SeekPanel::UnitText() const
 {
-    return QString::fromStdString(UnitLabel(window_.Units(), kEnergyUnit));
+    return QString::fromStdString(UnitLabel(window_.Units(), kEnergyUnit, Translated));
 }
 
 void SeekPanel::SetGoal(const char* resultName, double target)

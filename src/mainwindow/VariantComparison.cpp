@@ -1,6 +1,7 @@
 #include "mainwindow/VariantComparison.h"
 
 #include "controls/HeadlessForm.h"
+#include "controls/Translated.h"
 #include "mainwindow/AccessibleNames.h"
 #include "mainwindow/CalcFileCommands.h"
 #include "mainwindow/ControlTable.h"
@@ -221,7 +222,7 @@ std::vector<VariantComparison::Row> VariantComparison::BuildRows() const
             rows.push_back({name, std::move(cells)});
     for (const auto& r : kResultRows) {
         Row row{QCoreApplication::translate("ResultMember", ResultLabel(r.member)), {}};
-        const std::string unit = UnitLabel(units, r.unitKind);
+        const std::string unit = UnitLabel(units, r.unitKind, Translated);
         const double first = Shown(all.front().outcome.results.*r.member, r.unitKind, units);
         for (size_t i = 0; i < all.size(); ++i) {
             const VariantOutcome& o = all[i].outcome;

@@ -1,5 +1,6 @@
 #include "mainwindow/WhatIfWindow.h"
 
+#include "controls/Translated.h"
 #include "mainwindow/AccessibleNames.h"
 #include "mainwindow/CalcFileCommands.h"
 #include "mainwindow/ControlTable.h"
@@ -329,7 +330,7 @@ void WhatIfWindow::Sweep()
         chart.push_back(p.chart);
         points_.push_back(std::move(p));
     }
-    chart_->SetPoints(std::move(chart), InputLabel(), QString::fromStdString(UnitLabel(units, kEnergyUnit)),
+    chart_->SetPoints(std::move(chart), InputLabel(), QString::fromStdString(UnitLabel(units, kEnergyUnit, Translated)),
                       ShownInput(base, field, units));
     message_->setText(QString::fromStdString(firstStop));
     message_->setVisible(!firstStop.empty());
@@ -345,7 +346,7 @@ void WhatIfWindow::FillPointsTable()
     if (!tableStale_ || views_->currentWidget() != pointsTable_)
         return;
     tableStale_ = false;
-    const QString unit = QString::fromStdString(UnitLabel(window_.Units(), kEnergyUnit));
+    const QString unit = QString::fromStdString(UnitLabel(window_.Units(), kEnergyUnit, Translated));
     QStringList columns{SweepChart::CapacityName() + QStringLiteral(" (") + unit + QLatin1Char(')')};
     for (int layer = 0; layer < kLayerCount; ++layer)
         columns << SweepChart::LayerName(layer) + QStringLiteral(" (") + unit + QLatin1Char(')');
@@ -403,7 +404,7 @@ void WhatIfWindow::Restore()
 
 QString WhatIfWindow::SweepText() const
 {
-    const QString unit = QString::fromStdString(UnitLabel(window_.Units(), kEnergyUnit));
+    const QString unit = QString::fromStdString(UnitLabel(window_.Units(), kEnergyUnit, Translated));
     QStringList header{InputLabel(), SweepChart::CapacityName() + QStringLiteral(" (") + unit + QLatin1Char(')')};
     for (int layer = 0; layer < kLayerCount; ++layer)
         header << SweepChart::LayerName(layer) + QStringLiteral(" (") + unit + QLatin1Char(')');

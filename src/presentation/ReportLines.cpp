@@ -11,11 +11,13 @@ namespace {
 // nothing at all.
 class ReportBuilder {
 public:
-    ReportBuilder(const InputForm& form, const Tables& tables, const UnitSystem& units, const LoadResults& results)
+    ReportBuilder(const InputForm& form, const Tables& tables, const UnitSystem& units, const LoadResults& results,
+                  TextLookup lookup)
         : form_(form)
         , tables_(tables)
         , units_(units)
         , results_(results)
+        , lookup_(lookup)
         , door_(form.Option(OptionBox::iDoorCheck))
         , heat_(form.Option(OptionBox::iHeatCheck))
         , cool_(form.Option(OptionBox::iCoolCheck))
@@ -43,13 +45,15 @@ private:
     }
     void Value(const std::string& label, const std::string& value, int unitKind)
     {
-        lines_.push_back({label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str()), true});
+        lines_.push_back(
+            {label, FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind, lookup_).c_str()), true});
     }
     // A line whose label is that of a sheet row.
     void RowValue(int row, const std::string& value, int unitKind = kNoUnit)
     {
         const std::string shown =
-            unitKind == kNoUnit ? value : FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind).c_str());
+            unitKind == kNoUnit ? value
+                                : FormatText("%s %s", value.c_str(), UnitLabel(units_, unitKind, lookup_).c_str());
         lines_.push_back({FormSheet::Label(row), shown, true, FormSheet::kLabelContext});
     }
     void Result(SheetValue value)
@@ -63,9 +67,12 @@ private:
         // On paper the door's width goes without the sheet's "(inner dimensions)", like the cabinet's.
         const bool doorWidth = input.id.value == static_cast<int>(InputField::iDoorWidth);
         const int labelRow = doorWidth ? InputOf(InputField::iWidth).sheetRow : input.sheetRow;
-        if (input.quantity == Quantity::Selection)
-            RowValue(labelRow, SelectionName(tables_, input.SelectorId(), form_.Selection(input.SelectorId())));
-        else
+        if (input.quantity == Quantity::Selection) {
+            const Selector selector = input.SelectorId();
+            const char* context = selector == Selector::iProd ? "Products" : "Materials";
+            RowValue(labelRow,
+                     LookUp(lookup_, context, SelectionName(tables_, selector, form_.Selection(selector)).c_str()));
+        } else
             RowValue(labelRow, form_.Text(input.Field()), FormSheet::Rows()[input.sheetRow].unitKind);
     }
 
@@ -102,19 +109,21 @@ private:
 
     void CompressorConditions()
     {
-        Line(FormatText("%s:", kResultsHeading));
+        Line(FormatText("%s:", LookUp(lookup_, "ResultRows", kResultsHeading).c_str()));
         const double conditions[4] = {
             ShownEnergy(results_.requestedCapacity, units_), ShownTemperature(results_.tEvaporator, units_),
             ShownTemperature(results_.tCondenser, units_), ShownTemperatureDifference(results_.subcooling, units_)};
         const int kinds[4] = {kEnergyUnit, kTemperatureUnit, kTemperatureUnit, kTemperatureDifferenceUnit};
         for (int i = 0; i < 4; ++i)
-            Value(FormatText("   %s", kResultNames[i]), FormatText("%.0f", conditions[i]), kinds[i]);
+            Value(FormatText("   %s", LookUp(lookup_, "ResultRows", kResultNames[i]).c_str()),
+                  FormatText("%.0f", conditions[i]), kinds[i]);
     }
 
     const InputForm& form_;
     const Tables& tables_;
     const UnitSystem& units_;
     const LoadResults& results_;
+    const TextLookup lookup_;
     const bool door_;
     const bool heat_;
     const bool cool_;
@@ -124,9 +133,9 @@ private:
 } // namespace
 
 std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& tables, const UnitSystem& units,
-                                         const LoadResults& results)
+                                         const LoadResults& results, TextLookup lookup)
 {
-    return ReportBuilder(form, tables, units, results).Build();
+    return ReportBuilder(form, tables, units, results, lookup).Build();
 }
 
 std::string ReportTitle(const std::string& fileDescription, const std::string& versionText)

@@ -3,6 +3,7 @@
 #include "model/InputForm.h"
 #include "model/LoadResults.h"
 #include "model/Tables.h"
+#include "model/TextLookup.h"
 #include "model/UnitSystem.h"
 
 #include <string>
@@ -19,9 +20,10 @@ struct ReportLine {
 
 // The report of the current calculation: inputs as their fields show them, grouped as on the
 // sheet (option groups only while their option is on), then the loads and the compressor
-// selection conditions from the results.
+// selection conditions from the results. The lookup translates the values' texts (units, material
+// and product names) and the compressor lines; the labels carry their context for the caller.
 std::vector<ReportLine> BuildReportLines(const InputForm& form, const Tables& tables, const UnitSystem& units,
-                                         const LoadResults& results);
+                                         const LoadResults& results, TextLookup lookup = nullptr);
 
 // The title heading the report, on paper and from dorarive-calc: the program's description and
 // version text (read from its version block) as "%s v%s".

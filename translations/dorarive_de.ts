@@ -5,7 +5,7 @@
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Nordavik Kaldora</translation>
     </message>
 </context>
 <context>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>F10 oder Rechtsklick ins Fenster alle Befehle.</translation>
+        <translation>F10 oder Rechtsklick ins Fenster für alle Befehle.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -917,11 +917,11 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     <name>ResultHelp</name>
     <message>
         <source>Cooling capacity required to remove the heat load. In the calculation the maximum runtime value has been multiplied.</source>
-        <translation>Kälteleistung, die zum Abführen der Wärmelast erforderlich ist. In der Berechnung wurde mit dem Wert der max. Laufzeit multipliziert.</translation>
+        <translation>Kälteleistung, die zum Abführen der Wärmelast erforderlich ist. Die max. Laufzeit ist in der Berechnung bereits berücksichtigt.</translation>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation>T Verdampfer ist ein berechneter Wert: nach der Faustregel die Innentemperatur – 10 Grad. Die Temperaturdifferenz Delta t beträgt dann 10 K. Je nach Bauart und Typ des Verdampfers und Wirksamkeit des Wärmeübergangs kann Delta t höher oder niedriger sein. Ist die Verdichterleistung viel höher als die Wärmelast, wird auch Delta t wesentlich größer. In diesem Fall haben drehzahlgeregelte Verdichter den Vorteil, dass die Drehzahl an die Wärmelast angepasst werden kann; so lässt sich Energie sparen und der Verdichter eventuell eine Hubvolumengröße kleiner wählen. Weitere Informationen erhalten Sie bei Nordavik. Weicht die Verdampfungstemperatur bei der Verdichterauswahl stark vom vorgeschlagenen Wert T Verdampfer ab, muss der Verdichter für die niedrigere bzw. höhere Verdampfungstemperatur ausgewählt werden.</translation>
+        <translation>T Verdampfer ist ein berechneter Wert: nach der Faustregel die Innentemperatur – 10 Grad. Die Temperaturdifferenz Delta t beträgt dann 10 K. Je nach Bauart und Typ des Verdampfers und Wirksamkeit des Wärmeübergangs kann Delta t höher oder niedriger sein. Ist die Verdichterleistung viel höher als die Wärmelast, wird auch Delta t wesentlich größer. In diesem Fall haben drehzahlgeregelte Verdichter den Vorteil, dass die Drehzahl an die Wärmelast angepasst werden kann; so lässt sich Energie sparen und der Verdichter eventuell eine Baugröße (Hubvolumen) kleiner wählen. Weitere Informationen erhalten Sie bei Nordavik. Weicht die Verdampfungstemperatur bei der Verdichterauswahl stark vom vorgeschlagenen Wert T Verdampfer ab, muss der Verdichter für die niedrigere bzw. höhere Verdampfungstemperatur ausgewählt werden.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
@@ -1038,7 +1038,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation>Ein Teil des Bereichs scheitert an einer Eingabeprüfung: %1</translation>
+        <translation>In einem Teil des Bereichs greift eine Eingabeprüfung: %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
@@ -1056,7 +1056,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation>Aus der letzten vollständigen Berechnung: Die aktuellen Eingaben scheitern an einer Eingabeprüfung.</translation>
+        <translation>Aus der letzten vollständigen Berechnung: Die aktuellen Eingaben bestehen eine Eingabeprüfung nicht.</translation>
     </message>
 </context>
 <context>
@@ -1298,7 +1298,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Export</translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>

@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>apt-get remove dorarive takes it off. De-installation removes the software again,</source>
-        <translation>apt-get remove dorarive entfernt es. Die Deinstallation entfernt das Programm</translation>
+        <translation>apt-get remove dorarive deinstalliert es. Dabei wird das Programm</translation>
     </message>
     <message>
         <source>completely, and very accurate, according to our experience.</source>
-        <translation>nach unserer Erfahrung vollständig und sehr gründlich.</translation>
+        <translation>nach unserer Erfahrung vollständig und sehr gründlich entfernt.</translation>
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
@@ -244,7 +244,7 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation>Das Bild konnte nicht geschrieben werden.</translation>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -607,7 +607,7 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
     <message>
         <source>   Type of product</source>
-        <translation>   Produktart</translation>
+        <translation>   Warenart</translation>
     </message>
     <message>
         <source>   Start temperature</source>
@@ -674,11 +674,11 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
     <message>
         <source>Glass 2 layer</source>
-        <translation>Zweischeibenglas</translation>
+        <translation>Zweifachverglasung</translation>
     </message>
     <message>
         <source>Glass 3 layer</source>
-        <translation>Dreischeibenglas</translation>
+        <translation>Dreifachverglasung</translation>
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
@@ -786,7 +786,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation>Unbekannter Fehler (%1) aufgetreten.</translation>
+        <translation>Ein unbekannter Fehler (%1) ist aufgetreten.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
@@ -798,7 +798,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>To open it in a browser by hand, copy the address:</source>
-        <translation>Um ihn von Hand in einem Browser zu öffnen, kopieren Sie die Adresse:</translation>
+        <translation>Kopieren Sie die Adresse, um sie von Hand in einem Browser zu öffnen:</translation>
     </message>
 </context>
 <context>
@@ -929,7 +929,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>Sub-cooling is the temperature difference between saturated liquid temperature and actual liquid temperature.</source>
-        <translation>Die Unterkühlung ist die Temperaturdifferenz zwischen der Sättigungstemperatur der Flüssigkeit und der tatsächlichen Flüssigkeitstemperatur.</translation>
+        <translation>Die Unterkühlung ist die Temperaturdifferenz zwischen der Sättigungstemperatur und der tatsächlichen Temperatur des flüssigen Kältemittels.</translation>
     </message>
 </context>
 <context>
@@ -1063,11 +1063,11 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     <name>SpokenUnits</name>
     <message>
         <source>BTU per hour foot degree Fahrenheit</source>
-        <translation>BTU pro Stunde Fuß Grad Fahrenheit</translation>
+        <translation>BTU pro Stunde, Fuß und Grad Fahrenheit</translation>
     </message>
     <message>
         <source>watts per metre kelvin</source>
-        <translation>Watt pro Meter Kelvin</translation>
+        <translation>Watt pro Meter und Kelvin</translation>
     </message>
     <message>
         <source>BTU per hour</source>
@@ -1157,7 +1157,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>ºK</source>
-        <translation>K</translation>
+        <translation>ºK</translation>
     </message>
 </context>
 <context>
@@ -1180,27 +1180,27 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation>&amp;Alle Eingaben zeigen</translation>
+        <translation>&amp;Alle Eingaben anzeigen</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation>Als &amp;Variante behalten</translation>
+        <translation>A&amp;ls Variante behalten</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation>&amp;Dateien öffnen...</translation>
+        <translation>Dateien ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation>In Berechnung &amp;übernehmen</translation>
+        <translation>In Berechnung überneh&amp;men</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation>&amp;Entfernen</translation>
+        <translation>Entfe&amp;rnen</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation>Variante &amp;speichern unter...</translation>
+        <translation>Variante speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
@@ -1306,7 +1306,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>

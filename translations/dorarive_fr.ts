@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
-        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul peut être conservé dans</translation>
+        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul peut être enregistré dans</translation>
     </message>
     <message>
         <source>a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S).</source>

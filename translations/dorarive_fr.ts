@@ -16,11 +16,11 @@
     </message>
     <message>
         <source>This software allows the user to calculate the heat load of a refrigeration</source>
-        <translation>Ce logiciel calcule la charge thermique pour une installation frigorifique</translation>
+        <translation>Ce logiciel calcule la charge thermique d'une installation frigorifique</translation>
     </message>
     <message>
         <source>system and specifies the appropriate compressor capacity.</source>
-        <translation>et en déduit la puissance de compresseur appropriée.</translation>
+        <translation>et indique la puissance frigorifique requise du compresseur.</translation>
     </message>
     <message>
         <source>Installation and requirements:</source>
@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
-        <translation>Les saisies restent conservées dans</translation>
+        <translation>Entre deux sessions, les saisies restent dans</translation>
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
-        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul peut être enregistré dans</translation>
+        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul s'enregistre dans</translation>
     </message>
     <message>
         <source>a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S).</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>F10 ou un clic droit sur la fenêtre pour toute commande.</translation>
+        <translation>F10 ou clic droit dans la fenêtre : toutes les commandes.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Min. screen height 768 pixels.</source>
-        <translation>Hauteur écran min. 768 pixels.</translation>
+        <translation>Hauteur d'écran min. 768 pixels.</translation>
     </message>
     <message>
         <source>A 64-bit PC (amd64)</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation>15 Mo sur le disque dur</translation>
+        <translation>15 Mo d'espace disque</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
@@ -559,7 +559,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>   Insulation k value</source>
-        <translation>   Conductivité λ isolant</translation>
+        <translation>   Conductivité λ de l'isolant</translation>
     </message>
     <message>
         <source>   Insulation thickness</source>
@@ -917,11 +917,11 @@ n'est associé aux pages web (text/html).</translation>
     <name>ResultHelp</name>
     <message>
         <source>Cooling capacity required to remove the heat load. In the calculation the maximum runtime value has been multiplied.</source>
-        <translation>Puissance frigorifique requise pour évacuer la charge thermique. Le temps de marche maximal est pris en compte dans le calcul.</translation>
+        <translation>Puissance frigorifique requise pour évacuer la charge thermique. Dans le calcul, la charge a été majorée en fonction du temps de marche maximal.</translation>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation>La T évaporation est une valeur calculée à partir de la température intérieure – 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception de l'évaporateur, son type et l'efficacité de l'échange thermique, le delta t peut être plus élevé ou plus faible. Si la puissance du compresseur est très supérieure à la charge thermique, le delta sera lui aussi beaucoup plus grand. Dans ce cas, les compresseurs à vitesse variable ont l'avantage d'adapter leur vitesse à la charge thermique, ce qui économise de l'énergie et permet parfois de choisir une cylindrée inférieure. Contactez Nordavik pour plus d'informations. Si, lors de la sélection du compresseur, l'écart par rapport à la T évaporation proposée est important, le compresseur doit être sélectionné à la température d'évaporation inférieure ou supérieure.</translation>
+        <translation>La T évaporation est une valeur calculée à partir de la température intérieure – 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception de l'évaporateur, son type et l'efficacité de l'échange thermique, le delta t peut être plus élevé ou plus faible. Si la puissance frigorifique du compresseur est très supérieure à la charge thermique, le delta sera lui aussi beaucoup plus grand. Dans ce cas, les compresseurs à vitesse variable ont l'avantage d'adapter leur vitesse à la charge thermique, ce qui économise de l'énergie et permet parfois de choisir une cylindrée inférieure. Contactez Nordavik pour plus d'informations. Si, lors de la sélection du compresseur, l'écart par rapport à la T évaporation proposée est important, le compresseur doit être sélectionné à la température d'évaporation inférieure ou supérieure.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
@@ -990,7 +990,7 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation>&amp;Chercher</translation>
+        <translation>C&amp;hercher</translation>
     </message>
     <message>
         <source>&amp;Use answer</source>
@@ -1006,7 +1006,7 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Wanted value</source>
-        <translation>Valeur voulue</translation>
+        <translation>Valeur cible</translation>
     </message>
     <message>
         <source>Answers</source>
@@ -1014,11 +1014,11 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>so that r&amp;esult</source>
-        <translation>pour que le résul&amp;tat</translation>
+        <translation>pour &amp;que le résultat</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation>= &amp;valeur voulue</translation>
+        <translation>= &amp;valeur cible</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
@@ -1180,19 +1180,19 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation>Afficher &amp;toutes les saisies</translation>
+        <translation>Afficher toutes &amp;les saisies</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation>&amp;Garder comme variante</translation>
+        <translation>Stoc&amp;ker comme variante</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation>&amp;Ouvrir des fichiers...</translation>
+        <translation>Ouvrir des &amp;fichiers...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation>&amp;Reprendre</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
@@ -1200,11 +1200,11 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation>Enregistrer la &amp;variante sous...</translation>
+        <translation>&amp;Enregistrer la variante sous...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation>&amp;Copier le tableau</translation>
+        <translation>Copier le ta&amp;bleau</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1254,7 +1254,7 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation>&amp;Entrée :</translation>
+        <translation>Para&amp;mètre :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -1262,15 +1262,15 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation>J&amp;usqu'à :</translation>
+        <translation>&amp;Jusqu'à :</translation>
     </message>
     <message>
         <source>&amp;Steps:</source>
-        <translation>Pa&amp;s :</translation>
+        <translation>&amp;Nombre de pas :</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>Co&amp;pier</translation>
+        <translation>C&amp;opier</translation>
     </message>
     <message>
         <source>CS&amp;V...</source>
@@ -1278,11 +1278,11 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation>P&amp;NG...</translation>
+        <translation>&amp;PNG...</translation>
     </message>
     <message>
         <source>SV&amp;G...</source>
-        <translation>S&amp;VG...</translation>
+        <translation>&amp;SVG...</translation>
     </message>
     <message>
         <source>Print...</source>

@@ -1026,7 +1026,7 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>The result is not monotone in this range: %1 gives %2 at each of %3.</source>
-        <translation>El resultado no es monótono en este intervalo: %1 da %2 con cada uno de estos valores: %3.</translation>
+        <translation>El resultado no es monótono en este intervalo: con %1 se obtiene %2 en cada uno de estos valores: %3.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3: in this range the result runs from %4 to %5 %6.</source>
@@ -1192,7 +1192,7 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation>&amp;Devolver</translation>
+        <translation>&amp;Devolver al cálculo</translation>
     </message>
     <message>
         <source>Re&amp;move</source>

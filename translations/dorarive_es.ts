@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), which puts dorarive and</source>
-        <translation>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), que coloca dorarive y</translation>
+        <translation>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), que instala dorarive y</translation>
     </message>
     <message>
         <source>dorarive-calc in /usr/bin and Nordavik Kaldora in the desktop menu;</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>completely, and very accurate, according to our experience.</source>
-        <translation>de nuevo por completo y con precisión, según nuestra experiencia.</translation>
+        <translation>por completo y de forma muy limpia, según nuestra experiencia.</translation>
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation>Teclas F1 Ayuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Selección de</translation>
+        <translation>Teclas: F1 Ayuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Selección de</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>productos; F10 o clic derecho, todas las órdenes.</translation>
+        <translation>productos; F10 o clic derecho: todas las órdenes.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation>15 MB de disco duro</translation>
+        <translation>15 MB de espacio en disco</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
@@ -206,7 +206,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>The calculation was not saved; an existing file is left as it was.</source>
-        <translation>El cálculo no se ha guardado; el archivo existente se ha dejado como estaba.</translation>
+        <translation>El cálculo no se ha guardado; el archivo existente no se ha modificado.</translation>
     </message>
     <message>
         <source>Save Calculation</source>
@@ -271,15 +271,15 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>Start temp less than end temp.</source>
-        <translation>La temperatura inicial es menor que la temperatura final.</translation>
+        <translation>Temp. inicial menor que la final.</translation>
     </message>
     <message>
         <source>End temp less than box temp.</source>
-        <translation>La temperatura final es menor que la temperatura interior.</translation>
+        <translation>Temp. final menor que la interior.</translation>
     </message>
     <message>
         <source>Start temp invalid</source>
-        <translation>Temperatura inicial no válida</translation>
+        <translation>Temp. inicial no válida</translation>
     </message>
     <message>
         <source>Invalid cool down mass.</source>
@@ -291,7 +291,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>Ambient must be greater than box.</source>
-        <translation>La temperatura ambiente debe ser mayor que la temperatura interior.</translation>
+        <translation>La temp. ambiente debe superar la interior.</translation>
     </message>
     <message>
         <source>Ambient temperature invalid.</source>
@@ -303,19 +303,19 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>Evaporating temp invalid</source>
-        <translation>Temperatura de evaporación no válida</translation>
+        <translation>Temp. de evaporación no válida</translation>
     </message>
     <message>
         <source>Condensing temp invalid.</source>
-        <translation>Temperatura de condensación no válida.</translation>
+        <translation>Temp. de condensación no válida.</translation>
     </message>
     <message>
         <source>Invalid subcooling amount.</source>
-        <translation>Valor de subenfriamiento no válido.</translation>
+        <translation>Subenfriamiento no válido.</translation>
     </message>
     <message>
         <source>Evaporating temp greater than box temp.</source>
-        <translation>La temperatura de evaporación es mayor que la temperatura interior.</translation>
+        <translation>Temp. de evaporación mayor que la interior.</translation>
     </message>
     <message>
         <source>Invalid insulation thickness.</source>
@@ -335,15 +335,15 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>Invalid light load.</source>
-        <translation>Carga de la iluminación no válida.</translation>
+        <translation>Carga de iluminación no válida.</translation>
     </message>
     <message>
         <source>Invalid antisweat load.</source>
-        <translation>Carga de la resistencia anticondensación no válida.</translation>
+        <translation>Carga de anticondensación no válida.</translation>
     </message>
     <message>
         <source>Invalid max runtime value.</source>
-        <translation>Tiempo máximo de funcionamiento no válido.</translation>
+        <translation>Tiempo máx. de funcionamiento no válido.</translation>
     </message>
     <message>
         <source>Invalid insulation k value.</source>
@@ -359,15 +359,15 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>%d to %d</source>
-        <translation>%d a %d</translation>
+        <translation>de %d a %d</translation>
     </message>
     <message>
         <source>%0.1f to %0.1f hours</source>
-        <translation>%0.1f a %0.1f horas</translation>
+        <translation>de %0.1f a %0.1f horas</translation>
     </message>
     <message>
         <source>%d%s to %d%s</source>
-        <translation>%d%s a %d%s</translation>
+        <translation>de %d%s a %d%s</translation>
     </message>
     <message>
         <source>Warning: %s</source>
@@ -402,11 +402,11 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>What &amp;If...</source>
-        <translation>¿&amp;Qué pasaría si...?</translation>
+        <translation>¿Qué pasaría s&amp;i...?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -418,7 +418,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>Visit &amp;Nordavik on the Web</source>
-        <translation>&amp;Visitar Nordavik en la web</translation>
+        <translation>&amp;Visitar la web de Nordavik</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -441,7 +441,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>The inputs could not be stored in %1, nor saved to a file (%2); here they are:</source>
-        <translation>No se han podido guardar los datos de entrada en %1 ni en un archivo (%2); son estos:</translation>
+        <translation>No se han podido guardar los datos de entrada en %1 ni en un archivo (%2); son los siguientes:</translation>
     </message>
     <message>
         <source>Help</source>
@@ -500,7 +500,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>It is recommended to have a maximum 75% running time of the compressor, in a thermostat cycle, in order to have some extra pull-down capacity or if load increases.</source>
-        <translation>Se recomienda un tiempo de funcionamiento máximo del compresor del 75 % en un ciclo de termostato, para disponer de capacidad de reserva para el descenso de temperatura o por si aumenta la carga.</translation>
+        <translation>Se recomienda un tiempo de funcionamiento máximo del compresor del 75 % por ciclo de termostato, para disponer de capacidad adicional en la puesta a régimen o si aumenta la carga.</translation>
     </message>
 </context>
 <context>
@@ -523,11 +523,11 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>   Evaporating temperature</source>
-        <translation>   Temperatura de evaporación</translation>
+        <translation>   Temp. de evaporación</translation>
     </message>
     <message>
         <source>   Condensing temperature</source>
-        <translation>   Temperatura de condensación</translation>
+        <translation>   Temp. de condensación</translation>
     </message>
     <message>
         <source>   Subcooling</source>
@@ -539,7 +539,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>   Depth (inner dimensions)</source>
-        <translation>   Profundidad (medidas interiores)</translation>
+        <translation>   Profundidad (interior)</translation>
     </message>
     <message>
         <source>   Width</source>
@@ -567,7 +567,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>   Door has different insulation</source>
-        <translation>   Puerta con aislamiento distinto</translation>
+        <translation>   Puerta con otro aislamiento</translation>
     </message>
     <message>
         <source>Door Design:</source>
@@ -575,7 +575,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>   Width (inner dimensions)</source>
-        <translation>   Anchura (medidas interiores)</translation>
+        <translation>   Anchura (interior)</translation>
     </message>
     <message>
         <source>Additional Heat Load:</source>
@@ -627,7 +627,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>   Max runtime</source>
-        <translation>   Tiempo máx. de funcionamiento</translation>
+        <translation>   Funcionamiento máx.</translation>
     </message>
     <message>
         <source>Load:</source>
@@ -674,11 +674,11 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>Glass 2 layer</source>
-        <translation>Vidrio de 2 capas</translation>
+        <translation>Vidrio doble</translation>
     </message>
     <message>
         <source>Glass 3 layer</source>
-        <translation>Vidrio de 3 capas</translation>
+        <translation>Vidrio triple</translation>
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
@@ -754,13 +754,13 @@ el acceso al archivo especificado.</translation>
         <source>xdg-open could not open it, and the web browser
 registered for web pages ended with an error.</source>
         <translation>xdg-open no ha podido abrirlo y el navegador web
-registrado para páginas web terminó con un error.</translation>
+registrado para páginas web ha terminado con un error.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
         <translation>No se ha podido completar la transacción DDE
-porque se agotó el tiempo de espera de la solicitud.</translation>
+porque se ha agotado el tiempo de espera de la solicitud.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
@@ -873,7 +873,7 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Vegetables (average)</source>
-        <translation>Verduras (promedio)</translation>
+        <translation>Verduras (media)</translation>
     </message>
 </context>
 <context>
@@ -967,7 +967,7 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Requested compressor capacity</source>
-        <translation>Capacidad requerida del compresor</translation>
+        <translation>Capacidad requerida</translation>
     </message>
     <message>
         <source>T Evaporator</source>
@@ -994,11 +994,11 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>&amp;Use answer</source>
-        <translation>&amp;Usar respuesta</translation>
+        <translation>Utili&amp;zar respuesta</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1006,7 +1006,7 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Wanted value</source>
-        <translation>Valor deseado</translation>
+        <translation>Valor objetivo</translation>
     </message>
     <message>
         <source>Answers</source>
@@ -1014,11 +1014,11 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>so that r&amp;esult</source>
-        <translation>de modo que el r&amp;esultado</translation>
+        <translation>de modo que el re&amp;sultado</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation>= valor &amp;deseado</translation>
+        <translation>= valor ob&amp;jetivo</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
@@ -1026,7 +1026,7 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>The result is not monotone in this range: %1 gives %2 at each of %3.</source>
-        <translation>El resultado no es monótono en este intervalo: con %1 se obtiene %2 en cada uno de estos valores: %3.</translation>
+        <translation>El resultado no es monótono en este intervalo: se obtiene %2 con cada uno de estos valores de %1: %3.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3: in this range the result runs from %4 to %5 %6.</source>
@@ -1184,15 +1184,15 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation>&amp;Conservar como variante</translation>
+        <translation>C&amp;onservar como variante</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation>Abrir a&amp;rchivos...</translation>
+        <translation>&amp;Abrir archivos...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation>&amp;Devolver al cálculo</translation>
+        <translation>Devo&amp;lver al cálculo</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
@@ -1200,11 +1200,11 @@ web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation>Guardar &amp;variante como...</translation>
+        <translation>G&amp;uardar variante como...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation>Copiar &amp;tabla</translation>
+        <translation>Cop&amp;iar tabla</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1227,7 +1227,7 @@ web registrado para páginas web (text/html).</translation>
     <name>WebAddresses</name>
     <message>
         <source>Visit Nordavik on the Web</source>
-        <translation>Visitar Nordavik en la web</translation>
+        <translation>Visitar la web de Nordavik</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
-        <translation>I dati inseriti restano memorizzati in</translation>
+        <translation>Tra un avvio e l'altro i dati restano in</translation>
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation>15 MB su disco rigido</translation>
+        <translation>15 MB di spazio su disco</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
@@ -378,7 +378,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     <name>CommandMenu</name>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Informazioni...</translation>
+        <translation>In&amp;formazioni...</translation>
     </message>
     <message>
         <source>Ne&amp;w</source>
@@ -390,7 +390,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Sav&amp;e</source>
-        <translation>&amp;Salva</translation>
+        <translation>Sa&amp;lva</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
@@ -406,7 +406,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>What &amp;If...</source>
-        <translation>Analisi &amp;what-if...</translation>
+        <translation>Analisi what-&amp;if...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -414,7 +414,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Product &amp;Selection</source>
-        <translation>Selezione &amp;prodotti</translation>
+        <translation>&amp;Selezione prodotti</translation>
     </message>
     <message>
         <source>Visit &amp;Nordavik on the Web</source>
@@ -488,7 +488,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Additional load added due to door or lid openings. In most cases the load is so small that it can be ignored. In case there are many openings per day it must be added. An up-right door opening will add more load than a lid opening on a chest cabinet.</source>
-        <translation>Carico aggiuntivo dovuto alle aperture della porta o del coperchio. Nella maggior parte dei casi il carico è così ridotto da poter essere trascurato. Se le aperture giornaliere sono numerose, occorre aggiungerlo. L'apertura di una porta verticale comporta un carico maggiore rispetto all'apertura del coperchio di un congelatore a pozzetto.</translation>
+        <translation>Carico aggiuntivo dovuto alle aperture della porta o del coperchio. Nella maggior parte dei casi il carico è così ridotto da poter essere trascurato. Se le aperture giornaliere sono numerose, occorre aggiungerlo. L'apertura di una porta verticale comporta un carico maggiore rispetto all'apertura del coperchio di un mobile a pozzetto.</translation>
     </message>
     <message>
         <source>Heat elements or hot-gas pipe can be installed in the door frame to prevent humid air to condensate and form ice around the door. In most case this heat load can be ignored. If there is considerable anti-sweat load it must be added as heat load.</source>
@@ -599,7 +599,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Cool Down Load:</source>
-        <translation>Carico raffreddamento prodotti:</translation>
+        <translation>Raffreddamento prodotti:</translation>
     </message>
     <message>
         <source>   Cool down mass</source>
@@ -627,7 +627,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>   Max runtime</source>
-        <translation>   Tempo di funzionamento max</translation>
+        <translation>   Tempo funzionamento max</translation>
     </message>
     <message>
         <source>Load:</source>
@@ -643,11 +643,11 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>   Additional heat load</source>
-        <translation>   Carico termico aggiuntivo</translation>
+        <translation>   Carico aggiuntivo</translation>
     </message>
     <message>
         <source>   Cool down load</source>
-        <translation>   Carico raffreddamento prodotti</translation>
+        <translation>   Carico raffreddamento</translation>
     </message>
 </context>
 <context>
@@ -990,7 +990,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation>&amp;Cerca</translation>
+        <translation>C&amp;erca</translation>
     </message>
     <message>
         <source>&amp;Use answer</source>
@@ -1018,7 +1018,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation>= valore &amp;desiderato</translation>
+        <translation>= va&amp;lore desiderato</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
@@ -1184,7 +1184,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation>&amp;Conserva come variante</translation>
+        <translation>C&amp;onserva come variante</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
@@ -1204,7 +1204,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation>Copia t&amp;abella</translation>
+        <translation>Copia ta&amp;bella</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1246,7 +1246,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation>G&amp;rafico</translation>
+        <translation>Gra&amp;fico</translation>
     </message>
     <message>
         <source>&amp;Table of points</source>
@@ -1254,7 +1254,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation>&amp;Ingresso:</translation>
+        <translation>&amp;Parametro:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -1266,7 +1266,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>&amp;Steps:</source>
-        <translation>&amp;Passi:</translation>
+        <translation>Pa&amp;ssi:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation>Teclas F1 Ajuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Seleção de</translation>
+        <translation>Teclas: F1 Ajuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Seleção de</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>produtos, F10 ou clique direito, todos os comandos.</translation>
+        <translation>produtos; F10 ou botão direito na janela: todos os comandos.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>32 MB RAM min., 64 MB recommended</source>
-        <translation>32 MB RAM mín., 64 MB recomendado</translation>
+        <translation>32 MB de RAM mín., 64 MB recomendados</translation>
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation>15 MB livres em disco</translation>
+        <translation>15 MB de espaço em disco</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
@@ -123,7 +123,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     <name>CSettingsDlg</name>
     <message>
         <source>Energy</source>
-        <translation>Energia</translation>
+        <translation>Potência</translation>
     </message>
     <message>
         <source>W</source>
@@ -147,7 +147,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>k Value</source>
-        <translation>Valor k</translation>
+        <translation>Condutividade térmica</translation>
     </message>
     <message>
         <source>W/m·K</source>
@@ -206,7 +206,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>The calculation was not saved; an existing file is left as it was.</source>
-        <translation>O cálculo não foi salvo; um arquivo existente foi mantido como estava.</translation>
+        <translation>O cálculo não foi salvo; um arquivo existente permanece como estava.</translation>
     </message>
     <message>
         <source>Save Calculation</source>
@@ -311,7 +311,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>Invalid subcooling amount.</source>
-        <translation>Sub-resfriamento inválido.</translation>
+        <translation>Valor de sub-resfriamento inválido.</translation>
     </message>
     <message>
         <source>Evaporating temp greater than box temp.</source>
@@ -347,11 +347,11 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>Invalid insulation k value.</source>
-        <translation>Valor k do isolamento inválido.</translation>
+        <translation>Condutividade térmica do isolamento inválida.</translation>
     </message>
     <message>
         <source>Invalid door k value.</source>
-        <translation>Valor k do isolamento da porta inválido.</translation>
+        <translation>Condutividade térmica do isolamento da porta inválida.</translation>
     </message>
     <message>
         <source>Error: %s</source>
@@ -406,7 +406,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>What &amp;If...</source>
-        <translation>Análise &amp;E se...</translation>
+        <translation>Anál&amp;ise de hipóteses...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -500,7 +500,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>It is recommended to have a maximum 75% running time of the compressor, in a thermostat cycle, in order to have some extra pull-down capacity or if load increases.</source>
-        <translation>Recomenda-se um tempo de funcionamento máximo de 75% do compressor em um ciclo do termostato, para ter alguma capacidade extra de rebaixamento de temperatura ou caso a carga aumente.</translation>
+        <translation>Recomenda-se que o compressor funcione no máximo 75% do tempo em um ciclo do termostato, para ter capacidade extra de rebaixamento de temperatura ou caso a carga aumente.</translation>
     </message>
 </context>
 <context>
@@ -539,7 +539,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>   Depth (inner dimensions)</source>
-        <translation>   Profundidade (medidas internas)</translation>
+        <translation>   Profundidade (dim. internas)</translation>
     </message>
     <message>
         <source>   Width</source>
@@ -559,7 +559,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>   Insulation k value</source>
-        <translation>   Valor k do isolamento</translation>
+        <translation>   Condutividade térmica</translation>
     </message>
     <message>
         <source>   Insulation thickness</source>
@@ -575,7 +575,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>   Width (inner dimensions)</source>
-        <translation>   Largura (medidas internas)</translation>
+        <translation>   Largura (dim. internas)</translation>
     </message>
     <message>
         <source>Additional Heat Load:</source>
@@ -583,7 +583,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>   Door or lid openings</source>
-        <translation>   Aberturas de porta ou tampa</translation>
+        <translation>   Aberturas de porta/tampa</translation>
     </message>
     <message>
         <source>   Light</source>
@@ -627,7 +627,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>   Max runtime</source>
-        <translation>   Tempo máx. de funcionamento</translation>
+        <translation>   Funcionamento máx.</translation>
     </message>
     <message>
         <source>Load:</source>
@@ -998,7 +998,7 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
+        <translation>Desfa&amp;zer</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1018,7 +1018,7 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation>= valor &amp;desejado</translation>
+        <translation>= va&amp;lor desejado</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
@@ -1038,7 +1038,7 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation>Parte do intervalo para em uma verificação: %1</translation>
+        <translation>Parte do intervalo não passa em uma verificação: %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
@@ -1056,7 +1056,7 @@ está registrado para páginas web (text/html).</translation>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation>Do último cálculo completo: as entradas atuais param em uma verificação.</translation>
+        <translation>Do último cálculo completo: as entradas atuais não passam em uma verificação.</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation>Mostrar &amp;todas as entradas</translation>
+        <translation>E&amp;xibir todas as entradas</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
@@ -1188,23 +1188,23 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation>Abrir &amp;arquivos...</translation>
+        <translation>Abrir ar&amp;quivos...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation>&amp;Restaurar na janela</translation>
+        <translation>Repor na &amp;janela</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation>R&amp;emover</translation>
+        <translation>Rem&amp;over</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation>Salvar varia&amp;nte como...</translation>
+        <translation>&amp;Salvar variante como...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation>&amp;Copiar tabela</translation>
+        <translation>Cop&amp;iar tabela</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1234,7 +1234,7 @@ está registrado para páginas web (text/html).</translation>
     <name>WhatIfWindow</name>
     <message>
         <source>What If</source>
-        <translation>Análise E se</translation>
+        <translation>Análise de hipóteses</translation>
     </message>
     <message>
         <source>Sweep chart</source>
@@ -1246,7 +1246,7 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation>&amp;Gráfico</translation>
+        <translation>Grá&amp;fico</translation>
     </message>
     <message>
         <source>&amp;Table of points</source>
@@ -1282,7 +1282,7 @@ está registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>SV&amp;G...</source>
-        <translation>&amp;SVG...</translation>
+        <translation>SV&amp;G...</translation>
     </message>
     <message>
         <source>Print...</source>

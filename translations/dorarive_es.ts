@@ -5,94 +5,94 @@
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>CHelpDlg</name>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción:</translation>
     </message>
     <message>
         <source>This software allows the user to calculate the heat load of a refrigeration</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa permite al usuario calcular la carga térmica de un sistema</translation>
     </message>
     <message>
         <source>system and specifies the appropriate compressor capacity.</source>
-        <translation type="unfinished"></translation>
+        <translation>de refrigeración e indica la capacidad adecuada del compresor.</translation>
     </message>
     <message>
         <source>Installation and requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación y requisitos:</translation>
     </message>
     <message>
         <source>This software is installed with its Debian package, dorarive</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa se instala con su paquete Debian, dorarive</translation>
     </message>
     <message>
         <source>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), which puts dorarive and</source>
-        <translation type="unfinished"></translation>
+        <translation>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), que instala dorarive y</translation>
     </message>
     <message>
         <source>dorarive-calc in /usr/bin and Nordavik Kaldora in the desktop menu;</source>
-        <translation type="unfinished"></translation>
+        <translation>dorarive-calc en /usr/bin y Nordavik Kaldora en el menú del escritorio;</translation>
     </message>
     <message>
         <source>apt-get remove dorarive takes it off. De-installation removes the software again,</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get remove dorarive lo desinstala. La desinstalación elimina el programa</translation>
     </message>
     <message>
         <source>completely, and very accurate, according to our experience.</source>
-        <translation type="unfinished"></translation>
+        <translation>por completo y de forma muy limpia, según nuestra experiencia.</translation>
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos se conservan entre sesiones en</translation>
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>~/.config/Nordavik Frimo 042/dorarive.conf; un cálculo puede guardarse en</translation>
     </message>
     <message>
         <source>a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S).</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo propio, NOMBRE.kaldora (Abrir Ctrl-O, Guardar Ctrl-S).</translation>
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas: F1 Ayuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Selección de</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation type="unfinished"></translation>
+        <translation>productos; F10 o clic derecho: todas las órdenes.</translation>
     </message>
     <message>
         <source>System requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Requisitos del sistema:</translation>
     </message>
     <message>
         <source>Min. screen height 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto mín. de pantalla 768 píxeles.</translation>
     </message>
     <message>
         <source>A 64-bit PC (amd64)</source>
-        <translation type="unfinished"></translation>
+        <translation>PC de 64 bits (amd64)</translation>
     </message>
     <message>
         <source>32 MB RAM min., 64 MB recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>32 MB de RAM mín., 64 MB recomendados</translation>
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation type="unfinished"></translation>
+        <translation>15 MB de espacio en disco</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
-        <translation type="unfinished"></translation>
+        <translation>Debian 12 o un Linux compatible, en un escritorio GNOME, KDE Plasma</translation>
     </message>
     <message>
         <source>X11 or Wayland desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>u otro de X11 o Wayland</translation>
     </message>
     <message>
         <source>Disclaimer:
@@ -100,612 +100,616 @@
 Nordavik can accept no responsibility for possible errors in this program. Nordavik reserves the right to alter its products without notice. All trademarks in this material are property of the respective companies.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso legal:
+
+Nordavik no asume ninguna responsabilidad por posibles errores en este programa. Nordavik se reserva el derecho de modificar sus productos sin previo aviso. Todas las marcas comerciales mencionadas en este material son propiedad de sus respectivas empresas.
+
+</translation>
     </message>
     <message>
         <source>Help Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de ayuda</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ayuda</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso legal</translation>
     </message>
 </context>
 <context>
     <name>CSettingsDlg</name>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Btu/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Btu/hr</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>ºC</source>
-        <translation type="unfinished"></translation>
+        <translation>ºC</translation>
     </message>
     <message>
         <source>ºF</source>
-        <translation type="unfinished"></translation>
+        <translation>ºF</translation>
     </message>
     <message>
         <source>k Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor k</translation>
     </message>
     <message>
         <source>W/m·K</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m·K</translation>
     </message>
     <message>
         <source>BTU/h·ft·°F</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU/h·ft·°F</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>litros</translation>
     </message>
     <message>
         <source>cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>pies cúbicos</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>milímetros</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pulgadas</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa</translation>
     </message>
     <message>
         <source>kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>kilogramos</translation>
     </message>
     <message>
         <source>pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>libras</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
 </context>
 <context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cálculo de la ventana no se ha modificado.</translation>
     </message>
     <message>
         <source>The calculation was not saved; an existing file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cálculo no se ha guardado; el archivo existente no se ha modificado.</translation>
     </message>
     <message>
         <source>Save Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cálculo</translation>
     </message>
     <message>
         <source>Open Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cálculo</translation>
     </message>
     <message>
         <source>Calculations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos (*.%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeGuard</name>
     <message>
         <source>Save changes to the current calculation?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios del cálculo actual?</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los datos de entrada en %1.</translation>
     </message>
     <message>
         <source>Save them as a calculation file before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardarlos como archivo de cálculo antes de cerrar?</translation>
     </message>
 </context>
 <context>
     <name>ChartExport</name>
     <message>
         <source>Sweep chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de barrido</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la imagen.</translation>
     </message>
 </context>
 <context>
     <name>Checks</name>
     <message>
         <source>Invalid cabinet depth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad del mueble no válida.</translation>
     </message>
     <message>
         <source>Invalid cabinet width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura del mueble no válida.</translation>
     </message>
     <message>
         <source>Invalid cabinet height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura del mueble no válida.</translation>
     </message>
     <message>
         <source>Invalid door width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura de la puerta no válida.</translation>
     </message>
     <message>
         <source>Invalid door height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura de la puerta no válida.</translation>
     </message>
     <message>
         <source>Start temp less than end temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. inicial menor que la final.</translation>
     </message>
     <message>
         <source>End temp less than box temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. final menor que la interior.</translation>
     </message>
     <message>
         <source>Start temp invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. inicial no válida</translation>
     </message>
     <message>
         <source>Invalid cool down mass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa a enfriar no válida.</translation>
     </message>
     <message>
         <source>Invalid cool down time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de enfriamiento no válido.</translation>
     </message>
     <message>
         <source>Ambient must be greater than box.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temp. ambiente debe superar la interior.</translation>
     </message>
     <message>
         <source>Ambient temperature invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura ambiente no válida.</translation>
     </message>
     <message>
         <source>Box temperature invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura interior no válida.</translation>
     </message>
     <message>
         <source>Evaporating temp invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. de evaporación no válida</translation>
     </message>
     <message>
         <source>Condensing temp invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. de condensación no válida.</translation>
     </message>
     <message>
         <source>Invalid subcooling amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subenfriamiento no válido.</translation>
     </message>
     <message>
         <source>Evaporating temp greater than box temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. de evaporación mayor que la interior.</translation>
     </message>
     <message>
         <source>Invalid insulation thickness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espesor del aislamiento no válido.</translation>
     </message>
     <message>
         <source>Invalid door insulation thickness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espesor del aislamiento de la puerta no válido.</translation>
     </message>
     <message>
         <source>Invalid door/lid openings load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga por aperturas de puerta o tapa no válida.</translation>
     </message>
     <message>
         <source>Invalid fan load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga del ventilador no válida.</translation>
     </message>
     <message>
         <source>Invalid light load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de iluminación no válida.</translation>
     </message>
     <message>
         <source>Invalid antisweat load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de anticondensación no válida.</translation>
     </message>
     <message>
         <source>Invalid max runtime value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo máx. de funcionamiento no válido.</translation>
     </message>
     <message>
         <source>Invalid insulation k value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor k del aislamiento no válido.</translation>
     </message>
     <message>
         <source>Invalid door k value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor k de la puerta no válido.</translation>
     </message>
     <message>
         <source>Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: %s</translation>
     </message>
     <message>
         <source>%d to %d</source>
-        <translation type="unfinished"></translation>
+        <translation>de %d a %d</translation>
     </message>
     <message>
         <source>%0.1f to %0.1f hours</source>
-        <translation type="unfinished"></translation>
+        <translation>de %0.1f a %0.1f horas</translation>
     </message>
     <message>
         <source>%d%s to %d%s</source>
-        <translation type="unfinished"></translation>
+        <translation>de %d%s a %d%s</translation>
     </message>
     <message>
         <source>Warning: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: %s</translation>
     </message>
 </context>
 <context>
     <name>CommandMenu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Sav&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidades...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>What &amp;If...</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué pasaría s&amp;i...?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Product &amp;Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selección de productos</translation>
     </message>
     <message>
         <source>Visit &amp;Nordavik on the Web</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visitar la web de Nordavik</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>No recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos recientes</translation>
     </message>
 </context>
 <context>
     <name>DoraRiveDlg</name>
     <message>
         <source>The inputs could not be stored in %1; they are saved in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los datos de entrada en %1; se han guardado en %2</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1, nor saved to a file (%2); here they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los datos de entrada en %1 ni en un archivo (%2); son los siguientes:</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Display help information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información de ayuda</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Print current calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el cálculo actual</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Specify unit options</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar las unidades</translation>
     </message>
     <message>
         <source>Product Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de productos</translation>
     </message>
     <message>
         <source>Product selection web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web de selección de productos.</translation>
     </message>
 </context>
 <context>
     <name>FormHelp</name>
     <message>
         <source>Outside air surrounding the appliance. It is recommended to use the most typical ambient temperature during a year. Be aware that load increases in very hot ambient conditions. If the compressor is selected for the highest ambient temperatures in the year, it may be oversized during the cooler period in winter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire exterior que rodea el equipo. Se recomienda usar la temperatura ambiente más habitual a lo largo del año. Tenga en cuenta que la carga aumenta con temperaturas ambiente muy altas. Si el compresor se selecciona para las temperaturas ambiente más altas del año, puede quedar sobredimensionado durante el periodo más frío del invierno.</translation>
     </message>
     <message>
         <source>Average temperature inside the appliance. Do not enter lower value than requested for the specific refrigerated goods, as heat load increases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura media en el interior del equipo. No introduzca un valor inferior al requerido para el producto refrigerado concreto, ya que la carga térmica aumenta.</translation>
     </message>
     <message>
         <source>Additional load added due to door or lid openings. In most cases the load is so small that it can be ignored. In case there are many openings per day it must be added. An up-right door opening will add more load than a lid opening on a chest cabinet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga adicional debida a las aperturas de puerta o tapa. En la mayoría de los casos esta carga es tan pequeña que puede despreciarse. Si hay muchas aperturas al día, debe sumarse. La apertura de una puerta vertical añade más carga que la apertura de la tapa de un arcón.</translation>
     </message>
     <message>
         <source>Heat elements or hot-gas pipe can be installed in the door frame to prevent humid air to condensate and form ice around the door. In most case this heat load can be ignored. If there is considerable anti-sweat load it must be added as heat load.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el marco de la puerta pueden instalarse resistencias eléctricas o una tubería de gas caliente para evitar que el aire húmedo se condense y forme hielo alrededor de la puerta. En la mayoría de los casos esta carga térmica puede despreciarse. Si la carga de la resistencia anticondensación es considerable, debe sumarse como carga térmica.</translation>
     </message>
     <message>
         <source>The mass of goods that needs to be cooled down in a certain time from start to stop temperature. Be aware cool down load can be very high and will require a lot of compressor capacity. In most cases cool-down load can be ignore unless it is recurring on a daily basis. Latent heat in transition phase of liquid not incorporated. If in doubt contact Nordavik for further advice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa de producto que debe enfriarse en un tiempo determinado desde la temperatura inicial hasta la temperatura final. Tenga en cuenta que la carga de enfriamiento puede ser muy alta y requerir mucha capacidad del compresor. En la mayoría de los casos la carga de enfriamiento puede despreciarse, salvo que se repita a diario. No se incluye el calor latente del cambio de fase del líquido. En caso de duda, consulte a Nordavik.</translation>
     </message>
     <message>
         <source>It is recommended to have a maximum 75% running time of the compressor, in a thermostat cycle, in order to have some extra pull-down capacity or if load increases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se recomienda un tiempo de funcionamiento máximo del compresor del 75 % por ciclo de termostato, para disponer de capacidad adicional en la puesta a régimen o si aumenta la carga.</translation>
     </message>
 </context>
 <context>
     <name>FormSheet</name>
     <message>
         <source>Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones:</translation>
     </message>
     <message>
         <source>   Ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura ambiente</translation>
     </message>
     <message>
         <source>   Temperature inside box</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura interior</translation>
     </message>
     <message>
         <source>   Detailed conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>   Condiciones detalladas</translation>
     </message>
     <message>
         <source>   Evaporating temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temp. de evaporación</translation>
     </message>
     <message>
         <source>   Condensing temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temp. de condensación</translation>
     </message>
     <message>
         <source>   Subcooling</source>
-        <translation type="unfinished"></translation>
+        <translation>   Subenfriamiento</translation>
     </message>
     <message>
         <source>Cabinet Design:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño del mueble:</translation>
     </message>
     <message>
         <source>   Depth (inner dimensions)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Profundidad (interior)</translation>
     </message>
     <message>
         <source>   Width</source>
-        <translation type="unfinished"></translation>
+        <translation>   Anchura</translation>
     </message>
     <message>
         <source>   Height</source>
-        <translation type="unfinished"></translation>
+        <translation>   Altura</translation>
     </message>
     <message>
         <source>   Net volume</source>
-        <translation type="unfinished"></translation>
+        <translation>   Volumen neto</translation>
     </message>
     <message>
         <source>   Insulation type</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tipo de aislamiento</translation>
     </message>
     <message>
         <source>   Insulation k value</source>
-        <translation type="unfinished"></translation>
+        <translation>   Valor k del aislamiento</translation>
     </message>
     <message>
         <source>   Insulation thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>   Espesor del aislamiento</translation>
     </message>
     <message>
         <source>   Door has different insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>   Puerta con otro aislamiento</translation>
     </message>
     <message>
         <source>Door Design:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño de la puerta:</translation>
     </message>
     <message>
         <source>   Width (inner dimensions)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Anchura (interior)</translation>
     </message>
     <message>
         <source>Additional Heat Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga térmica adicional:</translation>
     </message>
     <message>
         <source>   Door or lid openings</source>
-        <translation type="unfinished"></translation>
+        <translation>   Aperturas de puerta o tapa</translation>
     </message>
     <message>
         <source>   Light</source>
-        <translation type="unfinished"></translation>
+        <translation>   Iluminación</translation>
     </message>
     <message>
         <source>   Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>   Ventilador</translation>
     </message>
     <message>
         <source>   Antisweat</source>
-        <translation type="unfinished"></translation>
+        <translation>   Anticondensación</translation>
     </message>
     <message>
         <source>Cool Down Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de enfriamiento:</translation>
     </message>
     <message>
         <source>   Cool down mass</source>
-        <translation type="unfinished"></translation>
+        <translation>   Masa a enfriar</translation>
     </message>
     <message>
         <source>   Type of product</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tipo de producto</translation>
     </message>
     <message>
         <source>   Start temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura inicial</translation>
     </message>
     <message>
         <source>   End temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura final</translation>
     </message>
     <message>
         <source>   Cool down time</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tiempo de enfriamiento</translation>
     </message>
     <message>
         <source>Compressor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresor:</translation>
     </message>
     <message>
         <source>   Max runtime</source>
-        <translation type="unfinished"></translation>
+        <translation>   Funcionamiento máx.</translation>
     </message>
     <message>
         <source>Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga:</translation>
     </message>
     <message>
         <source>   Cabinet load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carga del mueble</translation>
     </message>
     <message>
         <source>   Door load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carga de la puerta</translation>
     </message>
     <message>
         <source>   Additional heat load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carga térmica adicional</translation>
     </message>
     <message>
         <source>   Cool down load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carga de enfriamiento</translation>
     </message>
 </context>
 <context>
     <name>Materials</name>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Polyurethane foam</source>
-        <translation type="unfinished"></translation>
+        <translation>Espuma de poliuretano</translation>
     </message>
     <message>
         <source>Cyclopentane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclopentano</translation>
     </message>
     <message>
         <source>Polystyrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Poliestireno</translation>
     </message>
     <message>
         <source>Rockwool</source>
-        <translation type="unfinished"></translation>
+        <translation>Lana de roca</translation>
     </message>
     <message>
         <source>Glass 2 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidrio doble</translation>
     </message>
     <message>
         <source>Glass 3 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidrio triple</translation>
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidrio «súper bajo consumo»</translation>
     </message>
 </context>
 <context>
     <name>NumericBehavior</name>
     <message>
         <source>Please specify a valid numeric value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un valor numérico válido.</translation>
     </message>
     <message>
         <source>Please specify a numeric value between </source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un valor numérico entre </translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>Please specify a numeric value greater than or equal to </source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un valor numérico mayor o igual que </translation>
     </message>
     <message>
         <source>Please specify a numeric value less than or equal to </source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un valor numérico menor o igual que </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -713,597 +717,608 @@ Nordavik can accept no responsibility for possible errors in this program. Norda
     <message>
         <source>The web browser registered for web pages
 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el navegador web
+registrado para páginas web.</translation>
     </message>
     <message>
         <source>The web browser registered for web pages
 is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El navegador web registrado para páginas web
+no está instalado.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado la ruta especificada.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema operativo ha denegado
+el acceso al archivo especificado.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para completar la operación.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo .EXE no es válido
+(.EXE no Win32 o error en la imagen .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido una infracción de uso compartido. </translation>
     </message>
     <message>
         <source>xdg-open could not open it, and the web browser
 registered for web pages ended with an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open no ha podido abrirlo y el navegador web
+registrado para páginas web ha terminado con un error.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la transacción DDE
+porque se ha agotado el tiempo de espera de la solicitud.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción DDE ha fallado.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la transacción DDE
+porque se estaban procesando
+otras transacciones DDE.</translation>
     </message>
     <message>
         <source>xdg-open could not open it, and no web browser
 is registered for web pages (text/html).</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open no ha podido abrirlo y no hay ningún navegador
+web registrado para páginas web (text/html).</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado la biblioteca de vínculos dinámicos especificada.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error desconocido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el hipervínculo:
+
+</translation>
     </message>
     <message>
         <source>To open it in a browser by hand, copy the address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para abrirlo manualmente en un navegador, copie la dirección:</translation>
     </message>
 </context>
 <context>
     <name>Products</name>
     <message>
         <source>Cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Nata</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Helado</translation>
     </message>
     <message>
         <source>Milk</source>
-        <translation type="unfinished"></translation>
+        <translation>Leche</translation>
     </message>
     <message>
         <source>Cheese</source>
-        <translation type="unfinished"></translation>
+        <translation>Queso</translation>
     </message>
     <message>
         <source>Butter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantequilla</translation>
     </message>
     <message>
         <source>Bread</source>
-        <translation type="unfinished"></translation>
+        <translation>Pan</translation>
     </message>
     <message>
         <source>Beer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerveza</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Poultry</source>
-        <translation type="unfinished"></translation>
+        <translation>Aves de corral</translation>
     </message>
     <message>
         <source>Sheep meagre</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovino magro</translation>
     </message>
     <message>
         <source>Veal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ternera</translation>
     </message>
     <message>
         <source>Lamb</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordero</translation>
     </message>
     <message>
         <source>Beef</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacuno</translation>
     </message>
     <message>
         <source>Sausage</source>
-        <translation type="unfinished"></translation>
+        <translation>Embutidos</translation>
     </message>
     <message>
         <source>Pork</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerdo</translation>
     </message>
     <message>
         <source>Fish meagre</source>
-        <translation type="unfinished"></translation>
+        <translation>Pescado magro</translation>
     </message>
     <message>
         <source>Fisk fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Pescado graso</translation>
     </message>
     <message>
         <source>Vegetables (average)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verduras (media)</translation>
     </message>
 </context>
 <context>
     <name>ProgramNotices</name>
     <message>
         <source>Copyright © 2026 Nordavik</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Nordavik</translation>
     </message>
     <message>
         <source>Heat loads: Nordavik Engineering</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargas térmicas: Nordavik Engineering</translation>
     </message>
     <message>
         <source>Program: the Kaldora team</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa: el equipo de Kaldora</translation>
     </message>
     <message>
         <source>Nordavik and Kaldora are trademarks of Nordavik. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordavik y Kaldora son marcas comerciales de Nordavik. Reservados todos los derechos.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede crear</translation>
     </message>
 </context>
 <context>
     <name>ResultHelp</name>
     <message>
         <source>Cooling capacity required to remove the heat load. In the calculation the maximum runtime value has been multiplied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad frigorífica necesaria para eliminar la carga térmica. En el cálculo se ha aplicado el tiempo máximo de funcionamiento como factor.</translation>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>T evaporación es un valor calculado a partir de la temperatura interior – 10 grados, como regla práctica. El delta t es entonces de 10 K. Según el diseño y el tipo del evaporador y la eficacia del intercambio térmico, el delta t puede ser mayor o menor. Si la capacidad del compresor es muy superior a la carga térmica, el delta también será mucho mayor. En ese caso, los compresores de velocidad variable tienen la ventaja de que su velocidad puede adaptarse a la carga térmica, con lo que ahorran energía y quizá permitan bajar un tamaño en la cilindrada del compresor. Para más información, consulte a Nordavik. Si al seleccionar el compresor hay una gran desviación respecto a la T evaporación propuesta, el compresor debe seleccionarse a la temperatura de evaporación más baja o más alta.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
-        <translation type="unfinished"></translation>
+        <translation>T condensación es un valor calculado a partir de la temperatura ambiente + 10 grados, como regla práctica. El delta t es entonces de 10 K. Según el diseño y el tipo del condensador y la eficacia del intercambio térmico, el delta t puede ser mayor o menor. Si el condensador está subdimensionado, el delta T será muy superior a 10 K. En consecuencia, el consumo de energía aumentará rápidamente.</translation>
     </message>
     <message>
         <source>Sub-cooling is the temperature difference between saturated liquid temperature and actual liquid temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>El subenfriamiento es la diferencia entre la temperatura de líquido saturado y la temperatura real del líquido.</translation>
     </message>
 </context>
 <context>
     <name>ResultMember</name>
     <message>
         <source>Net volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen neto</translation>
     </message>
     <message>
         <source>Cabinet load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga del mueble</translation>
     </message>
     <message>
         <source>Door load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de la puerta</translation>
     </message>
     <message>
         <source>Transmission load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga por transmisión</translation>
     </message>
     <message>
         <source>Additional heat load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga térmica adicional</translation>
     </message>
     <message>
         <source>Cool down load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de enfriamiento</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>Compressor Selection Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones de selección del compresor</translation>
     </message>
     <message>
         <source>Requested compressor capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad requerida</translation>
     </message>
     <message>
         <source>T Evaporator</source>
-        <translation type="unfinished"></translation>
+        <translation>T evaporación</translation>
     </message>
     <message>
         <source>T Condenser</source>
-        <translation type="unfinished"></translation>
+        <translation>T condensación</translation>
     </message>
     <message>
         <source>Subcooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Subenfriamiento</translation>
     </message>
 </context>
 <context>
     <name>SeekPanel</name>
     <message>
         <source>Goal seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar objetivo</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Use answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Utili&amp;zar respuesta</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Wanted value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor objetivo</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>so that r&amp;esult</source>
-        <translation type="unfinished"></translation>
+        <translation>de modo que el re&amp;sultado</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation type="unfinished"></translation>
+        <translation>= valor ob&amp;jetivo</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con %1 se obtiene %2.</translation>
     </message>
     <message>
         <source>The result is not monotone in this range: %1 gives %2 at each of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El resultado no es monótono en este intervalo: se obtiene %2 con cada uno de estos valores de %1: %3.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3: in this range the result runs from %4 to %5 %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún valor entre %1 y %2 da %3: en este intervalo, el resultado va de %4 a %5 %6.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún valor entre %1 y %2 da %3.</translation>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte del intervalo no supera una comprobación: %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar %1 entre %2 y %3</translation>
     </message>
 </context>
 <context>
     <name>SheetPainter</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
 </context>
 <context>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Del último cálculo completo: los datos de entrada actuales no superan una comprobación.</translation>
     </message>
 </context>
 <context>
     <name>SpokenUnits</name>
     <message>
         <source>BTU per hour foot degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU por hora, pie y grado Fahrenheit</translation>
     </message>
     <message>
         <source>watts per metre kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>vatios por metro y kelvin</translation>
     </message>
     <message>
         <source>BTU per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU por hora</translation>
     </message>
     <message>
         <source>cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>pies cúbicos</translation>
     </message>
     <message>
         <source>degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>grados Celsius</translation>
     </message>
     <message>
         <source>degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>grados Fahrenheit</translation>
     </message>
     <message>
         <source>kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>kelvin</translation>
     </message>
 </context>
 <context>
     <name>SweepChart</name>
     <message>
         <source>the calculation stops here</source>
-        <translation type="unfinished"></translation>
+        <translation>el cálculo se detiene aquí</translation>
     </message>
 </context>
 <context>
     <name>UnitLabel</name>
     <message>
         <source>in.</source>
-        <translation type="unfinished"></translation>
+        <translation>in.</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>ºF</source>
-        <translation type="unfinished"></translation>
+        <translation>ºF</translation>
     </message>
     <message>
         <source>ºC</source>
-        <translation type="unfinished"></translation>
+        <translation>ºC</translation>
     </message>
     <message>
         <source>ft3</source>
-        <translation type="unfinished"></translation>
+        <translation>ft3</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>lbs</source>
-        <translation type="unfinished"></translation>
+        <translation>lbs</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
     <message>
         <source>Btu/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Btu/hr</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>BTU/h·ft·°F</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU/h·ft·°F</translation>
     </message>
     <message>
         <source>W/m·K</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m·K</translation>
     </message>
     <message>
         <source>ºK</source>
-        <translation type="unfinished"></translation>
+        <translation>ºK</translation>
     </message>
 </context>
 <context>
     <name>VariantComparison</name>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Variants side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes en paralelo</translation>
     </message>
     <message>
         <source>Comparison of the variants</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparación de las variantes</translation>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar todas las entradas</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onservar como variante</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir archivos...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Devo&amp;lver al cálculo</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;uardar variante como...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Cop&amp;iar tabla</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Open Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cálculos</translation>
     </message>
     <message>
         <source>Calculations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos (*.%1)</translation>
     </message>
     <message>
         <source>Save Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cálculo</translation>
     </message>
 </context>
 <context>
     <name>WebAddresses</name>
     <message>
         <source>Visit Nordavik on the Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar la web de Nordavik</translation>
     </message>
 </context>
 <context>
     <name>WhatIfWindow</name>
     <message>
         <source>What If</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué pasaría si?</translation>
     </message>
     <message>
         <source>Sweep chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de barrido</translation>
     </message>
     <message>
         <source>Points of the sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos del barrido</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grá&amp;fico</translation>
     </message>
     <message>
         <source>&amp;Table of points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla de puntos</translation>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrada:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hasta:</translation>
     </message>
     <message>
         <source>&amp;Steps:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pasos:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>CS&amp;V...</source>
-        <translation type="unfinished"></translation>
+        <translation>CS&amp;V...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;NG...</translation>
     </message>
     <message>
         <source>SV&amp;G...</source>
-        <translation type="unfinished"></translation>
+        <translation>SV&amp;G...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no ha podido iniciar el trabajo.</translation>
     </message>
 </context>
 </TS>

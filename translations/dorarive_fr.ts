@@ -5,94 +5,94 @@
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>CHelpDlg</name>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction :</translation>
     </message>
     <message>
         <source>This software allows the user to calculate the heat load of a refrigeration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce logiciel calcule la charge thermique d'une installation frigorifique</translation>
     </message>
     <message>
         <source>system and specifies the appropriate compressor capacity.</source>
-        <translation type="unfinished"></translation>
+        <translation>et indique la puissance frigorifique requise du compresseur.</translation>
     </message>
     <message>
         <source>Installation and requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation et prérequis :</translation>
     </message>
     <message>
         <source>This software is installed with its Debian package, dorarive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce logiciel est installé avec son paquet Debian, dorarive</translation>
     </message>
     <message>
         <source>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), which puts dorarive and</source>
-        <translation type="unfinished"></translation>
+        <translation>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), qui place dorarive et</translation>
     </message>
     <message>
         <source>dorarive-calc in /usr/bin and Nordavik Kaldora in the desktop menu;</source>
-        <translation type="unfinished"></translation>
+        <translation>dorarive-calc dans /usr/bin et Nordavik Kaldora dans le menu du bureau ;</translation>
     </message>
     <message>
         <source>apt-get remove dorarive takes it off. De-installation removes the software again,</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get remove dorarive le retire. La désinstallation supprime le logiciel,</translation>
     </message>
     <message>
         <source>completely, and very accurate, according to our experience.</source>
-        <translation type="unfinished"></translation>
+        <translation>complètement et très proprement, selon notre expérience.</translation>
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre deux sessions, les saisies restent dans</translation>
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul s'enregistre dans</translation>
     </message>
     <message>
         <source>a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S).</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier à part, NOM.kaldora (Ouvrir Ctrl-O, Enregistrer Ctrl-S).</translation>
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 Aide, Ctrl-P Imprimer, Alt-U Unités, Alt-S Sélection de produits,</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation type="unfinished"></translation>
+        <translation>F10 ou clic droit dans la fenêtre : toutes les commandes.</translation>
     </message>
     <message>
         <source>System requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration requise :</translation>
     </message>
     <message>
         <source>Min. screen height 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur d'écran min. 768 pixels.</translation>
     </message>
     <message>
         <source>A 64-bit PC (amd64)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un PC 64 bits (amd64)</translation>
     </message>
     <message>
         <source>32 MB RAM min., 64 MB recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>32 Mo de RAM min., 64 Mo recommandés</translation>
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Mo d'espace disque</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
-        <translation type="unfinished"></translation>
+        <translation>Debian 12 ou un Linux compatible, sous GNOME, KDE Plasma ou un autre</translation>
     </message>
     <message>
         <source>X11 or Wayland desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>bureau X11 ou Wayland</translation>
     </message>
     <message>
         <source>Disclaimer:
@@ -100,612 +100,616 @@
 Nordavik can accept no responsibility for possible errors in this program. Nordavik reserves the right to alter its products without notice. All trademarks in this material are property of the respective companies.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement :
+
+Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce programme. Nordavik se réserve le droit de modifier ses produits sans préavis. Toutes les marques citées dans ce document appartiennent à leurs propriétaires respectifs.
+
+</translation>
     </message>
     <message>
         <source>Help Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d'aide</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
 </context>
 <context>
     <name>CSettingsDlg</name>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Btu/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Btu/hr</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>ºC</source>
-        <translation type="unfinished"></translation>
+        <translation>ºC</translation>
     </message>
     <message>
         <source>ºF</source>
-        <translation type="unfinished"></translation>
+        <translation>ºF</translation>
     </message>
     <message>
         <source>k Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité λ</translation>
     </message>
     <message>
         <source>W/m·K</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m·K</translation>
     </message>
     <message>
         <source>BTU/h·ft·°F</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU/h·ft·°F</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>litres</translation>
     </message>
     <message>
         <source>cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>pieds cubes</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur</translation>
     </message>
     <message>
         <source>millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>millimètres</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pouces</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>kilogrammes</translation>
     </message>
     <message>
         <source>pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>livres</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
 </context>
 <context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcul affiché dans la fenêtre n'a pas été modifié.</translation>
     </message>
     <message>
         <source>The calculation was not saved; an existing file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcul n'a pas été enregistré ; un fichier existant reste inchangé.</translation>
     </message>
     <message>
         <source>Save Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le calcul</translation>
     </message>
     <message>
         <source>Open Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un calcul</translation>
     </message>
     <message>
         <source>Calculations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs (*.%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeGuard</name>
     <message>
         <source>Save changes to the current calculation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications du calcul en cours ?</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les saisies n'ont pas pu être enregistrées dans %1.</translation>
     </message>
     <message>
         <source>Save them as a calculation file before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrer dans un fichier de calcul avant de fermer ?</translation>
     </message>
 </context>
 <context>
     <name>ChartExport</name>
     <message>
         <source>Sweep chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de variation</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image n'a pas pu être écrite.</translation>
     </message>
 </context>
 <context>
     <name>Checks</name>
     <message>
         <source>Invalid cabinet depth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur du meuble non valide.</translation>
     </message>
     <message>
         <source>Invalid cabinet width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du meuble non valide.</translation>
     </message>
     <message>
         <source>Invalid cabinet height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du meuble non valide.</translation>
     </message>
     <message>
         <source>Invalid door width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de porte non valide.</translation>
     </message>
     <message>
         <source>Invalid door height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de porte non valide.</translation>
     </message>
     <message>
         <source>Start temp less than end temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température initiale inférieure à la température finale.</translation>
     </message>
     <message>
         <source>End temp less than box temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température finale inférieure à la température intérieure.</translation>
     </message>
     <message>
         <source>Start temp invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Température initiale non valide</translation>
     </message>
     <message>
         <source>Invalid cool down mass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse à mettre en froid non valide.</translation>
     </message>
     <message>
         <source>Invalid cool down time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de mise en froid non valide.</translation>
     </message>
     <message>
         <source>Ambient must be greater than box.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température ambiante doit être supérieure à la température intérieure.</translation>
     </message>
     <message>
         <source>Ambient temperature invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température ambiante non valide.</translation>
     </message>
     <message>
         <source>Box temperature invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température intérieure non valide.</translation>
     </message>
     <message>
         <source>Evaporating temp invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Température d'évaporation non valide</translation>
     </message>
     <message>
         <source>Condensing temp invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de condensation non valide.</translation>
     </message>
     <message>
         <source>Invalid subcooling amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de sous-refroidissement non valide.</translation>
     </message>
     <message>
         <source>Evaporating temp greater than box temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température d'évaporation supérieure à la température intérieure.</translation>
     </message>
     <message>
         <source>Invalid insulation thickness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur d'isolation non valide.</translation>
     </message>
     <message>
         <source>Invalid door insulation thickness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur d'isolation de la porte non valide.</translation>
     </message>
     <message>
         <source>Invalid door/lid openings load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge due aux ouvertures de porte/couvercle non valide.</translation>
     </message>
     <message>
         <source>Invalid fan load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge du ventilateur non valide.</translation>
     </message>
     <message>
         <source>Invalid light load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de l'éclairage non valide.</translation>
     </message>
     <message>
         <source>Invalid antisweat load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de la résistance anti-buée non valide.</translation>
     </message>
     <message>
         <source>Invalid max runtime value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de marche max. non valide.</translation>
     </message>
     <message>
         <source>Invalid insulation k value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité λ de l'isolant non valide.</translation>
     </message>
     <message>
         <source>Invalid door k value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité λ de l'isolant de porte non valide.</translation>
     </message>
     <message>
         <source>Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : %s</translation>
     </message>
     <message>
         <source>%d to %d</source>
-        <translation type="unfinished"></translation>
+        <translation>%d à %d</translation>
     </message>
     <message>
         <source>%0.1f to %0.1f hours</source>
-        <translation type="unfinished"></translation>
+        <translation>%0.1f à %0.1f heures</translation>
     </message>
     <message>
         <source>%d%s to %d%s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d%s à %d%s</translation>
     </message>
     <message>
         <source>Warning: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : %s</translation>
     </message>
 </context>
 <context>
     <name>CommandMenu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À p&amp;ropos...</translation>
     </message>
     <message>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Nou&amp;veau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Sav&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enre&amp;gistrer sous...</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unités...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>What &amp;If...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;imulation...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Product &amp;Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélection de produits</translation>
     </message>
     <message>
         <source>Visit &amp;Nordavik on the Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site web de &amp;Nordavik</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ré&amp;cents</translation>
     </message>
     <message>
         <source>No recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier récent</translation>
     </message>
 </context>
 <context>
     <name>DoraRiveDlg</name>
     <message>
         <source>The inputs could not be stored in %1; they are saved in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les saisies n'ont pas pu être enregistrées dans %1 ; elles sont sauvegardées dans %2</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1, nor saved to a file (%2); here they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les saisies n'ont pas pu être enregistrées dans %1, ni sauvegardées dans un fichier (%2) ; les voici :</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Display help information</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'aide</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print current calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le calcul en cours</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Specify unit options</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir les unités</translation>
     </message>
     <message>
         <source>Product Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection de produits</translation>
     </message>
     <message>
         <source>Product selection web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages web de sélection de produits.</translation>
     </message>
 </context>
 <context>
     <name>FormHelp</name>
     <message>
         <source>Outside air surrounding the appliance. It is recommended to use the most typical ambient temperature during a year. Be aware that load increases in very hot ambient conditions. If the compressor is selected for the highest ambient temperatures in the year, it may be oversized during the cooler period in winter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Air extérieur entourant l'appareil. Il est recommandé d'utiliser la température ambiante la plus courante sur l'année. Attention : la charge thermique augmente par température ambiante très élevée. Si le compresseur est choisi pour les températures ambiantes les plus élevées de l'année, il risque d'être surdimensionné pendant la période plus fraîche de l'hiver.</translation>
     </message>
     <message>
         <source>Average temperature inside the appliance. Do not enter lower value than requested for the specific refrigerated goods, as heat load increases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température moyenne à l'intérieur de l'appareil. Ne saisissez pas une valeur inférieure à celle requise pour les denrées réfrigérées concernées, car la charge thermique augmente.</translation>
     </message>
     <message>
         <source>Additional load added due to door or lid openings. In most cases the load is so small that it can be ignored. In case there are many openings per day it must be added. An up-right door opening will add more load than a lid opening on a chest cabinet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge supplémentaire due aux ouvertures de porte ou de couvercle. Dans la plupart des cas, cette charge est si faible qu'elle peut être négligée. Si les ouvertures sont nombreuses dans la journée, elle doit être ajoutée. L'ouverture d'une porte verticale apporte plus de charge que celle du couvercle d'un coffre.</translation>
     </message>
     <message>
         <source>Heat elements or hot-gas pipe can be installed in the door frame to prevent humid air to condensate and form ice around the door. In most case this heat load can be ignored. If there is considerable anti-sweat load it must be added as heat load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des résistances chauffantes ou une conduite de gaz chauds peuvent être installées dans le cadre de porte pour empêcher l'air humide de se condenser et de former du givre autour de la porte. Dans la plupart des cas, cette charge thermique peut être négligée. Si la charge de la résistance anti-buée est importante, elle doit être ajoutée à la charge thermique.</translation>
     </message>
     <message>
         <source>The mass of goods that needs to be cooled down in a certain time from start to stop temperature. Be aware cool down load can be very high and will require a lot of compressor capacity. In most cases cool-down load can be ignore unless it is recurring on a daily basis. Latent heat in transition phase of liquid not incorporated. If in doubt contact Nordavik for further advice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse de denrées à mettre en froid en un temps donné, de la température initiale à la température finale. Attention : la charge de mise en froid peut être très élevée et exiger une grande puissance frigorifique du compresseur. Dans la plupart des cas, la charge de mise en froid peut être négligée, sauf si elle se répète quotidiennement. La chaleur latente de changement d'état n'est pas prise en compte. En cas de doute, contactez Nordavik pour plus de conseils.</translation>
     </message>
     <message>
         <source>It is recommended to have a maximum 75% running time of the compressor, in a thermostat cycle, in order to have some extra pull-down capacity or if load increases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est recommandé de limiter le temps de marche du compresseur à 75 % au maximum sur un cycle de thermostat, afin de disposer d'une réserve de puissance pour la descente en température ou en cas d'augmentation de la charge thermique.</translation>
     </message>
 </context>
 <context>
     <name>FormSheet</name>
     <message>
         <source>Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions :</translation>
     </message>
     <message>
         <source>   Ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Température ambiante</translation>
     </message>
     <message>
         <source>   Temperature inside box</source>
-        <translation type="unfinished"></translation>
+        <translation>   Température intérieure</translation>
     </message>
     <message>
         <source>   Detailed conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>   Conditions détaillées</translation>
     </message>
     <message>
         <source>   Evaporating temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Température d'évaporation</translation>
     </message>
     <message>
         <source>   Condensing temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Température de condensation</translation>
     </message>
     <message>
         <source>   Subcooling</source>
-        <translation type="unfinished"></translation>
+        <translation>   Sous-refroidissement</translation>
     </message>
     <message>
         <source>Cabinet Design:</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction du meuble :</translation>
     </message>
     <message>
         <source>   Depth (inner dimensions)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Profondeur (dim. intérieures)</translation>
     </message>
     <message>
         <source>   Width</source>
-        <translation type="unfinished"></translation>
+        <translation>   Largeur</translation>
     </message>
     <message>
         <source>   Height</source>
-        <translation type="unfinished"></translation>
+        <translation>   Hauteur</translation>
     </message>
     <message>
         <source>   Net volume</source>
-        <translation type="unfinished"></translation>
+        <translation>   Volume net</translation>
     </message>
     <message>
         <source>   Insulation type</source>
-        <translation type="unfinished"></translation>
+        <translation>   Type d'isolant</translation>
     </message>
     <message>
         <source>   Insulation k value</source>
-        <translation type="unfinished"></translation>
+        <translation>   Conductivité λ de l'isolant</translation>
     </message>
     <message>
         <source>   Insulation thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>   Épaisseur d'isolation</translation>
     </message>
     <message>
         <source>   Door has different insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>   Isolation de porte différente</translation>
     </message>
     <message>
         <source>Door Design:</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction de la porte :</translation>
     </message>
     <message>
         <source>   Width (inner dimensions)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Largeur (dim. intérieures)</translation>
     </message>
     <message>
         <source>Additional Heat Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges supplémentaires :</translation>
     </message>
     <message>
         <source>   Door or lid openings</source>
-        <translation type="unfinished"></translation>
+        <translation>   Ouvertures porte/couvercle</translation>
     </message>
     <message>
         <source>   Light</source>
-        <translation type="unfinished"></translation>
+        <translation>   Éclairage</translation>
     </message>
     <message>
         <source>   Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>   Ventilateur</translation>
     </message>
     <message>
         <source>   Antisweat</source>
-        <translation type="unfinished"></translation>
+        <translation>   Résistance anti-buée</translation>
     </message>
     <message>
         <source>Cool Down Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de mise en froid :</translation>
     </message>
     <message>
         <source>   Cool down mass</source>
-        <translation type="unfinished"></translation>
+        <translation>   Masse à mettre en froid</translation>
     </message>
     <message>
         <source>   Type of product</source>
-        <translation type="unfinished"></translation>
+        <translation>   Type de produit</translation>
     </message>
     <message>
         <source>   Start temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Température initiale</translation>
     </message>
     <message>
         <source>   End temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Température finale</translation>
     </message>
     <message>
         <source>   Cool down time</source>
-        <translation type="unfinished"></translation>
+        <translation>   Durée de mise en froid</translation>
     </message>
     <message>
         <source>Compressor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresseur :</translation>
     </message>
     <message>
         <source>   Max runtime</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temps de marche max.</translation>
     </message>
     <message>
         <source>Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges :</translation>
     </message>
     <message>
         <source>   Cabinet load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Charge des parois</translation>
     </message>
     <message>
         <source>   Door load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Charge de la porte</translation>
     </message>
     <message>
         <source>   Additional heat load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Charges supplémentaires</translation>
     </message>
     <message>
         <source>   Cool down load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Charge de mise en froid</translation>
     </message>
 </context>
 <context>
     <name>Materials</name>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Polyurethane foam</source>
-        <translation type="unfinished"></translation>
+        <translation>Mousse polyuréthane</translation>
     </message>
     <message>
         <source>Cyclopentane</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyclopentane</translation>
     </message>
     <message>
         <source>Polystyrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Polystyrène</translation>
     </message>
     <message>
         <source>Rockwool</source>
-        <translation type="unfinished"></translation>
+        <translation>Laine de roche</translation>
     </message>
     <message>
         <source>Glass 2 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Double vitrage</translation>
     </message>
     <message>
         <source>Glass 3 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple vitrage</translation>
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitrage « super basse énergie »</translation>
     </message>
 </context>
 <context>
     <name>NumericBehavior</name>
     <message>
         <source>Please specify a valid numeric value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une valeur numérique valide.</translation>
     </message>
     <message>
         <source>Please specify a numeric value between </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une valeur numérique comprise entre </translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Please specify a numeric value greater than or equal to </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une valeur numérique supérieure ou égale à </translation>
     </message>
     <message>
         <source>Please specify a numeric value less than or equal to </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une valeur numérique inférieure ou égale à </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -713,597 +717,608 @@ Nordavik can accept no responsibility for possible errors in this program. Norda
     <message>
         <source>The web browser registered for web pages
 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur web associé aux pages web
+n'a pas pu être lancé.</translation>
     </message>
     <message>
         <source>The web browser registered for web pages
 is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur web associé aux pages web
+n'est pas installé.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin indiqué est introuvable.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d'exploitation a refusé
+l'accès au fichier indiqué.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour terminer l'opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .EXE n'est pas valide
+(.EXE non Win32 ou erreur dans l'image .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s'est produite. </translation>
     </message>
     <message>
         <source>xdg-open could not open it, and the web browser
 registered for web pages ended with an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open n'a pas pu l'ouvrir, et le navigateur web
+associé aux pages web s'est terminé sur une erreur.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n'a pas pu
+être terminée car le délai de la requête a expiré.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE a échoué.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n'a pas pu
+être terminée car d'autres transactions DDE
+étaient en cours de traitement.</translation>
     </message>
     <message>
         <source>xdg-open could not open it, and no web browser
 is registered for web pages (text/html).</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open n'a pas pu l'ouvrir, et aucun navigateur web
+n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de liens dynamiques indiquée est introuvable.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue (%1) s'est produite.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le lien hypertexte :
+
+</translation>
     </message>
     <message>
         <source>To open it in a browser by hand, copy the address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour l'ouvrir manuellement dans un navigateur, copiez l'adresse :</translation>
     </message>
 </context>
 <context>
     <name>Products</name>
     <message>
         <source>Cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Crème</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Crème glacée</translation>
     </message>
     <message>
         <source>Milk</source>
-        <translation type="unfinished"></translation>
+        <translation>Lait</translation>
     </message>
     <message>
         <source>Cheese</source>
-        <translation type="unfinished"></translation>
+        <translation>Fromage</translation>
     </message>
     <message>
         <source>Butter</source>
-        <translation type="unfinished"></translation>
+        <translation>Beurre</translation>
     </message>
     <message>
         <source>Bread</source>
-        <translation type="unfinished"></translation>
+        <translation>Pain</translation>
     </message>
     <message>
         <source>Beer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bière</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Poultry</source>
-        <translation type="unfinished"></translation>
+        <translation>Volaille</translation>
     </message>
     <message>
         <source>Sheep meagre</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouton maigre</translation>
     </message>
     <message>
         <source>Veal</source>
-        <translation type="unfinished"></translation>
+        <translation>Veau</translation>
     </message>
     <message>
         <source>Lamb</source>
-        <translation type="unfinished"></translation>
+        <translation>Agneau</translation>
     </message>
     <message>
         <source>Beef</source>
-        <translation type="unfinished"></translation>
+        <translation>Bœuf</translation>
     </message>
     <message>
         <source>Sausage</source>
-        <translation type="unfinished"></translation>
+        <translation>Saucisses</translation>
     </message>
     <message>
         <source>Pork</source>
-        <translation type="unfinished"></translation>
+        <translation>Porc</translation>
     </message>
     <message>
         <source>Fish meagre</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson maigre</translation>
     </message>
     <message>
         <source>Fisk fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson gras</translation>
     </message>
     <message>
         <source>Vegetables (average)</source>
-        <translation type="unfinished"></translation>
+        <translation>Légumes (moyenne)</translation>
     </message>
 </context>
 <context>
     <name>ProgramNotices</name>
     <message>
         <source>Copyright © 2026 Nordavik</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Nordavik</translation>
     </message>
     <message>
         <source>Heat loads: Nordavik Engineering</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges thermiques : Nordavik Engineering</translation>
     </message>
     <message>
         <source>Program: the Kaldora team</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme : l'équipe Kaldora</translation>
     </message>
     <message>
         <source>Nordavik and Kaldora are trademarks of Nordavik. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordavik et Kaldora sont des marques de Nordavik. Tous droits réservés.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : création impossible</translation>
     </message>
 </context>
 <context>
     <name>ResultHelp</name>
     <message>
         <source>Cooling capacity required to remove the heat load. In the calculation the maximum runtime value has been multiplied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance frigorifique requise pour évacuer la charge thermique. Dans le calcul, la charge a été majorée en fonction du temps de marche maximal.</translation>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>La T évaporation est une valeur calculée à partir de la température intérieure – 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception de l'évaporateur, son type et l'efficacité de l'échange thermique, le delta t peut être plus élevé ou plus faible. Si la puissance frigorifique du compresseur est très supérieure à la charge thermique, le delta sera lui aussi beaucoup plus grand. Dans ce cas, les compresseurs à vitesse variable ont l'avantage d'adapter leur vitesse à la charge thermique, ce qui économise de l'énergie et permet parfois de choisir une cylindrée inférieure. Contactez Nordavik pour plus d'informations. Si, lors de la sélection du compresseur, l'écart par rapport à la T évaporation proposée est important, le compresseur doit être sélectionné à la température d'évaporation inférieure ou supérieure.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
-        <translation type="unfinished"></translation>
+        <translation>La T condensation est une valeur calculée à partir de la température ambiante + 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception du condenseur, son type et l'efficacité de l'échange thermique, le delta t peut être plus élevé ou plus faible. Si le condenseur est sous-dimensionné, le delta T sera nettement supérieur à 10 K. La consommation d'énergie augmente alors rapidement.</translation>
     </message>
     <message>
         <source>Sub-cooling is the temperature difference between saturated liquid temperature and actual liquid temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sous-refroidissement est l'écart entre la température du liquide saturé et la température réelle du liquide.</translation>
     </message>
 </context>
 <context>
     <name>ResultMember</name>
     <message>
         <source>Net volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume net</translation>
     </message>
     <message>
         <source>Cabinet load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge des parois</translation>
     </message>
     <message>
         <source>Door load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de la porte</translation>
     </message>
     <message>
         <source>Transmission load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge par transmission</translation>
     </message>
     <message>
         <source>Additional heat load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges supplémentaires</translation>
     </message>
     <message>
         <source>Cool down load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de mise en froid</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>Compressor Selection Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions de sélection du compresseur</translation>
     </message>
     <message>
         <source>Requested compressor capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance frigorifique requise</translation>
     </message>
     <message>
         <source>T Evaporator</source>
-        <translation type="unfinished"></translation>
+        <translation>T évaporation</translation>
     </message>
     <message>
         <source>T Condenser</source>
-        <translation type="unfinished"></translation>
+        <translation>T condensation</translation>
     </message>
     <message>
         <source>Subcooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-refroidissement</translation>
     </message>
 </context>
 <context>
     <name>SeekPanel</name>
     <message>
         <source>Goal seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de valeur cible</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hercher</translation>
     </message>
     <message>
         <source>&amp;Use answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser la réponse</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Wanted value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur cible</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>so that r&amp;esult</source>
-        <translation type="unfinished"></translation>
+        <translation>pour &amp;que le résultat</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation type="unfinished"></translation>
+        <translation>= &amp;valeur cible</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 donne %2.</translation>
     </message>
     <message>
         <source>The result is not monotone in this range: %1 gives %2 at each of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat n'est pas monotone sur cette plage : %1 donne %2 pour chacune des valeurs %3.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3: in this range the result runs from %4 to %5 %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune valeur de %1 à %2 ne donne %3 : sur cette plage, le résultat va de %4 à %5 %6.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune valeur de %1 à %2 ne donne %3.</translation>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie de la plage est bloquée par un contrôle : %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher %1 de %2 à %3</translation>
     </message>
 </context>
 <context>
     <name>SheetPainter</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation type="unfinished"></translation>
+        <translation>D'après le dernier calcul complet : les saisies actuelles sont bloquées par un contrôle.</translation>
     </message>
 </context>
 <context>
     <name>SpokenUnits</name>
     <message>
         <source>BTU per hour foot degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU par heure pied degré Fahrenheit</translation>
     </message>
     <message>
         <source>watts per metre kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>watts par mètre kelvin</translation>
     </message>
     <message>
         <source>BTU per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU par heure</translation>
     </message>
     <message>
         <source>cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>pieds cubes</translation>
     </message>
     <message>
         <source>degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés Celsius</translation>
     </message>
     <message>
         <source>degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés Fahrenheit</translation>
     </message>
     <message>
         <source>kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>kelvins</translation>
     </message>
 </context>
 <context>
     <name>SweepChart</name>
     <message>
         <source>the calculation stops here</source>
-        <translation type="unfinished"></translation>
+        <translation>le calcul s'arrête ici</translation>
     </message>
 </context>
 <context>
     <name>UnitLabel</name>
     <message>
         <source>in.</source>
-        <translation type="unfinished"></translation>
+        <translation>in.</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>ºF</source>
-        <translation type="unfinished"></translation>
+        <translation>ºF</translation>
     </message>
     <message>
         <source>ºC</source>
-        <translation type="unfinished"></translation>
+        <translation>ºC</translation>
     </message>
     <message>
         <source>ft3</source>
-        <translation type="unfinished"></translation>
+        <translation>ft3</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>lbs</source>
-        <translation type="unfinished"></translation>
+        <translation>lbs</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>Btu/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Btu/hr</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>BTU/h·ft·°F</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU/h·ft·°F</translation>
     </message>
     <message>
         <source>W/m·K</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m·K</translation>
     </message>
     <message>
         <source>ºK</source>
-        <translation type="unfinished"></translation>
+        <translation>ºK</translation>
     </message>
 </context>
 <context>
     <name>VariantComparison</name>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Variants side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes côte à côte</translation>
     </message>
     <message>
         <source>Comparison of the variants</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison des variantes</translation>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher toutes &amp;les saisies</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoc&amp;ker comme variante</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des &amp;fichiers...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ret&amp;irer</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la variante sous...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le ta&amp;bleau</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Open Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des calculs</translation>
     </message>
     <message>
         <source>Calculations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs (*.%1)</translation>
     </message>
     <message>
         <source>Save Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le calcul</translation>
     </message>
 </context>
 <context>
     <name>WebAddresses</name>
     <message>
         <source>Visit Nordavik on the Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site web de Nordavik</translation>
     </message>
 </context>
 <context>
     <name>WhatIfWindow</name>
     <message>
         <source>What If</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Sweep chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de variation</translation>
     </message>
     <message>
         <source>Points of the sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de la variation</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>&amp;Table of points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tableau des points</translation>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para&amp;mètre :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;De :</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jusqu'à :</translation>
     </message>
     <message>
         <source>&amp;Steps:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de pas :</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opier</translation>
     </message>
     <message>
         <source>CS&amp;V...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PNG...</translation>
     </message>
     <message>
         <source>SV&amp;G...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;SVG...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableaux CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'imprimante n'a pas pu lancer la tâche d'impression.</translation>
     </message>
 </context>
 </TS>

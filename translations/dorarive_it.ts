@@ -5,94 +5,94 @@
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
     <name>CHelpDlg</name>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzione:</translation>
     </message>
     <message>
         <source>This software allows the user to calculate the heat load of a refrigeration</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma calcola il carico termico di un impianto frigorifero</translation>
     </message>
     <message>
         <source>system and specifies the appropriate compressor capacity.</source>
-        <translation type="unfinished"></translation>
+        <translation>e indica la potenza frigorifera adeguata del compressore.</translation>
     </message>
     <message>
         <source>Installation and requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Installazione e requisiti:</translation>
     </message>
     <message>
         <source>This software is installed with its Debian package, dorarive</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma si installa con il suo pacchetto Debian, dorarive</translation>
     </message>
     <message>
         <source>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), which puts dorarive and</source>
-        <translation type="unfinished"></translation>
+        <translation>(sudo apt-get install ./dorarive_1.0-1_amd64.deb), che installa dorarive e</translation>
     </message>
     <message>
         <source>dorarive-calc in /usr/bin and Nordavik Kaldora in the desktop menu;</source>
-        <translation type="unfinished"></translation>
+        <translation>dorarive-calc in /usr/bin e Nordavik Kaldora nel menu del desktop;</translation>
     </message>
     <message>
         <source>apt-get remove dorarive takes it off. De-installation removes the software again,</source>
-        <translation type="unfinished"></translation>
+        <translation>apt-get remove dorarive lo rimuove. La disinstallazione elimina il programma</translation>
     </message>
     <message>
         <source>completely, and very accurate, according to our experience.</source>
-        <translation type="unfinished"></translation>
+        <translation>completamente e con precisione, secondo la nostra esperienza.</translation>
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra un avvio e l'altro i dati restano in</translation>
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>~/.config/Nordavik Frimo 042/dorarive.conf; un calcolo si può salvare in</translation>
     </message>
     <message>
         <source>a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S).</source>
-        <translation type="unfinished"></translation>
+        <translation>un file a parte, NOME.kaldora (Apri Ctrl-O, Salva Ctrl-S).</translation>
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti F1 Guida, Ctrl-P Stampa, Alt-U Unità, Alt-S Selezione prodotti,</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation type="unfinished"></translation>
+        <translation>F10 o clic destro sulla finestra tutti i comandi.</translation>
     </message>
     <message>
         <source>System requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Requisiti di sistema:</translation>
     </message>
     <message>
         <source>Min. screen height 768 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza schermo min. 768 pixel.</translation>
     </message>
     <message>
         <source>A 64-bit PC (amd64)</source>
-        <translation type="unfinished"></translation>
+        <translation>PC a 64 bit (amd64)</translation>
     </message>
     <message>
         <source>32 MB RAM min., 64 MB recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>RAM min. 32 MB, consigliati 64 MB</translation>
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation type="unfinished"></translation>
+        <translation>15 MB di spazio su disco</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
-        <translation type="unfinished"></translation>
+        <translation>Debian 12 o Linux compatibile, su desktop GNOME, KDE Plasma o altro</translation>
     </message>
     <message>
         <source>X11 or Wayland desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>desktop X11 o Wayland</translation>
     </message>
     <message>
         <source>Disclaimer:
@@ -100,612 +100,616 @@
 Nordavik can accept no responsibility for possible errors in this program. Nordavik reserves the right to alter its products without notice. All trademarks in this material are property of the respective companies.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Note legali:
+
+Nordavik non si assume alcuna responsabilità per eventuali errori in questo programma. Nordavik si riserva il diritto di modificare i propri prodotti senza preavviso. Tutti i marchi citati in questo materiale appartengono alle rispettive società.
+
+</translation>
     </message>
     <message>
         <source>Help Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo della guida</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Note legali</translation>
     </message>
 </context>
 <context>
     <name>CSettingsDlg</name>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Btu/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Btu/hr</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>ºC</source>
-        <translation type="unfinished"></translation>
+        <translation>ºC</translation>
     </message>
     <message>
         <source>ºF</source>
-        <translation type="unfinished"></translation>
+        <translation>ºF</translation>
     </message>
     <message>
         <source>k Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore k</translation>
     </message>
     <message>
         <source>W/m·K</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m·K</translation>
     </message>
     <message>
         <source>BTU/h·ft·°F</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU/h·ft·°F</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>litri</translation>
     </message>
     <message>
         <source>cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>piedi cubi</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza</translation>
     </message>
     <message>
         <source>millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>millimetri</translation>
     </message>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pollici</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa</translation>
     </message>
     <message>
         <source>kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>chilogrammi</translation>
     </message>
     <message>
         <source>pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>libbre</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità di misura</translation>
     </message>
 </context>
 <context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calcolo nella finestra non è stato modificato.</translation>
     </message>
     <message>
         <source>The calculation was not saved; an existing file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calcolo non è stato salvato; un eventuale file esistente è rimasto invariato.</translation>
     </message>
     <message>
         <source>Save Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva calcolo</translation>
     </message>
     <message>
         <source>Open Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri calcolo</translation>
     </message>
     <message>
         <source>Calculations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcoli (*.%1)</translation>
     </message>
 </context>
 <context>
     <name>ChangeGuard</name>
     <message>
         <source>Save changes to the current calculation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche al calcolo attuale?</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare i dati inseriti in %1.</translation>
     </message>
     <message>
         <source>Save them as a calculation file before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvarli in un file di calcolo prima di chiudere?</translation>
     </message>
 </context>
 <context>
     <name>ChartExport</name>
     <message>
         <source>Sweep chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico della variazione</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l'immagine.</translation>
     </message>
 </context>
 <context>
     <name>Checks</name>
     <message>
         <source>Invalid cabinet depth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondità del mobile non valida.</translation>
     </message>
     <message>
         <source>Invalid cabinet width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza del mobile non valida.</translation>
     </message>
     <message>
         <source>Invalid cabinet height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza del mobile non valida.</translation>
     </message>
     <message>
         <source>Invalid door width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza della porta non valida.</translation>
     </message>
     <message>
         <source>Invalid door height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza della porta non valida.</translation>
     </message>
     <message>
         <source>Start temp less than end temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura iniziale inferiore alla temperatura finale.</translation>
     </message>
     <message>
         <source>End temp less than box temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura finale inferiore alla temperatura interna.</translation>
     </message>
     <message>
         <source>Start temp invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura iniziale non valida</translation>
     </message>
     <message>
         <source>Invalid cool down mass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa da raffreddare non valida.</translation>
     </message>
     <message>
         <source>Invalid cool down time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di raffreddamento non valido.</translation>
     </message>
     <message>
         <source>Ambient must be greater than box.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura ambiente deve essere superiore alla temperatura interna.</translation>
     </message>
     <message>
         <source>Ambient temperature invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura ambiente non valida.</translation>
     </message>
     <message>
         <source>Box temperature invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura interna non valida.</translation>
     </message>
     <message>
         <source>Evaporating temp invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura di evaporazione non valida</translation>
     </message>
     <message>
         <source>Condensing temp invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura di condensazione non valida.</translation>
     </message>
     <message>
         <source>Invalid subcooling amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di sottoraffreddamento non valido.</translation>
     </message>
     <message>
         <source>Evaporating temp greater than box temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura di evaporazione superiore alla temperatura interna.</translation>
     </message>
     <message>
         <source>Invalid insulation thickness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore dell'isolamento non valido.</translation>
     </message>
     <message>
         <source>Invalid door insulation thickness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore dell'isolamento della porta non valido.</translation>
     </message>
     <message>
         <source>Invalid door/lid openings load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico per aperture porta/coperchio non valido.</translation>
     </message>
     <message>
         <source>Invalid fan load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico del ventilatore non valido.</translation>
     </message>
     <message>
         <source>Invalid light load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico dell'illuminazione non valido.</translation>
     </message>
     <message>
         <source>Invalid antisweat load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico delle resistenze anticondensa non valido.</translation>
     </message>
     <message>
         <source>Invalid max runtime value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di funzionamento massimo non valido.</translation>
     </message>
     <message>
         <source>Invalid insulation k value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore k dell'isolamento non valido.</translation>
     </message>
     <message>
         <source>Invalid door k value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore k della porta non valido.</translation>
     </message>
     <message>
         <source>Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: %s</translation>
     </message>
     <message>
         <source>%d to %d</source>
-        <translation type="unfinished"></translation>
+        <translation>da %d a %d</translation>
     </message>
     <message>
         <source>%0.1f to %0.1f hours</source>
-        <translation type="unfinished"></translation>
+        <translation>da %0.1f a %0.1f ore</translation>
     </message>
     <message>
         <source>%d%s to %d%s</source>
-        <translation type="unfinished"></translation>
+        <translation>da %d%s a %d%s</translation>
     </message>
     <message>
         <source>Warning: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: %s</translation>
     </message>
 </context>
 <context>
     <name>CommandMenu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;formazioni...</translation>
     </message>
     <message>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Sav&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lva</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva co&amp;me...</translation>
     </message>
     <message>
         <source>&amp;Units...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unità di misura...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa...</translation>
     </message>
     <message>
         <source>What &amp;If...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi what-&amp;if...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Product &amp;Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selezione prodotti</translation>
     </message>
     <message>
         <source>Visit &amp;Nordavik on the Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita Nordavi&amp;k sul web</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;recenti</translation>
     </message>
     <message>
         <source>No recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file recente</translation>
     </message>
 </context>
 <context>
     <name>DoraRiveDlg</name>
     <message>
         <source>The inputs could not be stored in %1; they are saved in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare i dati inseriti in %1; sono stati salvati in %2</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1, nor saved to a file (%2); here they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare i dati inseriti in %1 o salvarli in un file (%2); eccoli:</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Display help information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la guida</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Print current calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il calcolo attuale</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità di misura</translation>
     </message>
     <message>
         <source>Specify unit options</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta le unità di misura</translation>
     </message>
     <message>
         <source>Product Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione prodotti</translation>
     </message>
     <message>
         <source>Product selection web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine web per la selezione dei prodotti.</translation>
     </message>
 </context>
 <context>
     <name>FormHelp</name>
     <message>
         <source>Outside air surrounding the appliance. It is recommended to use the most typical ambient temperature during a year. Be aware that load increases in very hot ambient conditions. If the compressor is selected for the highest ambient temperatures in the year, it may be oversized during the cooler period in winter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aria esterna che circonda l'apparecchio. Si consiglia di usare la temperatura ambiente più tipica nel corso dell'anno. Tenere presente che il carico termico aumenta con temperature ambiente molto elevate. Se il compressore viene scelto per le temperature ambiente più alte dell'anno, può risultare sovradimensionato nel periodo più freddo, in inverno.</translation>
     </message>
     <message>
         <source>Average temperature inside the appliance. Do not enter lower value than requested for the specific refrigerated goods, as heat load increases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura media all'interno dell'apparecchio. Non inserire un valore inferiore a quello richiesto per la specifica merce refrigerata, perché il carico termico aumenta.</translation>
     </message>
     <message>
         <source>Additional load added due to door or lid openings. In most cases the load is so small that it can be ignored. In case there are many openings per day it must be added. An up-right door opening will add more load than a lid opening on a chest cabinet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico aggiuntivo dovuto alle aperture della porta o del coperchio. Nella maggior parte dei casi il carico è così ridotto da poter essere trascurato. Se le aperture giornaliere sono numerose, occorre aggiungerlo. L'apertura di una porta verticale comporta un carico maggiore rispetto all'apertura del coperchio di un mobile a pozzetto.</translation>
     </message>
     <message>
         <source>Heat elements or hot-gas pipe can be installed in the door frame to prevent humid air to condensate and form ice around the door. In most case this heat load can be ignored. If there is considerable anti-sweat load it must be added as heat load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel telaio della porta si possono installare resistenze elettriche o un tubo del gas caldo per evitare che l'aria umida condensi e formi ghiaccio intorno alla porta. Nella maggior parte dei casi questo carico termico può essere trascurato. Se il carico delle resistenze anticondensa è considerevole, occorre aggiungerlo come carico termico.</translation>
     </message>
     <message>
         <source>The mass of goods that needs to be cooled down in a certain time from start to stop temperature. Be aware cool down load can be very high and will require a lot of compressor capacity. In most cases cool-down load can be ignore unless it is recurring on a daily basis. Latent heat in transition phase of liquid not incorporated. If in doubt contact Nordavik for further advice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa di prodotti da raffreddare in un determinato tempo dalla temperatura iniziale a quella finale. Tenere presente che il carico di raffreddamento prodotti può essere molto elevato e richiedere molta potenza frigorifera del compressore. Nella maggior parte dei casi il carico di raffreddamento prodotti può essere trascurato, a meno che non si ripeta ogni giorno. Il calore latente del passaggio di stato del liquido non è considerato. In caso di dubbio, contattare Nordavik per ulteriori consigli.</translation>
     </message>
     <message>
         <source>It is recommended to have a maximum 75% running time of the compressor, in a thermostat cycle, in order to have some extra pull-down capacity or if load increases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si consiglia un tempo di funzionamento massimo del compressore del 75% in un ciclo del termostato, così da disporre di una riserva di potenza per la messa a regime o per un eventuale aumento del carico.</translation>
     </message>
 </context>
 <context>
     <name>FormSheet</name>
     <message>
         <source>Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizioni:</translation>
     </message>
     <message>
         <source>   Ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura ambiente</translation>
     </message>
     <message>
         <source>   Temperature inside box</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura interna</translation>
     </message>
     <message>
         <source>   Detailed conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>   Condizioni dettagliate</translation>
     </message>
     <message>
         <source>   Evaporating temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura di evaporazione</translation>
     </message>
     <message>
         <source>   Condensing temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura di condensazione</translation>
     </message>
     <message>
         <source>   Subcooling</source>
-        <translation type="unfinished"></translation>
+        <translation>   Sottoraffreddamento</translation>
     </message>
     <message>
         <source>Cabinet Design:</source>
-        <translation type="unfinished"></translation>
+        <translation>Struttura del mobile:</translation>
     </message>
     <message>
         <source>   Depth (inner dimensions)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Profondità (misure interne)</translation>
     </message>
     <message>
         <source>   Width</source>
-        <translation type="unfinished"></translation>
+        <translation>   Larghezza</translation>
     </message>
     <message>
         <source>   Height</source>
-        <translation type="unfinished"></translation>
+        <translation>   Altezza</translation>
     </message>
     <message>
         <source>   Net volume</source>
-        <translation type="unfinished"></translation>
+        <translation>   Volume netto</translation>
     </message>
     <message>
         <source>   Insulation type</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tipo di isolamento</translation>
     </message>
     <message>
         <source>   Insulation k value</source>
-        <translation type="unfinished"></translation>
+        <translation>   Valore k isolamento</translation>
     </message>
     <message>
         <source>   Insulation thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>   Spessore isolamento</translation>
     </message>
     <message>
         <source>   Door has different insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>   Porta con isolamento diverso</translation>
     </message>
     <message>
         <source>Door Design:</source>
-        <translation type="unfinished"></translation>
+        <translation>Struttura della porta:</translation>
     </message>
     <message>
         <source>   Width (inner dimensions)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Larghezza (misure interne)</translation>
     </message>
     <message>
         <source>Additional Heat Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico termico aggiuntivo:</translation>
     </message>
     <message>
         <source>   Door or lid openings</source>
-        <translation type="unfinished"></translation>
+        <translation>   Aperture porta/coperchio</translation>
     </message>
     <message>
         <source>   Light</source>
-        <translation type="unfinished"></translation>
+        <translation>   Illuminazione</translation>
     </message>
     <message>
         <source>   Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>   Ventilatore</translation>
     </message>
     <message>
         <source>   Antisweat</source>
-        <translation type="unfinished"></translation>
+        <translation>   Anticondensa</translation>
     </message>
     <message>
         <source>Cool Down Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffreddamento prodotti:</translation>
     </message>
     <message>
         <source>   Cool down mass</source>
-        <translation type="unfinished"></translation>
+        <translation>   Massa da raffreddare</translation>
     </message>
     <message>
         <source>   Type of product</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tipo di prodotto</translation>
     </message>
     <message>
         <source>   Start temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura iniziale</translation>
     </message>
     <message>
         <source>   End temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>   Temperatura finale</translation>
     </message>
     <message>
         <source>   Cool down time</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tempo di raffreddamento</translation>
     </message>
     <message>
         <source>Compressor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressore:</translation>
     </message>
     <message>
         <source>   Max runtime</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tempo funzionamento max</translation>
     </message>
     <message>
         <source>Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico termico:</translation>
     </message>
     <message>
         <source>   Cabinet load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carico del mobile</translation>
     </message>
     <message>
         <source>   Door load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carico della porta</translation>
     </message>
     <message>
         <source>   Additional heat load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carico aggiuntivo</translation>
     </message>
     <message>
         <source>   Cool down load</source>
-        <translation type="unfinished"></translation>
+        <translation>   Carico raffreddamento</translation>
     </message>
 </context>
 <context>
     <name>Materials</name>
     <message>
         <source>Customized</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>Polyurethane foam</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiuma poliuretanica</translation>
     </message>
     <message>
         <source>Cyclopentane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclopentano</translation>
     </message>
     <message>
         <source>Polystyrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Polistirene</translation>
     </message>
     <message>
         <source>Rockwool</source>
-        <translation type="unfinished"></translation>
+        <translation>Lana di roccia</translation>
     </message>
     <message>
         <source>Glass 2 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vetro a 2 strati</translation>
     </message>
     <message>
         <source>Glass 3 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vetro a 3 strati</translation>
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vetro 'bassissima emissività'</translation>
     </message>
 </context>
 <context>
     <name>NumericBehavior</name>
     <message>
         <source>Please specify a valid numeric value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore numerico valido.</translation>
     </message>
     <message>
         <source>Please specify a numeric value between </source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore numerico compreso tra </translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>Please specify a numeric value greater than or equal to </source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore numerico maggiore o uguale a </translation>
     </message>
     <message>
         <source>Please specify a numeric value less than or equal to </source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore numerico minore o uguale a </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -713,597 +717,608 @@ Nordavik can accept no responsibility for possible errors in this program. Norda
     <message>
         <source>The web browser registered for web pages
 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il browser web registrato
+per le pagine web.</translation>
     </message>
     <message>
         <source>The web browser registered for web pages
 is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il browser web registrato per le pagine web
+non è installato.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso specificato non è stato trovato.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema operativo ha negato
+l'accesso al file specificato.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente per completare l'operazione.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file .EXE non è valido
+(.EXE non Win32 o errore nell'immagine .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificata una violazione di condivisione. </translation>
     </message>
     <message>
         <source>xdg-open could not open it, and the web browser
 registered for web pages ended with an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open non è riuscito ad aprirlo e il browser web
+registrato per le pagine web è terminato con un errore.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile completare la transazione DDE
+perché la richiesta è scaduta.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transazione DDE non è riuscita.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile completare la transazione DDE
+perché erano in corso
+altre transazioni DDE.</translation>
     </message>
     <message>
         <source>xdg-open could not open it, and no web browser
 is registered for web pages (text/html).</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open non è riuscito ad aprirlo e nessun browser web
+è registrato per le pagine web (text/html).</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreria a collegamento dinamico specificata non è stata trovata.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore sconosciuto (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il collegamento:
+
+</translation>
     </message>
     <message>
         <source>To open it in a browser by hand, copy the address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aprirlo manualmente in un browser, copiare l'indirizzo:</translation>
     </message>
 </context>
 <context>
     <name>Products</name>
     <message>
         <source>Cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Panna</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelato</translation>
     </message>
     <message>
         <source>Milk</source>
-        <translation type="unfinished"></translation>
+        <translation>Latte</translation>
     </message>
     <message>
         <source>Cheese</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaggio</translation>
     </message>
     <message>
         <source>Butter</source>
-        <translation type="unfinished"></translation>
+        <translation>Burro</translation>
     </message>
     <message>
         <source>Bread</source>
-        <translation type="unfinished"></translation>
+        <translation>Pane</translation>
     </message>
     <message>
         <source>Beer</source>
-        <translation type="unfinished"></translation>
+        <translation>Birra</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua</translation>
     </message>
     <message>
         <source>Poultry</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollame</translation>
     </message>
     <message>
         <source>Sheep meagre</source>
-        <translation type="unfinished"></translation>
+        <translation>Carne ovina magra</translation>
     </message>
     <message>
         <source>Veal</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitello</translation>
     </message>
     <message>
         <source>Lamb</source>
-        <translation type="unfinished"></translation>
+        <translation>Agnello</translation>
     </message>
     <message>
         <source>Beef</source>
-        <translation type="unfinished"></translation>
+        <translation>Manzo</translation>
     </message>
     <message>
         <source>Sausage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salsiccia</translation>
     </message>
     <message>
         <source>Pork</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiale</translation>
     </message>
     <message>
         <source>Fish meagre</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesce magro</translation>
     </message>
     <message>
         <source>Fisk fat</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesce grasso</translation>
     </message>
     <message>
         <source>Vegetables (average)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdure (media)</translation>
     </message>
 </context>
 <context>
     <name>ProgramNotices</name>
     <message>
         <source>Copyright © 2026 Nordavik</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Nordavik</translation>
     </message>
     <message>
         <source>Heat loads: Nordavik Engineering</source>
-        <translation type="unfinished"></translation>
+        <translation>Carichi termici: Nordavik Engineering</translation>
     </message>
     <message>
         <source>Program: the Kaldora team</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma: il team Kaldora</translation>
     </message>
     <message>
         <source>Nordavik and Kaldora are trademarks of Nordavik. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordavik e Kaldora sono marchi di Nordavik. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile creare il file</translation>
     </message>
 </context>
 <context>
     <name>ResultHelp</name>
     <message>
         <source>Cooling capacity required to remove the heat load. In the calculation the maximum runtime value has been multiplied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza frigorifera necessaria per smaltire il carico termico. Nel calcolo è stato applicato il fattore del tempo di funzionamento massimo.</translation>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>T evaporatore è un valore calcolato partendo dalla temperatura interna – 10 gradi, come regola pratica. Il delta t è quindi di 10 K. A seconda della struttura e del tipo di evaporatore e dell'efficacia dello scambio termico, il delta t può essere maggiore o minore. Se la potenza frigorifera del compressore è molto superiore al carico termico, anche il delta t sarà molto maggiore. In tal caso i compressori a velocità variabile offrono il vantaggio di adattare la velocità al carico termico, risparmiando così energia e permettendo forse di scegliere un compressore di cilindrata inferiore. Contattare Nordavik per maggiori informazioni. Se nella scelta del compressore vi è un forte scostamento dalla temperatura T evaporatore suggerita, il compressore deve essere scelto alla temperatura di evaporazione più bassa o più alta.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
-        <translation type="unfinished"></translation>
+        <translation>T condensatore è un valore calcolato partendo dalla temperatura ambiente + 10 gradi, come regola pratica. Il delta t è quindi di 10 K. A seconda della struttura e del tipo di condensatore e dell'efficacia dello scambio termico, il delta t può essere maggiore o minore. Se il condensatore è sottodimensionato, il delta T sarà molto superiore a 10 K. Di conseguenza il consumo di energia aumenterà rapidamente.</translation>
     </message>
     <message>
         <source>Sub-cooling is the temperature difference between saturated liquid temperature and actual liquid temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sottoraffreddamento è la differenza tra la temperatura del liquido saturo e la temperatura effettiva del liquido.</translation>
     </message>
 </context>
 <context>
     <name>ResultMember</name>
     <message>
         <source>Net volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume netto</translation>
     </message>
     <message>
         <source>Cabinet load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico del mobile</translation>
     </message>
     <message>
         <source>Door load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico della porta</translation>
     </message>
     <message>
         <source>Transmission load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico per trasmissione</translation>
     </message>
     <message>
         <source>Additional heat load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico termico aggiuntivo</translation>
     </message>
     <message>
         <source>Cool down load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico raffreddamento prodotti</translation>
     </message>
 </context>
 <context>
     <name>ResultRows</name>
     <message>
         <source>Compressor Selection Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizioni per la scelta del compressore</translation>
     </message>
     <message>
         <source>Requested compressor capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza frigorifera richiesta</translation>
     </message>
     <message>
         <source>T Evaporator</source>
-        <translation type="unfinished"></translation>
+        <translation>T evaporatore</translation>
     </message>
     <message>
         <source>T Condenser</source>
-        <translation type="unfinished"></translation>
+        <translation>T condensatore</translation>
     </message>
     <message>
         <source>Subcooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottoraffreddamento</translation>
     </message>
 </context>
 <context>
     <name>SeekPanel</name>
     <message>
         <source>Goal seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca obiettivo</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;erca</translation>
     </message>
     <message>
         <source>&amp;Use answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usa soluzione</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <source>Wanted value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore desiderato</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluzioni</translation>
     </message>
     <message>
         <source>so that r&amp;esult</source>
-        <translation type="unfinished"></translation>
+        <translation>in modo che il &amp;risultato</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
-        <translation type="unfinished"></translation>
+        <translation>= va&amp;lore desiderato</translation>
     </message>
     <message>
         <source>%1 gives %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con %1 si ottiene %2.</translation>
     </message>
     <message>
         <source>The result is not monotone in this range: %1 gives %2 at each of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il risultato non è monotono in questo intervallo: si ottiene %2 con ciascuno di questi valori di %1: %3.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3: in this range the result runs from %4 to %5 %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun valore tra %1 e %2 dà come risultato %3: in questo intervallo il risultato varia da %4 a %5 %6.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun valore tra %1 e %2 dà come risultato %3.</translation>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In una parte dell'intervallo il calcolo si ferma a un controllo: %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca %1 tra %2 e %3</translation>
     </message>
 </context>
 <context>
     <name>SheetPainter</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione</translation>
     </message>
 </context>
 <context>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dall'ultimo calcolo completo: i dati inseriti attuali non superano un controllo.</translation>
     </message>
 </context>
 <context>
     <name>SpokenUnits</name>
     <message>
         <source>BTU per hour foot degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU all'ora per piede per grado Fahrenheit</translation>
     </message>
     <message>
         <source>watts per metre kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>watt per metro kelvin</translation>
     </message>
     <message>
         <source>BTU per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU all'ora</translation>
     </message>
     <message>
         <source>cubic feet</source>
-        <translation type="unfinished"></translation>
+        <translation>piedi cubi</translation>
     </message>
     <message>
         <source>degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>gradi Celsius</translation>
     </message>
     <message>
         <source>degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>gradi Fahrenheit</translation>
     </message>
     <message>
         <source>kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>kelvin</translation>
     </message>
 </context>
 <context>
     <name>SweepChart</name>
     <message>
         <source>the calculation stops here</source>
-        <translation type="unfinished"></translation>
+        <translation>qui il calcolo si interrompe</translation>
     </message>
 </context>
 <context>
     <name>UnitLabel</name>
     <message>
         <source>in.</source>
-        <translation type="unfinished"></translation>
+        <translation>in.</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>ºF</source>
-        <translation type="unfinished"></translation>
+        <translation>ºF</translation>
     </message>
     <message>
         <source>ºC</source>
-        <translation type="unfinished"></translation>
+        <translation>ºC</translation>
     </message>
     <message>
         <source>ft3</source>
-        <translation type="unfinished"></translation>
+        <translation>ft3</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>lbs</source>
-        <translation type="unfinished"></translation>
+        <translation>lbs</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ore</translation>
     </message>
     <message>
         <source>Btu/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Btu/hr</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>BTU/h·ft·°F</source>
-        <translation type="unfinished"></translation>
+        <translation>BTU/h·ft·°F</translation>
     </message>
     <message>
         <source>W/m·K</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m·K</translation>
     </message>
     <message>
         <source>ºK</source>
-        <translation type="unfinished"></translation>
+        <translation>ºK</translation>
     </message>
 </context>
 <context>
     <name>VariantComparison</name>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Variants side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Varianti a confronto</translation>
     </message>
     <message>
         <source>Comparison of the variants</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto delle varianti</translation>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;tutti i dati inseriti</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onserva come variante</translation>
     </message>
     <message>
         <source>Open fi&amp;les...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;file...</translation>
     </message>
     <message>
         <source>&amp;Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi</translation>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;variante come...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia ta&amp;bella</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Open Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri calcoli</translation>
     </message>
     <message>
         <source>Calculations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcoli (*.%1)</translation>
     </message>
     <message>
         <source>Save Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva calcolo</translation>
     </message>
 </context>
 <context>
     <name>WebAddresses</name>
     <message>
         <source>Visit Nordavik on the Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita Nordavik sul web</translation>
     </message>
 </context>
 <context>
     <name>WhatIfWindow</name>
     <message>
         <source>What If</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi what-if</translation>
     </message>
     <message>
         <source>Sweep chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico della variazione</translation>
     </message>
     <message>
         <source>Points of the sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti della variazione</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra&amp;fico</translation>
     </message>
     <message>
         <source>&amp;Table of points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabella dei punti</translation>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parametro:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Da:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A:</translation>
     </message>
     <message>
         <source>&amp;Steps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;ssi:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>CS&amp;V...</source>
-        <translation type="unfinished"></translation>
+        <translation>CS&amp;V...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;NG...</translation>
     </message>
     <message>
         <source>SV&amp;G...</source>
-        <translation type="unfinished"></translation>
+        <translation>SV&amp;G...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini PNG (*.png)</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il lavoro di stampa.</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,58 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
 </context>
 <context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Calculates the heat load and the compressor capacity of a refrigerated cabinet.
+Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with
+--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and
+options, then numbers) and prints the report. Several --open files or a --sweep make one
+calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of
+NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.
+Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.</source>
+        <translation>Berechnet die Wärmelast und die erforderliche Verdichterleistung eines Kühlmöbels.
+Beginnt mit den Eingaben des ersten Starts (mit --stored mit den vom Fenster gespeicherten
+Eingaben, mit --open mit einer Berechnungsdatei), setzt die Eingaben NAME=VALUE (zuerst die
+Einheiten, dann Auswahlen und Optionen, dann Zahlen) und gibt den Bericht aus. Mehrere
+--open-Dateien oder ein --sweep ergeben je eine Berechnung; zwei --sweep-Optionen ein Raster.
+--seek NAME RESULT=VALUE sucht den Wert von NAME, mit dem RESULT (ein Element der
+JSON-Ergebnisse) den Wert VALUE annimmt, und gibt diese Berechnung aus.
+Exit-Status: 0 berechnet, 1 an einer Eingabeprüfung gestoppt oder kein Wert gefunden, 2 Aufruf- oder Dateifehler.</translation>
+    </message>
+    <message>
+        <source>Start from the inputs the window stored.</source>
+        <translation>Mit den Eingaben beginnen, die das Fenster gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object instead of the report.</source>
+        <translation>Ein JSON-Objekt statt des Berichts ausgeben.</translation>
+    </message>
+    <message>
+        <source>Print a table: a header row, then one row per calculation.</source>
+        <translation>Eine Tabelle ausgeben: eine Kopfzeile, dann eine Zeile je Berechnung.</translation>
+    </message>
+    <message>
+        <source>Start from a calculation file (repeat it for several files).</source>
+        <translation>Mit einer Berechnungsdatei beginnen (für mehrere Dateien wiederholen).</translation>
+    </message>
+    <message>
+        <source>Write the inputs to a calculation file.</source>
+        <translation>Die Eingaben in eine Berechnungsdatei schreiben.</translation>
+    </message>
+    <message>
+        <source>Calculate once for each value of a number input, e.g. iDepth=300:600:50 (at most 10000 values); twice for a grid (at most 100000 rows).</source>
+        <translation>Einmal je Wert einer Zahleneingabe berechnen, z. B. iDepth=300:600:50 (höchstens 10000 Werte); zweimal angegeben ein Raster (höchstens 100000 Zeilen).</translation>
+    </message>
+    <message>
+        <source>Find the value of a number input within its permitted range that gives a result, e.g. --seek iInsulation requestedCapacity=60.</source>
+        <translation>Den Wert einer Zahleneingabe in ihrem zulässigen Bereich suchen, der ein Ergebnis ergibt, z. B. --seek iInsulation requestedCapacity=60.</translation>
+    </message>
+    <message>
+        <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
+        <translation>Eine Eingabe, z. B. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeGuard</name>
     <message>
         <source>Save changes to the current calculation?</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation>Teclas: F1 Ayuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Selección de</translation>
+        <translation>Teclas F1 Ayuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Selección de</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>productos; F10 o clic derecho: todas las órdenes.</translation>
+        <translation>productos; F10 o clic derecho, todas las órdenes.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -219,6 +219,58 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     <message>
         <source>Calculations (*.%1)</source>
         <translation>Cálculos (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Calculates the heat load and the compressor capacity of a refrigerated cabinet.
+Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with
+--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and
+options, then numbers) and prints the report. Several --open files or a --sweep make one
+calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of
+NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.
+Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.</source>
+        <translation>Calcula la carga térmica y la capacidad requerida del compresor de un mueble frigorífico.
+Parte de los datos del primer inicio (o, con --stored, de los datos guardados por la ventana,
+o, con --open, de un archivo de cálculo), asigna los datos NAME=VALUE (primero las unidades,
+luego las selecciones y opciones, luego los números) y muestra el informe. Varios archivos
+--open o un --sweep dan un cálculo cada uno; dos opciones --sweep dan una cuadrícula.
+--seek NAME RESULT=VALUE busca el valor de NAME con el que RESULT (un miembro de los resultados
+JSON) toma el valor VALUE, y muestra ese cálculo.
+Estado de salida: 0 calculado, 1 detenido en una comprobación de datos o sin valor encontrado, 2 error de uso o de archivo.</translation>
+    </message>
+    <message>
+        <source>Start from the inputs the window stored.</source>
+        <translation>Partir de los datos guardados por la ventana.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object instead of the report.</source>
+        <translation>Mostrar un objeto JSON en lugar del informe.</translation>
+    </message>
+    <message>
+        <source>Print a table: a header row, then one row per calculation.</source>
+        <translation>Mostrar una tabla: una fila de encabezado y luego una fila por cálculo.</translation>
+    </message>
+    <message>
+        <source>Start from a calculation file (repeat it for several files).</source>
+        <translation>Partir de un archivo de cálculo (repítalo para varios archivos).</translation>
+    </message>
+    <message>
+        <source>Write the inputs to a calculation file.</source>
+        <translation>Escribir los datos en un archivo de cálculo.</translation>
+    </message>
+    <message>
+        <source>Calculate once for each value of a number input, e.g. iDepth=300:600:50 (at most 10000 values); twice for a grid (at most 100000 rows).</source>
+        <translation>Calcular una vez por cada valor de un dato numérico, p. ej. iDepth=300:600:50 (10000 valores como máximo); dos veces para una cuadrícula (100000 filas como máximo).</translation>
+    </message>
+    <message>
+        <source>Find the value of a number input within its permitted range that gives a result, e.g. --seek iInsulation requestedCapacity=60.</source>
+        <translation>Buscar, dentro de su intervalo permitido, el valor de un dato numérico que da un resultado, p. ej. --seek iInsulation requestedCapacity=60.</translation>
+    </message>
+    <message>
+        <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
+        <translation>Un dato, p. ej. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
     </message>
 </context>
 <context>

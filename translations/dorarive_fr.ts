@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>This software allows the user to calculate the heat load of a refrigeration</source>
-        <translation>Ce logiciel calcule la charge thermique d'une installation frigorifique</translation>
+        <translation>Ce logiciel calcule la charge thermique d’une installation frigorifique</translation>
     </message>
     <message>
         <source>system and specifies the appropriate compressor capacity.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
-        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul s'enregistre dans</translation>
+        <translation>~/.config/Nordavik Frimo 042/dorarive.conf ; un calcul s’enregistre dans</translation>
     </message>
     <message>
         <source>a file of its own, NAME.kaldora (Open Ctrl-O, Save Ctrl-S).</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>F10 ou clic droit dans la fenêtre : toutes les commandes.</translation>
+        <translation>F10 ou clic droit dans la fenêtre, toutes les commandes.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Min. screen height 768 pixels.</source>
-        <translation>Hauteur d'écran min. 768 pixels.</translation>
+        <translation>Hauteur d’écran min. 768 pixels.</translation>
     </message>
     <message>
         <source>A 64-bit PC (amd64)</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>15 MB harddisk space</source>
-        <translation>15 Mo d'espace disque</translation>
+        <translation>15 Mo d’espace disque</translation>
     </message>
     <message>
         <source>Debian 12 or a compatible Linux, on a GNOME, KDE Plasma or other</source>
@@ -100,9 +100,9 @@
 Nordavik can accept no responsibility for possible errors in this program. Nordavik reserves the right to alter its products without notice. All trademarks in this material are property of the respective companies.
 
 </source>
-        <translation>Avertissement :
+        <translation>Avertissement&#xa0;:
 
-Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce programme. Nordavik se réserve le droit de modifier ses produits sans préavis. Toutes les marques citées dans ce document appartiennent à leurs propriétaires respectifs.
+Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce programme. Nordavik se réserve le droit de modifier ses produits sans préavis. Toutes les marques citées dans ce document appartiennent à leurs propriétaires respectifs.
 
 </translation>
     </message>
@@ -112,7 +112,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Help text</source>
-        <translation>Texte d'aide</translation>
+        <translation>Texte d&apos;aide</translation>
     </message>
     <message>
         <source>Disclaimer</source>
@@ -202,11 +202,11 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
-        <translation>Le calcul affiché dans la fenêtre n'a pas été modifié.</translation>
+        <translation>Le calcul affiché dans la fenêtre n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The calculation was not saved; an existing file is left as it was.</source>
-        <translation>Le calcul n'a pas été enregistré ; un fichier existant reste inchangé.</translation>
+        <translation>Le calcul n&apos;a pas été enregistré&#xa0;; un fichier existant reste inchangé.</translation>
     </message>
     <message>
         <source>Save Calculation</source>
@@ -222,18 +222,70 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
 </context>
 <context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Calculates the heat load and the compressor capacity of a refrigerated cabinet.
+Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with
+--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and
+options, then numbers) and prints the report. Several --open files or a --sweep make one
+calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of
+NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.
+Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.</source>
+        <translation>Calcule la charge thermique et la puissance frigorifique requise d’un meuble frigorifique.
+Part des saisies du premier lancement (ou, avec --stored, des saisies enregistrées par la
+fenêtre, ou, avec --open, d’un fichier de calcul), applique les saisies NAME=VALUE (d’abord les
+unités, puis les sélections et les options, puis les nombres) et affiche le rapport. Plusieurs
+fichiers --open ou un --sweep donnent chacun un calcul ; deux options --sweep donnent une grille.
+--seek NAME RESULT=VALUE cherche la valeur de NAME pour laquelle RESULT (un membre des résultats
+JSON) vaut VALUE, et affiche ce calcul.
+Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune valeur trouvée, 2 erreur d’utilisation ou de fichier.</translation>
+    </message>
+    <message>
+        <source>Start from the inputs the window stored.</source>
+        <translation>Partir des saisies enregistrées par la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object instead of the report.</source>
+        <translation>Afficher un objet JSON au lieu du rapport.</translation>
+    </message>
+    <message>
+        <source>Print a table: a header row, then one row per calculation.</source>
+        <translation>Afficher un tableau : une ligne d’en-tête, puis une ligne par calcul.</translation>
+    </message>
+    <message>
+        <source>Start from a calculation file (repeat it for several files).</source>
+        <translation>Partir d’un fichier de calcul (à répéter pour plusieurs fichiers).</translation>
+    </message>
+    <message>
+        <source>Write the inputs to a calculation file.</source>
+        <translation>Écrire les saisies dans un fichier de calcul.</translation>
+    </message>
+    <message>
+        <source>Calculate once for each value of a number input, e.g. iDepth=300:600:50 (at most 10000 values); twice for a grid (at most 100000 rows).</source>
+        <translation>Calculer une fois pour chaque valeur d’une saisie numérique, p. ex. iDepth=300:600:50 (10000 valeurs au plus) ; deux fois pour une grille (100000 lignes au plus).</translation>
+    </message>
+    <message>
+        <source>Find the value of a number input within its permitted range that gives a result, e.g. --seek iInsulation requestedCapacity=60.</source>
+        <translation>Chercher, dans sa plage admise, la valeur d’une saisie numérique qui donne un résultat, p. ex. --seek iInsulation requestedCapacity=60.</translation>
+    </message>
+    <message>
+        <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
+        <translation>Une saisie, p. ex. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeGuard</name>
     <message>
         <source>Save changes to the current calculation?</source>
-        <translation>Enregistrer les modifications du calcul en cours ?</translation>
+        <translation>Enregistrer les modifications du calcul en cours&#xa0;?</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1.</source>
-        <translation>Les saisies n'ont pas pu être enregistrées dans %1.</translation>
+        <translation>Les saisies n&apos;ont pas pu être enregistrées dans %1.</translation>
     </message>
     <message>
         <source>Save them as a calculation file before closing?</source>
-        <translation>Les enregistrer dans un fichier de calcul avant de fermer ?</translation>
+        <translation>Les enregistrer dans un fichier de calcul avant de fermer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -244,7 +296,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation>L'image n'a pas pu être écrite.</translation>
+        <translation>L&apos;image n&apos;a pas pu être écrite.</translation>
     </message>
 </context>
 <context>
@@ -303,7 +355,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Evaporating temp invalid</source>
-        <translation>Température d'évaporation non valide</translation>
+        <translation>Température d&apos;évaporation non valide</translation>
     </message>
     <message>
         <source>Condensing temp invalid.</source>
@@ -315,15 +367,15 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Evaporating temp greater than box temp.</source>
-        <translation>Température d'évaporation supérieure à la température intérieure.</translation>
+        <translation>Température d&apos;évaporation supérieure à la température intérieure.</translation>
     </message>
     <message>
         <source>Invalid insulation thickness.</source>
-        <translation>Épaisseur d'isolation non valide.</translation>
+        <translation>Épaisseur d&apos;isolation non valide.</translation>
     </message>
     <message>
         <source>Invalid door insulation thickness.</source>
-        <translation>Épaisseur d'isolation de la porte non valide.</translation>
+        <translation>Épaisseur d&apos;isolation de la porte non valide.</translation>
     </message>
     <message>
         <source>Invalid door/lid openings load.</source>
@@ -335,7 +387,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Invalid light load.</source>
-        <translation>Charge de l'éclairage non valide.</translation>
+        <translation>Charge de l&apos;éclairage non valide.</translation>
     </message>
     <message>
         <source>Invalid antisweat load.</source>
@@ -347,15 +399,15 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Invalid insulation k value.</source>
-        <translation>Conductivité λ de l'isolant non valide.</translation>
+        <translation>Conductivité λ de l&apos;isolant non valide.</translation>
     </message>
     <message>
         <source>Invalid door k value.</source>
-        <translation>Conductivité λ de l'isolant de porte non valide.</translation>
+        <translation>Conductivité λ de l&apos;isolant de porte non valide.</translation>
     </message>
     <message>
         <source>Error: %s</source>
-        <translation>Erreur : %s</translation>
+        <translation>Erreur&#xa0;: %s</translation>
     </message>
     <message>
         <source>%d to %d</source>
@@ -371,7 +423,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Warning: %s</source>
-        <translation>Attention : %s</translation>
+        <translation>Attention&#xa0;: %s</translation>
     </message>
 </context>
 <context>
@@ -437,11 +489,11 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     <name>DoraRiveDlg</name>
     <message>
         <source>The inputs could not be stored in %1; they are saved in %2</source>
-        <translation>Les saisies n'ont pas pu être enregistrées dans %1 ; elles sont sauvegardées dans %2</translation>
+        <translation>Les saisies n&apos;ont pas pu être enregistrées dans %1&#xa0;; elles sont sauvegardées dans %2</translation>
     </message>
     <message>
         <source>The inputs could not be stored in %1, nor saved to a file (%2); here they are:</source>
-        <translation>Les saisies n'ont pas pu être enregistrées dans %1, ni sauvegardées dans un fichier (%2) ; les voici :</translation>
+        <translation>Les saisies n&apos;ont pas pu être enregistrées dans %1, ni sauvegardées dans un fichier (%2)&#xa0;; les voici&#xa0;:</translation>
     </message>
     <message>
         <source>Help</source>
@@ -449,7 +501,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Display help information</source>
-        <translation>Afficher l'aide</translation>
+        <translation>Afficher l&apos;aide</translation>
     </message>
     <message>
         <source>Print</source>
@@ -480,34 +532,34 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     <name>FormHelp</name>
     <message>
         <source>Outside air surrounding the appliance. It is recommended to use the most typical ambient temperature during a year. Be aware that load increases in very hot ambient conditions. If the compressor is selected for the highest ambient temperatures in the year, it may be oversized during the cooler period in winter.</source>
-        <translation>Air extérieur entourant l'appareil. Il est recommandé d'utiliser la température ambiante la plus courante sur l'année. Attention : la charge thermique augmente par température ambiante très élevée. Si le compresseur est choisi pour les températures ambiantes les plus élevées de l'année, il risque d'être surdimensionné pendant la période plus fraîche de l'hiver.</translation>
+        <translation>Air extérieur entourant l&apos;appareil. Il est recommandé d&apos;utiliser la température ambiante la plus courante sur l&apos;année. Attention&#xa0;: la charge thermique augmente par température ambiante très élevée. Si le compresseur est choisi pour les températures ambiantes les plus élevées de l&apos;année, il risque d&apos;être surdimensionné pendant la période plus fraîche de l&apos;hiver.</translation>
     </message>
     <message>
         <source>Average temperature inside the appliance. Do not enter lower value than requested for the specific refrigerated goods, as heat load increases.</source>
-        <translation>Température moyenne à l'intérieur de l'appareil. Ne saisissez pas une valeur inférieure à celle requise pour les denrées réfrigérées concernées, car la charge thermique augmente.</translation>
+        <translation>Température moyenne à l&apos;intérieur de l&apos;appareil. Ne saisissez pas une valeur inférieure à celle requise pour les denrées réfrigérées concernées, car la charge thermique augmente.</translation>
     </message>
     <message>
         <source>Additional load added due to door or lid openings. In most cases the load is so small that it can be ignored. In case there are many openings per day it must be added. An up-right door opening will add more load than a lid opening on a chest cabinet.</source>
-        <translation>Charge supplémentaire due aux ouvertures de porte ou de couvercle. Dans la plupart des cas, cette charge est si faible qu'elle peut être négligée. Si les ouvertures sont nombreuses dans la journée, elle doit être ajoutée. L'ouverture d'une porte verticale apporte plus de charge que celle du couvercle d'un coffre.</translation>
+        <translation>Charge supplémentaire due aux ouvertures de porte ou de couvercle. Dans la plupart des cas, cette charge est si faible qu&apos;elle peut être négligée. Si les ouvertures sont nombreuses dans la journée, elle doit être ajoutée. L&apos;ouverture d&apos;une porte verticale apporte plus de charge que celle du couvercle d&apos;un coffre.</translation>
     </message>
     <message>
         <source>Heat elements or hot-gas pipe can be installed in the door frame to prevent humid air to condensate and form ice around the door. In most case this heat load can be ignored. If there is considerable anti-sweat load it must be added as heat load.</source>
-        <translation>Des résistances chauffantes ou une conduite de gaz chauds peuvent être installées dans le cadre de porte pour empêcher l'air humide de se condenser et de former du givre autour de la porte. Dans la plupart des cas, cette charge thermique peut être négligée. Si la charge de la résistance anti-buée est importante, elle doit être ajoutée à la charge thermique.</translation>
+        <translation>Des résistances chauffantes ou une conduite de gaz chauds peuvent être installées dans le cadre de porte pour empêcher l&apos;air humide de se condenser et de former du givre autour de la porte. Dans la plupart des cas, cette charge thermique peut être négligée. Si la charge de la résistance anti-buée est importante, elle doit être ajoutée à la charge thermique.</translation>
     </message>
     <message>
         <source>The mass of goods that needs to be cooled down in a certain time from start to stop temperature. Be aware cool down load can be very high and will require a lot of compressor capacity. In most cases cool-down load can be ignore unless it is recurring on a daily basis. Latent heat in transition phase of liquid not incorporated. If in doubt contact Nordavik for further advice.</source>
-        <translation>Masse de denrées à mettre en froid en un temps donné, de la température initiale à la température finale. Attention : la charge de mise en froid peut être très élevée et exiger une grande puissance frigorifique du compresseur. Dans la plupart des cas, la charge de mise en froid peut être négligée, sauf si elle se répète quotidiennement. La chaleur latente de changement d'état n'est pas prise en compte. En cas de doute, contactez Nordavik pour plus de conseils.</translation>
+        <translation>Masse de denrées à mettre en froid en un temps donné, de la température initiale à la température finale. Attention&#xa0;: la charge de mise en froid peut être très élevée et exiger une grande puissance frigorifique du compresseur. Dans la plupart des cas, la charge de mise en froid peut être négligée, sauf si elle se répète quotidiennement. La chaleur latente de changement d&apos;état n&apos;est pas prise en compte. En cas de doute, contactez Nordavik pour plus de conseils.</translation>
     </message>
     <message>
         <source>It is recommended to have a maximum 75% running time of the compressor, in a thermostat cycle, in order to have some extra pull-down capacity or if load increases.</source>
-        <translation>Il est recommandé de limiter le temps de marche du compresseur à 75 % au maximum sur un cycle de thermostat, afin de disposer d'une réserve de puissance pour la descente en température ou en cas d'augmentation de la charge thermique.</translation>
+        <translation>Il est recommandé de limiter le temps de marche du compresseur à 75&#xa0;% au maximum sur un cycle de thermostat, afin de disposer d&apos;une réserve de puissance pour la descente en température ou en cas d&apos;augmentation de la charge thermique.</translation>
     </message>
 </context>
 <context>
     <name>FormSheet</name>
     <message>
         <source>Conditions:</source>
-        <translation>Conditions :</translation>
+        <translation>Conditions&#xa0;:</translation>
     </message>
     <message>
         <source>   Ambient temperature</source>
@@ -523,7 +575,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>   Evaporating temperature</source>
-        <translation>   Température d'évaporation</translation>
+        <translation>   Température d&apos;évaporation</translation>
     </message>
     <message>
         <source>   Condensing temperature</source>
@@ -535,7 +587,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Cabinet Design:</source>
-        <translation>Construction du meuble :</translation>
+        <translation>Construction du meuble&#xa0;:</translation>
     </message>
     <message>
         <source>   Depth (inner dimensions)</source>
@@ -555,15 +607,15 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>   Insulation type</source>
-        <translation>   Type d'isolant</translation>
+        <translation>   Type d&apos;isolant</translation>
     </message>
     <message>
         <source>   Insulation k value</source>
-        <translation>   Conductivité λ de l'isolant</translation>
+        <translation>   Conductivité λ de l&apos;isolant</translation>
     </message>
     <message>
         <source>   Insulation thickness</source>
-        <translation>   Épaisseur d'isolation</translation>
+        <translation>   Épaisseur d&apos;isolation</translation>
     </message>
     <message>
         <source>   Door has different insulation</source>
@@ -571,7 +623,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Door Design:</source>
-        <translation>Construction de la porte :</translation>
+        <translation>Construction de la porte&#xa0;:</translation>
     </message>
     <message>
         <source>   Width (inner dimensions)</source>
@@ -579,7 +631,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Additional Heat Load:</source>
-        <translation>Charges supplémentaires :</translation>
+        <translation>Charges supplémentaires&#xa0;:</translation>
     </message>
     <message>
         <source>   Door or lid openings</source>
@@ -599,7 +651,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Cool Down Load:</source>
-        <translation>Charge de mise en froid :</translation>
+        <translation>Charge de mise en froid&#xa0;:</translation>
     </message>
     <message>
         <source>   Cool down mass</source>
@@ -623,7 +675,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Compressor:</source>
-        <translation>Compresseur :</translation>
+        <translation>Compresseur&#xa0;:</translation>
     </message>
     <message>
         <source>   Max runtime</source>
@@ -631,7 +683,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Load:</source>
-        <translation>Charges :</translation>
+        <translation>Charges&#xa0;:</translation>
     </message>
     <message>
         <source>   Cabinet load</source>
@@ -682,7 +734,7 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
-        <translation>Vitrage « super basse énergie »</translation>
+        <translation>Vitrage «&#xa0;super basse énergie&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -718,13 +770,13 @@ Nordavik décline toute responsabilité pour d'éventuelles erreurs dans ce prog
         <source>The web browser registered for web pages
 could not be started.</source>
         <translation>Le navigateur web associé aux pages web
-n'a pas pu être lancé.</translation>
+n&apos;a pas pu être lancé.</translation>
     </message>
     <message>
         <source>The web browser registered for web pages
 is not installed.</source>
         <translation>Le navigateur web associé aux pages web
-n'est pas installé.</translation>
+n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
@@ -733,33 +785,33 @@ n'est pas installé.</translation>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation>Le système d'exploitation a refusé
-l'accès au fichier indiqué.</translation>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier indiqué.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation>La mémoire est insuffisante pour terminer l'opération.</translation>
+        <translation>La mémoire est insuffisante pour terminer l&apos;opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation>Le fichier .EXE n'est pas valide
-(.EXE non Win32 ou erreur dans l'image .EXE).</translation>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(.EXE non Win32 ou erreur dans l&apos;image .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation>Une violation de partage s'est produite. </translation>
+        <translation>Une violation de partage s&apos;est produite. </translation>
     </message>
     <message>
         <source>xdg-open could not open it, and the web browser
 registered for web pages ended with an error.</source>
-        <translation>xdg-open n'a pas pu l'ouvrir, et le navigateur web
-associé aux pages web s'est terminé sur une erreur.</translation>
+        <translation>xdg-open n&apos;a pas pu l&apos;ouvrir, et le navigateur web
+associé aux pages web s&apos;est terminé sur une erreur.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation>La transaction DDE n'a pas pu
+        <translation>La transaction DDE n&apos;a pas pu
 être terminée car le délai de la requête a expiré.</translation>
     </message>
     <message>
@@ -770,15 +822,15 @@ be completed because the request timed out.</source>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation>La transaction DDE n'a pas pu
-être terminée car d'autres transactions DDE
+        <translation>La transaction DDE n&apos;a pas pu
+être terminée car d&apos;autres transactions DDE
 étaient en cours de traitement.</translation>
     </message>
     <message>
         <source>xdg-open could not open it, and no web browser
 is registered for web pages (text/html).</source>
-        <translation>xdg-open n'a pas pu l'ouvrir, et aucun navigateur web
-n'est associé aux pages web (text/html).</translation>
+        <translation>xdg-open n&apos;a pas pu l&apos;ouvrir, et aucun navigateur web
+n&apos;est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -786,19 +838,19 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation>Une erreur inconnue (%1) s'est produite.</translation>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 </source>
-        <translation>Impossible d'ouvrir le lien hypertexte :
+        <translation>Impossible d&apos;ouvrir le lien hypertexte&#xa0;:
 
 </translation>
     </message>
     <message>
         <source>To open it in a browser by hand, copy the address:</source>
-        <translation>Pour l'ouvrir manuellement dans un navigateur, copiez l'adresse :</translation>
+        <translation>Pour l&apos;ouvrir manuellement dans un navigateur, copiez l&apos;adresse&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -884,11 +936,11 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Heat loads: Nordavik Engineering</source>
-        <translation>Charges thermiques : Nordavik Engineering</translation>
+        <translation>Charges thermiques&#xa0;: Nordavik Engineering</translation>
     </message>
     <message>
         <source>Program: the Kaldora team</source>
-        <translation>Programme : l'équipe Kaldora</translation>
+        <translation>Programme&#xa0;: l&apos;équipe Kaldora</translation>
     </message>
     <message>
         <source>Nordavik and Kaldora are trademarks of Nordavik. All rights reserved.</source>
@@ -910,7 +962,7 @@ n'est associé aux pages web (text/html).</translation>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>
-        <translation>%1 : création impossible</translation>
+        <translation>%1&#xa0;: création impossible</translation>
     </message>
 </context>
 <context>
@@ -921,15 +973,15 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation>La T évaporation est une valeur calculée à partir de la température intérieure – 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception de l'évaporateur, son type et l'efficacité de l'échange thermique, le delta t peut être plus élevé ou plus faible. Si la puissance frigorifique du compresseur est très supérieure à la charge thermique, le delta sera lui aussi beaucoup plus grand. Dans ce cas, les compresseurs à vitesse variable ont l'avantage d'adapter leur vitesse à la charge thermique, ce qui économise de l'énergie et permet parfois de choisir une cylindrée inférieure. Contactez Nordavik pour plus d'informations. Si, lors de la sélection du compresseur, l'écart par rapport à la T évaporation proposée est important, le compresseur doit être sélectionné à la température d'évaporation inférieure ou supérieure.</translation>
+        <translation>La T évaporation est une valeur calculée à partir de la température intérieure – 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception de l&apos;évaporateur, son type et l&apos;efficacité de l&apos;échange thermique, le delta t peut être plus élevé ou plus faible. Si la puissance frigorifique du compresseur est très supérieure à la charge thermique, le delta sera lui aussi beaucoup plus grand. Dans ce cas, les compresseurs à vitesse variable ont l&apos;avantage d&apos;adapter leur vitesse à la charge thermique, ce qui économise de l&apos;énergie et permet parfois de choisir une cylindrée inférieure. Contactez Nordavik pour plus d&apos;informations. Si, lors de la sélection du compresseur, l&apos;écart par rapport à la T évaporation proposée est important, le compresseur doit être sélectionné à la température d&apos;évaporation inférieure ou supérieure.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
-        <translation>La T condensation est une valeur calculée à partir de la température ambiante + 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception du condenseur, son type et l'efficacité de l'échange thermique, le delta t peut être plus élevé ou plus faible. Si le condenseur est sous-dimensionné, le delta T sera nettement supérieur à 10 K. La consommation d'énergie augmente alors rapidement.</translation>
+        <translation>La T condensation est une valeur calculée à partir de la température ambiante + 10 degrés, selon une règle empirique. Le delta t est alors de 10 K. Selon la conception du condenseur, son type et l&apos;efficacité de l&apos;échange thermique, le delta t peut être plus élevé ou plus faible. Si le condenseur est sous-dimensionné, le delta T sera nettement supérieur à 10 K. La consommation d&apos;énergie augmente alors rapidement.</translation>
     </message>
     <message>
         <source>Sub-cooling is the temperature difference between saturated liquid temperature and actual liquid temperature.</source>
-        <translation>Le sous-refroidissement est l'écart entre la température du liquide saturé et la température réelle du liquide.</translation>
+        <translation>Le sous-refroidissement est l&apos;écart entre la température du liquide saturé et la température réelle du liquide.</translation>
     </message>
 </context>
 <context>
@@ -1026,11 +1078,11 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>The result is not monotone in this range: %1 gives %2 at each of %3.</source>
-        <translation>Le résultat n'est pas monotone sur cette plage : %1 donne %2 pour chacune des valeurs %3.</translation>
+        <translation>Le résultat n&apos;est pas monotone sur cette plage&#xa0;: %1 donne %2 pour chacune des valeurs %3.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3: in this range the result runs from %4 to %5 %6.</source>
-        <translation>Aucune valeur de %1 à %2 ne donne %3 : sur cette plage, le résultat va de %4 à %5 %6.</translation>
+        <translation>Aucune valeur de %1 à %2 ne donne %3&#xa0;: sur cette plage, le résultat va de %4 à %5 %6.</translation>
     </message>
     <message>
         <source>No value from %1 to %2 gives %3.</source>
@@ -1038,7 +1090,7 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation>Une partie de la plage est bloquée par un contrôle : %1</translation>
+        <translation>Une partie de la plage est bloquée par un contrôle&#xa0;: %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
@@ -1056,7 +1108,7 @@ n'est associé aux pages web (text/html).</translation>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation>D'après le dernier calcul complet : les saisies actuelles sont bloquées par un contrôle.</translation>
+        <translation>D&apos;après le dernier calcul complet&#xa0;: les saisies actuelles sont bloquées par un contrôle.</translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1146,7 @@ n'est associé aux pages web (text/html).</translation>
     <name>SweepChart</name>
     <message>
         <source>the calculation stops here</source>
-        <translation>le calcul s'arrête ici</translation>
+        <translation>le calcul s&apos;arrête ici</translation>
     </message>
 </context>
 <context>
@@ -1254,19 +1306,19 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation>Para&amp;mètre :</translation>
+        <translation>Para&amp;mètre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation>&amp;De :</translation>
+        <translation>&amp;De&#xa0;:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation>&amp;Jusqu'à :</translation>
+        <translation>&amp;Jusqu&apos;à&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Steps:</source>
-        <translation>&amp;Nombre de pas :</translation>
+        <translation>&amp;Nombre de pas&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -1306,7 +1358,7 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n'a pas pu être écrit : %2</translation>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
@@ -1318,7 +1370,7 @@ n'est associé aux pages web (text/html).</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation>L'imprimante n'a pas pu lancer la tâche d'impression.</translation>
+        <translation>L&apos;imprimante n&apos;a pas pu lancer la tâche d&apos;impression.</translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>The inputs are kept between runs in</source>
-        <translation>Tra un avvio e l'altro i dati restano in</translation>
+        <translation>Tra un avvio e l’altro i dati restano in</translation>
     </message>
     <message>
         <source>~/.config/Nordavik Frimo 042/dorarive.conf; a calculation can be kept in</source>
@@ -222,6 +222,57 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
 </context>
 <context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Calculates the heat load and the compressor capacity of a refrigerated cabinet.
+Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with
+--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and
+options, then numbers) and prints the report. Several --open files or a --sweep make one
+calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of
+NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.
+Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.</source>
+        <translation>Calcola il carico termico e la potenza frigorifera richiesta di un mobile refrigerato.
+Parte dai dati del primo avvio (oppure, con --stored, dai dati memorizzati dalla finestra, oppure,
+con --open, da un file di calcolo), imposta i dati NAME=VALUE (prima le unità, poi le selezioni
+e le opzioni, poi i numeri) e stampa il rapporto. Più file --open o un --sweep danno un calcolo
+ciascuno; due opzioni --sweep danno una griglia. --seek NAME RESULT=VALUE cerca il valore di NAME
+per cui RESULT (un membro dei risultati JSON) assume il valore VALUE, e stampa quel calcolo.
+Stato di uscita: 0 calcolato, 1 fermato da un controllo dei dati o nessun valore trovato, 2 errore di utilizzo o di file.</translation>
+    </message>
+    <message>
+        <source>Start from the inputs the window stored.</source>
+        <translation>Partire dai dati memorizzati dalla finestra.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object instead of the report.</source>
+        <translation>Stampare un oggetto JSON invece del rapporto.</translation>
+    </message>
+    <message>
+        <source>Print a table: a header row, then one row per calculation.</source>
+        <translation>Stampare una tabella: una riga di intestazione, poi una riga per calcolo.</translation>
+    </message>
+    <message>
+        <source>Start from a calculation file (repeat it for several files).</source>
+        <translation>Partire da un file di calcolo (ripeterlo per più file).</translation>
+    </message>
+    <message>
+        <source>Write the inputs to a calculation file.</source>
+        <translation>Scrivere i dati in un file di calcolo.</translation>
+    </message>
+    <message>
+        <source>Calculate once for each value of a number input, e.g. iDepth=300:600:50 (at most 10000 values); twice for a grid (at most 100000 rows).</source>
+        <translation>Calcolare una volta per ogni valore di un dato numerico, ad es. iDepth=300:600:50 (al massimo 10000 valori); due volte per una griglia (al massimo 100000 righe).</translation>
+    </message>
+    <message>
+        <source>Find the value of a number input within its permitted range that gives a result, e.g. --seek iInsulation requestedCapacity=60.</source>
+        <translation>Cercare, entro il suo intervallo ammesso, il valore di un dato numerico che dà un risultato, ad es. --seek iInsulation requestedCapacity=60.</translation>
+    </message>
+    <message>
+        <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
+        <translation>Un dato, ad es. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeGuard</name>
     <message>
         <source>Save changes to the current calculation?</source>
@@ -244,7 +295,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation>Impossibile scrivere l'immagine.</translation>
+        <translation>Impossibile scrivere l&apos;immagine.</translation>
     </message>
 </context>
 <context>
@@ -319,11 +370,11 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Invalid insulation thickness.</source>
-        <translation>Spessore dell'isolamento non valido.</translation>
+        <translation>Spessore dell&apos;isolamento non valido.</translation>
     </message>
     <message>
         <source>Invalid door insulation thickness.</source>
-        <translation>Spessore dell'isolamento della porta non valido.</translation>
+        <translation>Spessore dell&apos;isolamento della porta non valido.</translation>
     </message>
     <message>
         <source>Invalid door/lid openings load.</source>
@@ -335,7 +386,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Invalid light load.</source>
-        <translation>Carico dell'illuminazione non valido.</translation>
+        <translation>Carico dell&apos;illuminazione non valido.</translation>
     </message>
     <message>
         <source>Invalid antisweat load.</source>
@@ -347,7 +398,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Invalid insulation k value.</source>
-        <translation>Valore k dell'isolamento non valido.</translation>
+        <translation>Valore k dell&apos;isolamento non valido.</translation>
     </message>
     <message>
         <source>Invalid door k value.</source>
@@ -480,19 +531,19 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     <name>FormHelp</name>
     <message>
         <source>Outside air surrounding the appliance. It is recommended to use the most typical ambient temperature during a year. Be aware that load increases in very hot ambient conditions. If the compressor is selected for the highest ambient temperatures in the year, it may be oversized during the cooler period in winter.</source>
-        <translation>Aria esterna che circonda l'apparecchio. Si consiglia di usare la temperatura ambiente più tipica nel corso dell'anno. Tenere presente che il carico termico aumenta con temperature ambiente molto elevate. Se il compressore viene scelto per le temperature ambiente più alte dell'anno, può risultare sovradimensionato nel periodo più freddo, in inverno.</translation>
+        <translation>Aria esterna che circonda l&apos;apparecchio. Si consiglia di usare la temperatura ambiente più tipica nel corso dell&apos;anno. Tenere presente che il carico termico aumenta con temperature ambiente molto elevate. Se il compressore viene scelto per le temperature ambiente più alte dell&apos;anno, può risultare sovradimensionato nel periodo più freddo, in inverno.</translation>
     </message>
     <message>
         <source>Average temperature inside the appliance. Do not enter lower value than requested for the specific refrigerated goods, as heat load increases.</source>
-        <translation>Temperatura media all'interno dell'apparecchio. Non inserire un valore inferiore a quello richiesto per la specifica merce refrigerata, perché il carico termico aumenta.</translation>
+        <translation>Temperatura media all&apos;interno dell&apos;apparecchio. Non inserire un valore inferiore a quello richiesto per la specifica merce refrigerata, perché il carico termico aumenta.</translation>
     </message>
     <message>
         <source>Additional load added due to door or lid openings. In most cases the load is so small that it can be ignored. In case there are many openings per day it must be added. An up-right door opening will add more load than a lid opening on a chest cabinet.</source>
-        <translation>Carico aggiuntivo dovuto alle aperture della porta o del coperchio. Nella maggior parte dei casi il carico è così ridotto da poter essere trascurato. Se le aperture giornaliere sono numerose, occorre aggiungerlo. L'apertura di una porta verticale comporta un carico maggiore rispetto all'apertura del coperchio di un mobile a pozzetto.</translation>
+        <translation>Carico aggiuntivo dovuto alle aperture della porta o del coperchio. Nella maggior parte dei casi il carico è così ridotto da poter essere trascurato. Se le aperture giornaliere sono numerose, occorre aggiungerlo. L&apos;apertura di una porta verticale comporta un carico maggiore rispetto all&apos;apertura del coperchio di un mobile a pozzetto.</translation>
     </message>
     <message>
         <source>Heat elements or hot-gas pipe can be installed in the door frame to prevent humid air to condensate and form ice around the door. In most case this heat load can be ignored. If there is considerable anti-sweat load it must be added as heat load.</source>
-        <translation>Nel telaio della porta si possono installare resistenze elettriche o un tubo del gas caldo per evitare che l'aria umida condensi e formi ghiaccio intorno alla porta. Nella maggior parte dei casi questo carico termico può essere trascurato. Se il carico delle resistenze anticondensa è considerevole, occorre aggiungerlo come carico termico.</translation>
+        <translation>Nel telaio della porta si possono installare resistenze elettriche o un tubo del gas caldo per evitare che l&apos;aria umida condensi e formi ghiaccio intorno alla porta. Nella maggior parte dei casi questo carico termico può essere trascurato. Se il carico delle resistenze anticondensa è considerevole, occorre aggiungerlo come carico termico.</translation>
     </message>
     <message>
         <source>The mass of goods that needs to be cooled down in a certain time from start to stop temperature. Be aware cool down load can be very high and will require a lot of compressor capacity. In most cases cool-down load can be ignore unless it is recurring on a daily basis. Latent heat in transition phase of liquid not incorporated. If in doubt contact Nordavik for further advice.</source>
@@ -682,7 +733,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
     <message>
         <source>Glass &apos;Super low energy&apos;</source>
-        <translation>Vetro 'bassissima emissività'</translation>
+        <translation>Vetro &apos;bassissima emissività&apos;</translation>
     </message>
 </context>
 <context>
@@ -734,17 +785,17 @@ non è installato.</translation>
         <source>The operating system denied
 access to the specified file.</source>
         <translation>Il sistema operativo ha negato
-l'accesso al file specificato.</translation>
+l&apos;accesso al file specificato.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation>Memoria insufficiente per completare l'operazione.</translation>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
         <translation>Il file .EXE non è valido
-(.EXE non Win32 o errore nell'immagine .EXE).</translation>
+(.EXE non Win32 o errore nell&apos;immagine .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
@@ -798,7 +849,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>To open it in a browser by hand, copy the address:</source>
-        <translation>Per aprirlo manualmente in un browser, copiare l'indirizzo:</translation>
+        <translation>Per aprirlo manualmente in un browser, copiare l&apos;indirizzo:</translation>
     </message>
 </context>
 <context>
@@ -921,11 +972,11 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>T Evaporator is a calculated value based on the Temperature inside the box – 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the evaporator design, type and effectiveness of heat exchange the delta t may be higher or lower. If the compressor capacity is much higher than the heat load then the delta will also be much bigger. In that case V-speed compressors have the advantage that speed can be adapted to the heat load, and thereby save energy and maybe go one size down in compressor displacement. Contact Nordavik for more info. When selecting the compressor and there is a big deviation to the suggested T evaporator temperature, the compressor must be selected at the lower or higher evaporator temperature.</source>
-        <translation>T evaporatore è un valore calcolato partendo dalla temperatura interna – 10 gradi, come regola pratica. Il delta t è quindi di 10 K. A seconda della struttura e del tipo di evaporatore e dell'efficacia dello scambio termico, il delta t può essere maggiore o minore. Se la potenza frigorifera del compressore è molto superiore al carico termico, anche il delta t sarà molto maggiore. In tal caso i compressori a velocità variabile offrono il vantaggio di adattare la velocità al carico termico, risparmiando così energia e permettendo forse di scegliere un compressore di cilindrata inferiore. Contattare Nordavik per maggiori informazioni. Se nella scelta del compressore vi è un forte scostamento dalla temperatura T evaporatore suggerita, il compressore deve essere scelto alla temperatura di evaporazione più bassa o più alta.</translation>
+        <translation>T evaporatore è un valore calcolato partendo dalla temperatura interna – 10 gradi, come regola pratica. Il delta t è quindi di 10 K. A seconda della struttura e del tipo di evaporatore e dell&apos;efficacia dello scambio termico, il delta t può essere maggiore o minore. Se la potenza frigorifera del compressore è molto superiore al carico termico, anche il delta t sarà molto maggiore. In tal caso i compressori a velocità variabile offrono il vantaggio di adattare la velocità al carico termico, risparmiando così energia e permettendo forse di scegliere un compressore di cilindrata inferiore. Contattare Nordavik per maggiori informazioni. Se nella scelta del compressore vi è un forte scostamento dalla temperatura T evaporatore suggerita, il compressore deve essere scelto alla temperatura di evaporazione più bassa o più alta.</translation>
     </message>
     <message>
         <source>T Condenser is a calculated value based on Ambient temperature + 10 degrees, as a rule of thumb. Delta t is then 10K. Depending on the condenser design, type and effectiveness of heat exchange the delta t may be higher or lower. If the condenser is undersized delta T will be much higher than 10K. Consequently energy consumption will increase rapidly.</source>
-        <translation>T condensatore è un valore calcolato partendo dalla temperatura ambiente + 10 gradi, come regola pratica. Il delta t è quindi di 10 K. A seconda della struttura e del tipo di condensatore e dell'efficacia dello scambio termico, il delta t può essere maggiore o minore. Se il condensatore è sottodimensionato, il delta T sarà molto superiore a 10 K. Di conseguenza il consumo di energia aumenterà rapidamente.</translation>
+        <translation>T condensatore è un valore calcolato partendo dalla temperatura ambiente + 10 gradi, come regola pratica. Il delta t è quindi di 10 K. A seconda della struttura e del tipo di condensatore e dell&apos;efficacia dello scambio termico, il delta t può essere maggiore o minore. Se il condensatore è sottodimensionato, il delta T sarà molto superiore a 10 K. Di conseguenza il consumo di energia aumenterà rapidamente.</translation>
     </message>
     <message>
         <source>Sub-cooling is the temperature difference between saturated liquid temperature and actual liquid temperature.</source>
@@ -1038,7 +1089,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>Part of the range stops at a check: %1</source>
-        <translation>In una parte dell'intervallo il calcolo si ferma a un controllo: %1</translation>
+        <translation>In una parte dell&apos;intervallo il calcolo si ferma a un controllo: %1</translation>
     </message>
     <message>
         <source>Find %1 from %2 to %3</source>
@@ -1056,14 +1107,14 @@ is registered for web pages (text/html).</source>
     <name>SheetReading</name>
     <message>
         <source>From the last complete calculation: the current inputs stop at a check.</source>
-        <translation>Dall'ultimo calcolo completo: i dati inseriti attuali non superano un controllo.</translation>
+        <translation>Dall&apos;ultimo calcolo completo: i dati inseriti attuali non superano un controllo.</translation>
     </message>
 </context>
 <context>
     <name>SpokenUnits</name>
     <message>
         <source>BTU per hour foot degree Fahrenheit</source>
-        <translation>BTU all'ora per piede per grado Fahrenheit</translation>
+        <translation>BTU all&apos;ora per piede per grado Fahrenheit</translation>
     </message>
     <message>
         <source>watts per metre kelvin</source>
@@ -1071,7 +1122,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>BTU per hour</source>
-        <translation>BTU all'ora</translation>
+        <translation>BTU all&apos;ora</translation>
     </message>
     <message>
         <source>cubic feet</source>

@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>Keys F1 Help, Ctrl-P Print, Alt-U Units, Alt-S Product Selection,</source>
-        <translation>Teclas: F1 Ajuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Seleção de</translation>
+        <translation>Teclas F1 Ajuda, Ctrl-P Imprimir, Alt-U Unidades, Alt-S Seleção de</translation>
     </message>
     <message>
         <source>F10 or a right-click on the window every command.</source>
-        <translation>produtos; F10 ou botão direito na janela: todos os comandos.</translation>
+        <translation>produtos; F10 ou botão direito na janela, todos os comandos.</translation>
     </message>
     <message>
         <source>System requirements:</source>
@@ -219,6 +219,58 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     <message>
         <source>Calculations (*.%1)</source>
         <translation>Cálculos (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Calculates the heat load and the compressor capacity of a refrigerated cabinet.
+Starts from the first-run inputs (or, with --stored, the inputs the window stored, or with
+--open, a calculation file), sets NAME=VALUE inputs (unit choices first, then selections and
+options, then numbers) and prints the report. Several --open files or a --sweep make one
+calculation each; two --sweep options make a grid. --seek NAME RESULT=VALUE finds the value of
+NAME that gives RESULT (a member of the JSON results) the VALUE, and prints that calculation.
+Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usage or file error.</source>
+        <translation>Calcula a carga térmica e a capacidade requerida do compressor de um gabinete refrigerado.
+Parte das entradas da primeira execução (ou, com --stored, das entradas armazenadas pela janela,
+ou, com --open, de um arquivo de cálculo), define as entradas NAME=VALUE (primeiro as unidades,
+depois as seleções e opções, depois os números) e imprime o relatório. Vários arquivos --open ou
+um --sweep geram um cálculo cada; duas opções --sweep geram uma grade. --seek NAME RESULT=VALUE
+procura o valor de NAME com o qual RESULT (um membro dos resultados JSON) assume o valor VALUE, e
+imprime esse cálculo.
+Status de saída: 0 calculado, 1 parado em uma verificação de entrada ou nenhum valor encontrado, 2 erro de uso ou de arquivo.</translation>
+    </message>
+    <message>
+        <source>Start from the inputs the window stored.</source>
+        <translation>Partir das entradas armazenadas pela janela.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object instead of the report.</source>
+        <translation>Imprimir um objeto JSON em vez do relatório.</translation>
+    </message>
+    <message>
+        <source>Print a table: a header row, then one row per calculation.</source>
+        <translation>Imprimir uma tabela: uma linha de cabeçalho, depois uma linha por cálculo.</translation>
+    </message>
+    <message>
+        <source>Start from a calculation file (repeat it for several files).</source>
+        <translation>Partir de um arquivo de cálculo (repita para vários arquivos).</translation>
+    </message>
+    <message>
+        <source>Write the inputs to a calculation file.</source>
+        <translation>Gravar as entradas em um arquivo de cálculo.</translation>
+    </message>
+    <message>
+        <source>Calculate once for each value of a number input, e.g. iDepth=300:600:50 (at most 10000 values); twice for a grid (at most 100000 rows).</source>
+        <translation>Calcular uma vez para cada valor de uma entrada numérica, p. ex. iDepth=300:600:50 (no máximo 10000 valores); duas vezes para uma grade (no máximo 100000 linhas).</translation>
+    </message>
+    <message>
+        <source>Find the value of a number input within its permitted range that gives a result, e.g. --seek iInsulation requestedCapacity=60.</source>
+        <translation>Procurar, dentro da faixa permitida, o valor de uma entrada numérica que dá um resultado, p. ex. --seek iInsulation requestedCapacity=60.</translation>
+    </message>
+    <message>
+        <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
+        <translation>Uma entrada, p. ex. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,10 @@
 //   window_shot OUT.png [door] [heat] [cool] [detailed] [glass]
 //
 // The words switch the options on (glass: a glass door); the screen size is the X server's, e.g.
-// Xvfb :77 -screen 0 1366x768x24. Point XDG_CONFIG_HOME at an empty folder.
+// Xvfb :77 -screen 0 1366x768x24. Point XDG_CONFIG_HOME at an empty folder. The language is the
+// desktop's, as for the program (LANGUAGE=de).
 
+#include "controls/UiLanguage.h"
 #include "mainwindow/DoraRiveDlg.h"
 #include "storage/SettingsStore.h"
 
@@ -73,6 +75,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("dorarive"));
+    InstallCatalogues(app);
     if (argc < 2) {
         std::fprintf(stderr, "usage: window_shot OUT.png [door] [heat] [cool] [detailed] [glass]\n");
         return 2;

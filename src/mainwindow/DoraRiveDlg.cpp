@@ -277,6 +277,10 @@ void DoraRiveDlg::Initialise()
 void DoraRiveDlg::Relayout()
 {
     form_.TakeOptionStates();
+    if (columnsScreenHeight_ != ScreenHeight()) {
+        columnsScreenHeight_ = ScreenHeight();
+        columns_ = sheetPainter_.FittedColumns(columnsScreenHeight_);
+    }
     layout_ = ComputeLayout(LayoutInputNow());
     ApplyFonts();
     hotSpots_.Clear();
@@ -296,6 +300,7 @@ LayoutInput DoraRiveDlg::LayoutInputNow() const
     in.iType = form_.Selection(Selector::iType);
     in.iType2 = form_.Selection(Selector::iType2);
     in.doorIsGlass = tables_.doorMaterials.IsGlass(in.iType2);
+    in.columns = columns_;
     return in;
 }
 
@@ -544,6 +549,7 @@ SheetState DoraRiveDlg::SheetStateNow() const
     s.clientHeight = height();
     s.screenHeight = ScreenHeight();
     s.formLeft = layout_.formLeft;
+    s.columns = layout_.columns;
     s.rowPitch = layout_.rowPitch;
     s.wideLayout = layout_.wideLayout;
     s.options = {form_.Option(OptionBox::iCondCheck), form_.Option(OptionBox::iDoorCheck),

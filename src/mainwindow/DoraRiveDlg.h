@@ -159,6 +159,9 @@ private:
     std::string errorText_; // the error row of a failed check, with its range
     std::string errorRange_;
     LayoutResult layout_;
+    // The labels' widening of the columns, measured for the screen height it was measured on.
+    SheetColumns columns_;
+    int columnsScreenHeight_ = -1;
     WidgetForm form_;
     std::map<ControlId, QWidget*> controls_;
     ResultsList* resultsList_ = nullptr;

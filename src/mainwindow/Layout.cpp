@@ -9,8 +9,7 @@ namespace {
 
 static_assert(kFirstRowTop == FormSheet::kTopY, "the controls sit on the sheet's rows");
 
-constexpr int kRightColumnShift = 420; // from the left column's controls to the right one's
-constexpr int kClientRightMargin = 8;  // as the header band leaves it
+constexpr int kClientRightMargin = 8; // as the header band leaves it
 
 const SheetRow& RowOf(const ControlInfo& info)
 {
@@ -33,15 +32,15 @@ int LineOf(int sheetRow, const SheetOptions& options)
 
 ControlRect FormRect(const ControlInfo& info, int line, const LayoutResult& r)
 {
-    const int x = r.formLeft + (RowOf(info).column == SheetColumn::Right ? kRightColumnShift : 0);
+    const int x = FormSheet::ColumnOrigin(RowOf(info).column, {r.formLeft, r.rowPitch, 0, r.columns});
     const int y = kFirstRowTop + line * r.rowPitch;
     switch (info.kind) {
     case ControlKind::SelectionBox:
-        return {x + 140, y, 160, r.rowPitch - 4};
+        return {x + FormSheet::kSelectionBoxX, y, 160, r.rowPitch - 4};
     case ControlKind::CheckBox:
-        return {x + 230, y, 14, 15};
+        return {x + FormSheet::kFieldX, y, 14, 15};
     default:
-        return {x + 230, y, 50, r.rowPitch - 4};
+        return {x + FormSheet::kFieldX, y, 50, r.rowPitch - 4};
     }
 }
 
@@ -67,7 +66,7 @@ void PlaceBottom(LayoutResult& r, const LayoutInput& in)
     const int w = in.clientWidth, h = in.clientHeight, x0 = r.formLeft;
     // The list and the button under it keep clear of the sheet's rows on a short client.
     const SheetOptions options{in.iCondCheck, in.iDoorCheck, in.iHeatCheck, in.iCoolCheck};
-    const SheetFrame frame{x0, r.rowPitch, SheetMetrics::ForScreen(in.screenHeight).sheetFontHeight};
+    const SheetFrame frame{x0, r.rowPitch, SheetMetrics::ForScreen(in.screenHeight).sheetFontHeight, r.columns};
     const int base = FormSheet::ResultsBase(options, frame, h);
     // Where the form is anchored 780 from the right, the list would end one pixel past the client:
     // it keeps its place and stops where the header band stops.
@@ -116,6 +115,7 @@ LayoutResult ComputeLayout(const LayoutInput& in)
     r.listFontCellHeight = 20;
     r.wideLayout = in.clientWidth > 800;
     r.formLeft = in.clientWidth > 1600 ? in.clientWidth - 880 : in.clientWidth - 780;
+    r.columns = in.columns;
 
     PlaceForm(r, in);
     PlaceBottom(r, in);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/ControlTable.h"
+#include "presentation/FormSheet.h"
 
 #include <array>
 
@@ -18,6 +19,7 @@ struct LayoutInput {
     int iType = 1;
     int iType2 = 4;
     bool doorIsGlass = false; // the door material's thickness is fixed (MaterialTable::IsGlass)
+    SheetColumns columns;     // what the labels of the language in use add (FittedColumns)
 };
 
 struct ControlRect {
@@ -34,6 +36,7 @@ struct ControlPlacement {
 struct LayoutResult {
     int rowPitch = 27;
     int formLeft = 0;
+    SheetColumns columns; // the labels move left by these, the controls stay
     bool wideLayout = true;
     bool largeScreen = true;
     int measuringFontHeight = 12;                             // character height, default face

@@ -12,12 +12,13 @@ using O = OptionBox;
 using M = SheetMarker;
 using SV = SheetValue;
 
-constexpr int kLeftLabelX = 20;
-constexpr int kRightLabelX = 440;
-constexpr int kLeftUnitX = 288;
-constexpr int kRightUnitX = 708;
-constexpr int kLeftValueX = 236;
-constexpr int kRightValueX = 656;
+// Offsets from a column's origin; the right column's origin lies kRightColumnX right of the left's.
+constexpr int kRightColumnX = 420;
+constexpr int kLabelX = 20;
+constexpr int kUnitX = 288;
+constexpr int kValueX = 236;
+// A form is 780 wide and the client keeps a margin of 8 on its right.
+constexpr int kFormRightX = 772;
 constexpr int kValueDrop = 2;
 constexpr int kLoadRowTighten = 8;
 
@@ -97,11 +98,17 @@ struct ColumnX {
     int value;
 };
 
-ColumnX ColumnPositions(SheetColumn column, int formLeft)
+ColumnX ColumnPositions(SheetColumn column, const SheetFrame& frame)
 {
-    if (column == SheetColumn::Left)
-        return {formLeft + kLeftLabelX, formLeft + kLeftUnitX, formLeft + kLeftValueX};
-    return {formLeft + kRightLabelX, formLeft + kRightUnitX, formLeft + kRightValueX};
+    const int origin = FormSheet::ColumnOrigin(column, frame);
+    const int widening = column == SheetColumn::Left ? frame.columns.left : frame.columns.right;
+    return {origin + kLabelX - widening, origin + kUnitX, origin + kValueX};
+}
+
+const InputRow* InputOnRow(int row)
+{
+    const auto it = std::find_if(kInputs.begin(), kInputs.end(), [&](const InputRow& i) { return i.sheetRow == row; });
+    return it == kInputs.end() ? nullptr : &*it;
 }
 
 // Calls visit(row, y) for every row the options show, top to bottom, left column first.
@@ -122,7 +129,7 @@ void ForEachVisibleRow(const SheetOptions& options, int rowPitch, Visit visit)
 SheetLine MakeLine(int r, int y, const SheetFrame& frame, const LoadResults& results, const UnitSystem& units)
 {
     const SheetRow& row = kRows[static_cast<size_t>(r)];
-    const ColumnX x = ColumnPositions(row.column, frame.formLeft);
+    const ColumnX x = ColumnPositions(row.column, frame);
     SheetLine line;
     line.row = r;
     line.label = {x.label, y};
@@ -150,6 +157,24 @@ const std::array<SheetRow, FormSheet::kRowCount>& FormSheet::Rows()
 const char* FormSheet::Label(int row)
 {
     return kRows.at(static_cast<size_t>(row)).label;
+}
+
+int FormSheet::ColumnOrigin(SheetColumn column, const SheetFrame& frame)
+{
+    if (column == SheetColumn::Right)
+        return frame.formLeft + kRightColumnX;
+    return frame.formLeft - frame.columns.right;
+}
+
+int FormSheet::LabelRoom(int row)
+{
+    const SheetRow& sheetRow = kRows.at(static_cast<size_t>(row));
+    int next = sheetRow.column == C::Left ? kRightColumnX : kFormRightX - kRightColumnX;
+    if (const InputRow* input = InputOnRow(row))
+        next = input->quantity == Quantity::Selection ? kSelectionBoxX : kFieldX;
+    else if (sheetRow.value)
+        next = kValueX;
+    return next - kLabelX - kLabelGap;
 }
 
 int FormSheet::HeadingOf(int row)

@@ -6,7 +6,9 @@
 #include "presentation/SheetGeometry.h"
 #include "presentation/SheetValues.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,11 +58,23 @@ struct SheetLine {
     int letter = -1;
 };
 
+// How much wider than in English each column's labels need the form to be, in pixels: what the
+// widest label of the column, with its information marker, takes beyond the room its line leaves
+// it. English labels fit the room, so there both are 0. The columns' controls and figures keep
+// their places on the right; the labels, and the left column as a whole, move left to make room.
+struct SheetColumns {
+    int left = 0;
+    int right = 0;
+    int Total() const { return left + right; }
+    bool operator==(const SheetColumns&) const = default;
+};
+
 // Everything the row placement needs besides the results.
 struct SheetFrame {
     int formLeft = 0;
     int rowPitch = 27;
     int sheetFontHeight = 16;
+    SheetColumns columns;
 };
 
 class FormSheet {
@@ -82,6 +96,30 @@ public:
     static bool IsVisible(const SheetRow& row, const SheetOptions& options);
 
     // The rows one paint draws, top to bottom, left column first.
+    // Where a column's controls are measured from: a field stands kFieldX right of it, a selection
+    // box kSelectionBoxX, and the column's label widening() to the left of its English place.
+    static int ColumnOrigin(SheetColumn column, const SheetFrame& frame);
+    static constexpr int kFieldX = 230;
+    static constexpr int kSelectionBoxX = 140;
+    // The pixels a row's label may take from its left edge before the next thing on its line: its
+    // row's control or figure, the right column (a heading of the left column) or the client's
+    // right margin (one of the right column), less a gap of kLabelGap.
+    static int LabelRoom(int row);
+    static constexpr int kLabelGap = 10;
+    // The widening each column needs for its labels; occupied(row) is how far a row's label, with
+    // its information marker, reaches right of the label's position. Every row counts, shown or
+    // not, so the form stays put when an option is switched.
+    template <class Occupied>
+    static SheetColumns FitColumns(Occupied occupied)
+    {
+        SheetColumns fit;
+        for (int r = 0; r < kRowCount; ++r) {
+            int& widening = Rows()[static_cast<std::size_t>(r)].column == SheetColumn::Left ? fit.left : fit.right;
+            widening = std::max(widening, occupied(r) - LabelRoom(r));
+        }
+        return fit;
+    }
+
     static std::vector<SheetLine> VisibleLines(const SheetOptions& options, const SheetFrame& frame,
                                                const LoadResults& results, const UnitSystem& units);
 

@@ -62,7 +62,7 @@ void ResultsList::SetupResultsList()
     setPalette(pal);
     setColumnCount(2);
     setHorizontalHeaderLabels({QCoreApplication::translate("ResultRows", kResultsHeading), QStringLiteral(" ")});
-    header_->resizeSection(0, kNameWidth);
+    header_->resizeSection(0, NameColumnWidth());
     header_->resizeSection(1, kValueWidth);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -134,7 +134,19 @@ void ResultsList::updateGeometries()
 void ResultsList::changeEvent(QEvent* event)
 {
     QTableWidget::changeEvent(event);
-    // Rows follow the list font, as a report list's do.
-    if (event->type() == QEvent::FontChange)
+    // Rows follow the list font, as a report list's do; the names' column follows the names.
+    if (event->type() == QEvent::FontChange) {
         verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, QFontMetrics(font()).height()));
+        header_->resizeSection(0, NameColumnWidth());
+    }
+}
+
+int ResultsList::NameColumnWidth() const
+{
+    const QFontMetrics fm(font());
+    int widest = 0;
+    for (const char* name : kResultNames)
+        widest = std::max(widest, fm.horizontalAdvance(QCoreApplication::translate("ResultRows", name)));
+    // A cell's text starts kTextIndent in, and the grid line takes the cell's last pixel.
+    return std::max(kNameWidth, widest + kTextIndent + 1);
 }

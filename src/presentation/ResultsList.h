@@ -28,6 +28,9 @@ public:
     void ShowErrorRow(const QString& text, const QString& range);
 
     ResultsHeader* Header() const { return header_; }
+    // The names' column: kNameWidth, or as wide as the longest result name needs in the language
+    // in use and the list's font, so that no name is cut.
+    int NameColumnWidth() const;
 
 signals:
     // Any click in the list; the window answers it with a recalculation, which restores the

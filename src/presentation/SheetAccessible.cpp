@@ -174,7 +174,8 @@ void SheetAccessible::Update(const SheetState& state, const std::string& errorTe
 {
     SheetReadingInput in;
     in.options = state.options;
-    in.frame = {state.formLeft, state.rowPitch, SheetMetrics::ForScreen(state.screenHeight).sheetFontHeight};
+    in.frame = {state.formLeft, state.rowPitch, SheetMetrics::ForScreen(state.screenHeight).sheetFontHeight,
+                state.columns};
     in.clientWidth = state.clientWidth;
     in.clientHeight = state.clientHeight;
     in.results = state.results;

@@ -108,7 +108,9 @@ void SheetPainter::DrawPicture(Pass& pass)
 {
     const SheetState& s = pass.state;
     pass.pictureOrigin = SheetGeometry::PictureOrigin(s.wideLayout, s.formLeft, s.options.iDoorCheck);
-    pictureScale_ = SheetGeometry::PictureScale(s.clientWidth, s.clientHeight, pass.pictureOrigin, s.wideLayout);
+    // A form the labels widened leaves the picture that much less width.
+    pictureScale_ = SheetGeometry::PictureScale(s.clientWidth - s.columns.Total(), s.clientHeight, pass.pictureOrigin,
+                                                s.wideLayout);
     const int side = SheetGeometry::ScaledPictureSide(pictureScale_);
     if (side > 0)
         pass.painter.drawImage(pass.pictureOrigin.x, pass.pictureOrigin.y, ScaledPicture(side));
@@ -152,7 +154,7 @@ void SheetPainter::DrawHeader(Pass& pass) const
 void SheetPainter::DrawRows(Pass& pass) const
 {
     const SheetState& s = pass.state;
-    const SheetFrame frame{s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight};
+    const SheetFrame frame{s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight, s.columns};
     for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units)) {
         const QString label = QCoreApplication::translate(FormSheet::kLabelContext, line.labelText.c_str());
         pass.DrawSheetText(label, line.label.x, line.label.y, line.fontHeight, line.bold);
@@ -178,10 +180,29 @@ void SheetPainter::DrawRows(Pass& pass) const
     }
 }
 
+SheetColumns SheetPainter::FittedColumns(int screenHeight)
+{
+    const SheetMetrics metrics = SheetMetrics::ForScreen(screenHeight);
+    const QFontMetrics measuring(fonts_.Measuring(metrics.measuringCharHeight));
+    return FormSheet::FitColumns([&](int r) {
+        const SheetRow& row = FormSheet::Rows()[static_cast<std::size_t>(r)];
+        const QString label = QCoreApplication::translate(FormSheet::kLabelContext, row.label);
+        int reach = QFontMetrics(fonts_.Arial(metrics.sheetFontHeight, row.heading)).horizontalAdvance(label);
+        if (row.marker == SheetMarker::Info) {
+            using namespace SheetGeometry;
+            const SheetRect marker =
+                InfoMarkerBox(RowInfoMarkerPoint({}), kInfoMarkerDiameter, measuring.horizontalAdvance(label));
+            reach = std::max(reach, marker.right);
+        }
+        return reach;
+    });
+}
+
 int SheetPainter::ResultsBase(const Pass& pass)
 {
     const SheetState& s = pass.state;
-    return FormSheet::ResultsBase(s.options, {s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight}, s.clientHeight);
+    return FormSheet::ResultsBase(s.options, {s.formLeft, s.rowPitch, pass.metrics.sheetFontHeight, s.columns},
+                                  s.clientHeight);
 }
 
 void SheetPainter::DrawResultMarkers(Pass& pass) const

@@ -23,6 +23,7 @@ struct SheetState {
     int clientHeight = 0;
     int screenHeight = 1080;
     int formLeft = 0;
+    SheetColumns columns; // the layout's, for the labels of the language in use
     int rowPitch = 27;
     bool wideLayout = true;
     SheetOptions options; // iCondCheck, iDoorCheck, iHeatCheck, iCoolCheck
@@ -47,6 +48,10 @@ public:
     // already draws into the window's back buffer, which Qt copies to the screen in one step,
     // so no buffer of our own is needed. The hot spots are replaced by those of this paint.
     void Paint(QPainter& painter, const SheetState& state, HotSpotList& hotSpots);
+
+    // What the labels of the language in use, painted as Paint paints them on a screen of that
+    // height, add to the form's columns (FormSheet::FitColumns).
+    SheetColumns FittedColumns(int screenHeight);
 
     // The scale of the latest picture drawing; 0 before the first paint or with no room for it.
     double PictureScale() const { return pictureScale_; }

@@ -136,8 +136,8 @@ private:
             painter_.Paint(p, s, spots);
         }
 
-        const SheetFrame frame{layout.formLeft, layout.rowPitch,
-                               SheetMetrics::ForScreen(screen.height).sheetFontHeight};
+        const SheetFrame frame{layout.formLeft, layout.rowPitch, SheetMetrics::ForScreen(screen.height).sheetFontHeight,
+                               layout.columns};
         std::vector<QRect> boxes;
         for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, units))
             for (const QRect& box : TextBoxes(line, fonts_))

@@ -77,7 +77,7 @@ private slots:
     {
         const SheetOptions all{true, true, true, true};
         for (const UnitSystem& units : {UnitSystem{}, UnitSystem{1, 1, 1, 1, 1, 1}})
-            for (const SheetLine& line : FormSheet::VisibleLines(all, {0, 20, 12}, LoadResults{}, units)) {
+            for (const SheetLine& line : FormSheet::VisibleLines(all, {0, 20, 12, {}}, LoadResults{}, units)) {
                 Expect(line.labelText);
                 if (line.unitText != " ")
                     Expect(line.unitText);

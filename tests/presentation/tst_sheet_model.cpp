@@ -24,7 +24,7 @@ const SheetLine* FindRow(const std::vector<SheetLine>& lines, int row)
 std::vector<SheetLine> Lines(SheetOptions options, int rowPitch = 27, const LoadResults& results = {},
                              const UnitSystem& units = {})
 {
-    return FormSheet::VisibleLines(options, {1040, rowPitch, rowPitch == 27 ? 16 : 12}, results, units);
+    return FormSheet::VisibleLines(options, {1040, rowPitch, rowPitch == 27 ? 16 : 12, {}}, results, units);
 }
 
 } // namespace
@@ -94,7 +94,7 @@ void SheetModelTest::rows_follow_the_screen_size()
     QFETCH(int, fontHeight);
     const SheetMetrics metrics = SheetMetrics::ForScreen(screenHeight);
     QCOMPARE(metrics.sheetFontHeight, fontHeight);
-    const auto lines = FormSheet::VisibleLines({}, {0, pitch, metrics.sheetFontHeight}, {}, {});
+    const auto lines = FormSheet::VisibleLines({}, {0, pitch, metrics.sheetFontHeight, {}}, {}, {});
     QCOMPARE(FindRow(lines, 2)->label.y - FindRow(lines, 1)->label.y, pitch);
     QCOMPARE(FindRow(lines, 2)->fontHeight, fontHeight);
     // The load rows stand 8 pixels closer: 19 or 18 apart.

@@ -207,7 +207,7 @@ void SheetPaintTest::stale_figures_are_disabled_text()
 {
     SheetState s = State(1920, 1040);
     s.results.netVolume = 200;
-    const SheetFrame frame{s.formLeft, s.rowPitch, SheetMetrics::ForScreen(s.screenHeight).sheetFontHeight};
+    const SheetFrame frame{s.formLeft, s.rowPitch, SheetMetrics::ForScreen(s.screenHeight).sheetFontHeight, s.columns};
     QRect figure;
     for (const SheetLine& line : FormSheet::VisibleLines(s.options, frame, s.results, s.units))
         if (!line.valueText.empty() && figure.isNull())

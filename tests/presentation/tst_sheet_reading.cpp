@@ -12,7 +12,7 @@ SheetReadingInput Sheet(SheetOptions options = {}, UnitSystem units = {})
 {
     SheetReadingInput in;
     in.options = options;
-    in.frame = {620, 27, 16};
+    in.frame = {620, 27, 16, {}};
     in.clientWidth = 1400;
     in.clientHeight = 1000;
     in.results.netVolume = 200.0;

@@ -210,7 +210,7 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
     <message>
         <source>&apos;%1&apos;: %2 takes a whole row number</source>
-        <translation>&apos;%1&apos;: %2 erwartet eine ganze Zeilennummer</translation>
+        <translation>&apos;%1&apos;: %2 erwartet eine ganzzahlige Zeilennummer</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: %2 takes a number such as 455.55 or -7</source>
@@ -225,7 +225,7 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     <name>CalcBatch</name>
     <message>
         <source>no value of %1 from %2 to %3 gives %4</source>
-        <translation>kein Wert von %1 zwischen %2 und %3 ergibt %4</translation>
+        <translation>kein Wert für %1 von %2 bis %3 ergibt %4</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
     <message>
         <source>%1 takes a whole row number, got %2</source>
-        <translation>%1 erwartet eine ganze Zeilennummer, erhalten: %2</translation>
+        <translation>%1 erwartet eine ganzzahlige Zeilennummer, erhalten: %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a row of its table (0 to %3)</source>
@@ -423,7 +423,7 @@ Exit-Status: 0 berechnet, 1 an einer Eingabeprüfung gestoppt oder kein Wert gef
     </message>
     <message>
         <source>--seek: one input at a time</source>
-        <translation>--seek: nur eine Eingabe auf einmal</translation>
+        <translation>--seek: jeweils nur eine Eingabe</translation>
     </message>
     <message>
         <source>--seek and --sweep: choose one</source>
@@ -435,7 +435,7 @@ Exit-Status: 0 berechnet, 1 an einer Eingabeprüfung gestoppt oder kein Wert gef
     </message>
     <message>
         <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
-        <translation>--save schreibt eine einzelne Berechnung, nicht mehrere --open-Dateien, ein --sweep oder ein --seek</translation>
+        <translation>--save schreibt nur eine Berechnung, nicht mehrere --open-Dateien, einen --sweep oder einen --seek</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1325,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     <name>SweepRange</name>
     <message>
         <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
-        <translation>&apos;--sweep %1&apos;: NAME=FROM:TO:STEP erwartet, mit NAME einer Zahleneingabe wie iDepth</translation>
+        <translation>&apos;--sweep %1&apos;: NAME=FROM:TO:STEP erwartet, wobei NAME eine Zahleneingabe wie iDepth ist</translation>
     </message>
     <message>
         <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>
@@ -1333,7 +1333,7 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
     <message>
         <source>&apos;--sweep %1&apos;: STEP must lead from FROM to TO</source>
-        <translation>&apos;--sweep %1&apos;: STEP muss von FROM zu TO führen</translation>
+        <translation>&apos;--sweep %1&apos;: STEP muss von FROM nach TO führen</translation>
     </message>
     <message>
         <source>&apos;--sweep %1&apos;: more than %2 values</source>

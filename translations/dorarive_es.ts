@@ -288,7 +288,7 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
     <message>
         <source>%1 %2 is not a row of its table (0 to %3)</source>
-        <translation>%1 %2 no es una fila de su tabla (0 a %3)</translation>
+        <translation>%1 %2 no es una fila de su tabla (de 0 a %3)</translation>
     </message>
     <message>
         <source>not valid JSON: %1</source>
@@ -435,7 +435,7 @@ Estado de salida: 0 calculado, 1 detenido en una comprobación de datos o sin va
     </message>
     <message>
         <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
-        <translation>--save escribe un solo cálculo, no varios archivos --open, un --sweep ni un --seek</translation>
+        <translation>--save escribe un solo cálculo, no varios archivos --open, ni un --sweep ni un --seek</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1325,7 @@ web registrado para páginas web (text/html).</translation>
     <name>SweepRange</name>
     <message>
         <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
-        <translation>&apos;--sweep %1&apos;: se esperaba NAME=FROM:TO:STEP, con NAME un dato numérico como iDepth</translation>
+        <translation>&apos;--sweep %1&apos;: se esperaba NAME=FROM:TO:STEP, siendo NAME un dato numérico como iDepth</translation>
     </message>
     <message>
         <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>

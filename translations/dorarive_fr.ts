@@ -206,7 +206,7 @@ Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce
     </message>
     <message>
         <source>&apos;%1&apos;: %2 takes 0 or 1</source>
-        <translation>&apos;%1&apos;&#xa0;: %2 accepte 0 ou 1</translation>
+        <translation>&apos;%1&apos;&#xa0;: %2 attend 0 ou 1</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: %2 takes a whole row number</source>
@@ -240,7 +240,7 @@ Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce
     </message>
     <message>
         <source>unknown member &quot;%1&quot;</source>
-        <translation>membre inconnu &quot;%1&quot;</translation>
+        <translation>membre &quot;%1&quot; inconnu</translation>
     </message>
     <message>
         <source>not a calculation file: it has no &quot;format&quot; member</source>
@@ -264,7 +264,7 @@ Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce
     </message>
     <message>
         <source>unknown member &quot;%1&quot; in &quot;units&quot;</source>
-        <translation>membre inconnu &quot;%1&quot; dans &quot;units&quot;</translation>
+        <translation>membre &quot;%1&quot; inconnu dans &quot;units&quot;</translation>
     </message>
     <message>
         <source>&quot;inputs&quot; is not an object, got %1</source>
@@ -272,7 +272,7 @@ Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce
     </message>
     <message>
         <source>%1 takes 0 or 1, got %2</source>
-        <translation>%1 accepte 0 ou 1, reçu&#xa0;: %2</translation>
+        <translation>%1 attend 0 ou 1, reçu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 takes a number such as 455.55 or -7, got %2</source>
@@ -280,7 +280,7 @@ Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce
     </message>
     <message>
         <source>unknown member &quot;%1&quot; in &quot;inputs&quot;</source>
-        <translation>membre inconnu &quot;%1&quot; dans &quot;inputs&quot;</translation>
+        <translation>membre &quot;%1&quot; inconnu dans &quot;inputs&quot;</translation>
     </message>
     <message>
         <source>%1 takes a whole row number, got %2</source>
@@ -352,10 +352,10 @@ Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usag
 Part des saisies du premier lancement (ou, avec --stored, des saisies enregistrées par la
 fenêtre, ou, avec --open, d’un fichier de calcul), applique les saisies NAME=VALUE (d’abord les
 unités, puis les sélections et les options, puis les nombres) et affiche le rapport. Plusieurs
-fichiers --open ou un --sweep donnent chacun un calcul ; deux options --sweep donnent une grille.
+fichiers --open ou un --sweep donnent chacun un calcul&#xa0;; deux options --sweep donnent une grille.
 --seek NAME RESULT=VALUE cherche la valeur de NAME pour laquelle RESULT (un membre des résultats
 JSON) vaut VALUE, et affiche ce calcul.
-Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune valeur trouvée, 2 erreur d’utilisation ou de fichier.</translation>
+Code de sortie&#xa0;: 0 calculé, 1 arrêté par un contrôle de saisie ou aucune valeur trouvée, 2 erreur d’utilisation ou de fichier.</translation>
     </message>
     <message>
         <source>Start from the inputs the window stored.</source>
@@ -395,7 +395,7 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     </message>
     <message>
         <source>--sweep: at most %1 rows, got %2</source>
-        <translation>--sweep&#xa0;: %1 lignes au plus, demandé&#xa0;: %2</translation>
+        <translation>--sweep&#xa0;: %1 lignes au plus, demandées&#xa0;: %2</translation>
     </message>
     <message>
         <source>--seek: %1 is no number input</source>
@@ -411,7 +411,7 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     </message>
     <message>
         <source>--json and --csv: choose one output</source>
-        <translation>--json et --csv&#xa0;: choisissez une seule sortie</translation>
+        <translation>--json et --csv&#xa0;: choisissez un seul format de sortie</translation>
     </message>
     <message>
         <source>--open and --stored: choose where to start</source>
@@ -435,7 +435,7 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     </message>
     <message>
         <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
-        <translation>--save écrit un seul calcul, pas plusieurs fichiers --open, un --sweep ou un --seek</translation>
+        <translation>--save écrit un seul calcul, et non plusieurs fichiers --open, un --sweep ou un --seek</translation>
     </message>
 </context>
 <context>

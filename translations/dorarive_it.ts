@@ -225,7 +225,7 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     <name>CalcBatch</name>
     <message>
         <source>no value of %1 from %2 to %3 gives %4</source>
-        <translation>nessun valore di %1 tra %2 e %3 dà %4</translation>
+        <translation>nessun valore di %1 tra %2 e %3 dà come risultato %4</translation>
     </message>
 </context>
 <context>
@@ -434,7 +434,7 @@ Stato di uscita: 0 calcolato, 1 fermato da un controllo dei dati o nessun valore
     </message>
     <message>
         <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
-        <translation>--save scrive un solo calcolo, non più file --open, un --sweep o un --seek</translation>
+        <translation>--save scrive un solo calcolo, non più file --open, né un --sweep né un --seek</translation>
     </message>
 </context>
 <context>
@@ -1324,7 +1324,7 @@ is registered for web pages (text/html).</source>
     <name>SweepRange</name>
     <message>
         <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
-        <translation>&apos;--sweep %1&apos;: atteso NAME=FROM:TO:STEP, con NAME un dato numerico come iDepth</translation>
+        <translation>&apos;--sweep %1&apos;: atteso NAME=FROM:TO:STEP, dove NAME è un dato numerico come iDepth</translation>
     </message>
     <message>
         <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>

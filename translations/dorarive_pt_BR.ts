@@ -225,7 +225,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     <name>CalcBatch</name>
     <message>
         <source>no value of %1 from %2 to %3 gives %4</source>
-        <translation>nenhum valor de %1 de %2 a %3 resulta em %4</translation>
+        <translation>nenhum valor de %1 entre %2 e %3 resulta em %4</translation>
     </message>
 </context>
 <context>
@@ -288,7 +288,7 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
     <message>
         <source>%1 %2 is not a row of its table (0 to %3)</source>
-        <translation>%1 %2 não é uma linha da sua tabela (0 a %3)</translation>
+        <translation>%1 %2 não é uma linha da sua tabela (de 0 a %3)</translation>
     </message>
     <message>
         <source>not valid JSON: %1</source>
@@ -435,7 +435,7 @@ Status de saída: 0 calculado, 1 parado em uma verificação de entrada ou nenhu
     </message>
     <message>
         <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
-        <translation>--save grava um único cálculo, não vários arquivos --open, um --sweep ou um --seek</translation>
+        <translation>--save grava um único cálculo, não vários arquivos --open, nem um --sweep, nem um --seek</translation>
     </message>
 </context>
 <context>
@@ -871,7 +871,7 @@ Status de saída: 0 calculado, 1 parado em uma verificação de entrada ou nenhu
     <name>InputRounds</name>
     <message>
         <source>%1 ignored: its material is not &quot;Customized&quot;</source>
-        <translation>%1 ignorado: o material não é &quot;Personalizado&quot;</translation>
+        <translation>%1 ignorado: o material não é “Personalizado”</translation>
     </message>
 </context>
 <context>

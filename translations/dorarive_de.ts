@@ -199,6 +199,123 @@ Nordavik übernimmt keine Haftung für mögliche Fehler in diesem Programm. Nord
     </message>
 </context>
 <context>
+    <name>CalcArguments</name>
+    <message>
+        <source>expected NAME=VALUE, got &apos;%1&apos;</source>
+        <translation>NAME=VALUE erwartet, erhalten: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes 0 or 1</source>
+        <translation>&apos;%1&apos;: %2 erwartet 0 oder 1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a whole row number</source>
+        <translation>&apos;%1&apos;: %2 erwartet eine ganzzahlige Zeilennummer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a number such as 455.55 or -7</source>
+        <translation>&apos;%1&apos;: %2 erwartet eine Zahl wie 455.55 oder -7</translation>
+    </message>
+    <message>
+        <source>unknown input name in &apos;%1&apos;</source>
+        <translation>unbekannter Eingabename in &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CalcBatch</name>
+    <message>
+        <source>no value of %1 from %2 to %3 gives %4</source>
+        <translation>kein Wert für %1 von %2 bis %3 ergibt %4</translation>
+    </message>
+</context>
+<context>
+    <name>CalcFile</name>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot;</source>
+        <translation>unbekanntes Element &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: it has no &quot;format&quot; member</source>
+        <translation>keine Berechnungsdatei: Das Element &quot;format&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>not a calculation file: its format is %1, not &quot;%2&quot;</source>
+        <translation>keine Berechnungsdatei: Das Format ist %1, nicht &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>it has no &quot;version&quot; member</source>
+        <translation>das Element &quot;version&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>version %1 is not known: this program reads version %2</source>
+        <translation>Version %1 ist unbekannt: Dieses Programm liest Version %2</translation>
+    </message>
+    <message>
+        <source>&quot;units&quot; is not an object, got %1</source>
+        <translation>&quot;units&quot; ist kein Objekt, erhalten: %1</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;units&quot;</source>
+        <translation>unbekanntes Element &quot;%1&quot; in &quot;units&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;inputs&quot; is not an object, got %1</source>
+        <translation>&quot;inputs&quot; ist kein Objekt, erhalten: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes 0 or 1, got %2</source>
+        <translation>%1 erwartet 0 oder 1, erhalten: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number such as 455.55 or -7, got %2</source>
+        <translation>%1 erwartet eine Zahl wie 455.55 oder -7, erhalten: %2</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;inputs&quot;</source>
+        <translation>unbekanntes Element &quot;%1&quot; in &quot;inputs&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole row number, got %2</source>
+        <translation>%1 erwartet eine ganzzahlige Zeilennummer, erhalten: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a row of its table (0 to %3)</source>
+        <translation>%1 %2 ist keine Zeile der zugehörigen Tabelle (0 bis %3)</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>kein gültiges JSON: %1</translation>
+    </message>
+    <message>
+        <source>not a calculation file: the document is not a JSON object</source>
+        <translation>keine Berechnungsdatei: Das Dokument ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a calculation file (over 1 MiB)</source>
+        <translation>%1: zu groß für eine Berechnungsdatei (über 1 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
@@ -271,6 +388,54 @@ Exit-Status: 0 berechnet, 1 an einer Eingabeprüfung gestoppt oder kein Wert gef
     <message>
         <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
         <translation>Eine Eingabe, z. B. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+    <message>
+        <source>--sweep: %1 twice</source>
+        <translation>--sweep: %1 zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--sweep: at most %1 rows, got %2</source>
+        <translation>--sweep: höchstens %1 Zeilen, angefordert: %2</translation>
+    </message>
+    <message>
+        <source>--seek: %1 is no number input</source>
+        <translation>--seek: %1 ist keine Zahleneingabe</translation>
+    </message>
+    <message>
+        <source>--seek %1 needs RESULT=VALUE, e.g. requestedCapacity=60</source>
+        <translation>--seek %1 benötigt RESULT=VALUE, z. B. requestedCapacity=60</translation>
+    </message>
+    <message>
+        <source>--seek: %1 takes a number such as 60 or -7.5, got &quot;%2&quot;</source>
+        <translation>--seek: %1 erwartet eine Zahl wie 60 oder -7.5, erhalten: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--json and --csv: choose one output</source>
+        <translation>--json und --csv: nur eine Ausgabe wählen</translation>
+    </message>
+    <message>
+        <source>--open and --stored: choose where to start</source>
+        <translation>--open und --stored: nur einen Ausgangspunkt wählen</translation>
+    </message>
+    <message>
+        <source>--sweep: at most two inputs, for a grid</source>
+        <translation>--sweep: höchstens zwei Eingaben, für ein Raster</translation>
+    </message>
+    <message>
+        <source>--seek: one input at a time</source>
+        <translation>--seek: jeweils nur eine Eingabe</translation>
+    </message>
+    <message>
+        <source>--seek and --sweep: choose one</source>
+        <translation>--seek und --sweep: nur eines von beiden wählen</translation>
+    </message>
+    <message>
+        <source>--save: one file name</source>
+        <translation>--save: genau ein Dateiname</translation>
+    </message>
+    <message>
+        <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
+        <translation>--save schreibt nur eine Berechnung, nicht mehrere --open-Dateien, einen --sweep oder einen --seek</translation>
     </message>
 </context>
 <context>
@@ -700,6 +865,13 @@ Exit-Status: 0 berechnet, 1 an einer Eingabeprüfung gestoppt oder kein Wert gef
     <message>
         <source>   Cool down load</source>
         <translation>   Abkühllast</translation>
+    </message>
+</context>
+<context>
+    <name>InputRounds</name>
+    <message>
+        <source>%1 ignored: its material is not &quot;Customized&quot;</source>
+        <translation>%1 ignoriert: Das Material ist nicht „Benutzerdefiniert“</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1319,25 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     <message>
         <source>the calculation stops here</source>
         <translation>hier bricht die Berechnung ab</translation>
+    </message>
+</context>
+<context>
+    <name>SweepRange</name>
+    <message>
+        <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
+        <translation>&apos;--sweep %1&apos;: NAME=FROM:TO:STEP erwartet, wobei NAME eine Zahleneingabe wie iDepth ist</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>
+        <translation>&apos;--sweep %1&apos;: FROM, TO und STEP erwarten Zahlen wie 455.55 oder -7 (höchstens %2 Vorkomma- und %3 Nachkommastellen)</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: STEP must lead from FROM to TO</source>
+        <translation>&apos;--sweep %1&apos;: STEP muss von FROM nach TO führen</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: more than %2 values</source>
+        <translation>&apos;--sweep %1&apos;: mehr als %2 Werte</translation>
     </message>
 </context>
 <context>

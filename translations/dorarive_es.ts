@@ -199,6 +199,123 @@ Nordavik no asume ninguna responsabilidad por posibles errores en este programa.
     </message>
 </context>
 <context>
+    <name>CalcArguments</name>
+    <message>
+        <source>expected NAME=VALUE, got &apos;%1&apos;</source>
+        <translation>se esperaba NAME=VALUE, recibido: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes 0 or 1</source>
+        <translation>&apos;%1&apos;: %2 admite 0 o 1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a whole row number</source>
+        <translation>&apos;%1&apos;: %2 admite un número de fila entero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a number such as 455.55 or -7</source>
+        <translation>&apos;%1&apos;: %2 admite un número como 455.55 o -7</translation>
+    </message>
+    <message>
+        <source>unknown input name in &apos;%1&apos;</source>
+        <translation>nombre de dato desconocido en &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CalcBatch</name>
+    <message>
+        <source>no value of %1 from %2 to %3 gives %4</source>
+        <translation>ningún valor de %1 entre %2 y %3 da %4</translation>
+    </message>
+</context>
+<context>
+    <name>CalcFile</name>
+    <message>
+        <source>a list</source>
+        <translation>una lista</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot;</source>
+        <translation>miembro desconocido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: it has no &quot;format&quot; member</source>
+        <translation>no es un archivo de cálculo: falta el miembro &quot;format&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: its format is %1, not &quot;%2&quot;</source>
+        <translation>no es un archivo de cálculo: su formato es %1, no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>it has no &quot;version&quot; member</source>
+        <translation>falta el miembro &quot;version&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is not known: this program reads version %2</source>
+        <translation>versión %1 desconocida: este programa lee la versión %2</translation>
+    </message>
+    <message>
+        <source>&quot;units&quot; is not an object, got %1</source>
+        <translation>&quot;units&quot; no es un objeto, recibido: %1</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;units&quot;</source>
+        <translation>miembro desconocido &quot;%1&quot; en &quot;units&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;inputs&quot; is not an object, got %1</source>
+        <translation>&quot;inputs&quot; no es un objeto, recibido: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes 0 or 1, got %2</source>
+        <translation>%1 admite 0 o 1, recibido: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number such as 455.55 or -7, got %2</source>
+        <translation>%1 admite un número como 455.55 o -7, recibido: %2</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;inputs&quot;</source>
+        <translation>miembro desconocido &quot;%1&quot; en &quot;inputs&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole row number, got %2</source>
+        <translation>%1 admite un número de fila entero, recibido: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a row of its table (0 to %3)</source>
+        <translation>%1 %2 no es una fila de su tabla (de 0 a %3)</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON no válido: %1</translation>
+    </message>
+    <message>
+        <source>not a calculation file: the document is not a JSON object</source>
+        <translation>no es un archivo de cálculo: el documento no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a calculation file (over 1 MiB)</source>
+        <translation>%1: demasiado grande para un archivo de cálculo (más de 1 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: no se puede escribir: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
@@ -271,6 +388,54 @@ Estado de salida: 0 calculado, 1 detenido en una comprobación de datos o sin va
     <message>
         <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
         <translation>Un dato, p. ej. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+    <message>
+        <source>--sweep: %1 twice</source>
+        <translation>--sweep: %1 indicado dos veces</translation>
+    </message>
+    <message>
+        <source>--sweep: at most %1 rows, got %2</source>
+        <translation>--sweep: %1 filas como máximo, solicitadas: %2</translation>
+    </message>
+    <message>
+        <source>--seek: %1 is no number input</source>
+        <translation>--seek: %1 no es un dato numérico</translation>
+    </message>
+    <message>
+        <source>--seek %1 needs RESULT=VALUE, e.g. requestedCapacity=60</source>
+        <translation>--seek %1 necesita RESULT=VALUE, p. ej. requestedCapacity=60</translation>
+    </message>
+    <message>
+        <source>--seek: %1 takes a number such as 60 or -7.5, got &quot;%2&quot;</source>
+        <translation>--seek: %1 admite un número como 60 o -7.5, recibido: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--json and --csv: choose one output</source>
+        <translation>--json y --csv: elija una sola salida</translation>
+    </message>
+    <message>
+        <source>--open and --stored: choose where to start</source>
+        <translation>--open y --stored: elija un solo punto de partida</translation>
+    </message>
+    <message>
+        <source>--sweep: at most two inputs, for a grid</source>
+        <translation>--sweep: dos datos como máximo, para una cuadrícula</translation>
+    </message>
+    <message>
+        <source>--seek: one input at a time</source>
+        <translation>--seek: un solo dato a la vez</translation>
+    </message>
+    <message>
+        <source>--seek and --sweep: choose one</source>
+        <translation>--seek y --sweep: elija uno de los dos</translation>
+    </message>
+    <message>
+        <source>--save: one file name</source>
+        <translation>--save: un solo nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
+        <translation>--save escribe un solo cálculo, no varios archivos --open, ni un --sweep ni un --seek</translation>
     </message>
 </context>
 <context>
@@ -700,6 +865,13 @@ Estado de salida: 0 calculado, 1 detenido en una comprobación de datos o sin va
     <message>
         <source>   Cool down load</source>
         <translation>   Carga de enfriamiento</translation>
+    </message>
+</context>
+<context>
+    <name>InputRounds</name>
+    <message>
+        <source>%1 ignored: its material is not &quot;Customized&quot;</source>
+        <translation>%1 ignorado: su material no es «Personalizado»</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1319,25 @@ web registrado para páginas web (text/html).</translation>
     <message>
         <source>the calculation stops here</source>
         <translation>el cálculo se detiene aquí</translation>
+    </message>
+</context>
+<context>
+    <name>SweepRange</name>
+    <message>
+        <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
+        <translation>&apos;--sweep %1&apos;: se esperaba NAME=FROM:TO:STEP, siendo NAME un dato numérico como iDepth</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>
+        <translation>&apos;--sweep %1&apos;: FROM, TO y STEP admiten números como 455.55 o -7 (como máximo %2 cifras enteras y %3 decimales)</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: STEP must lead from FROM to TO</source>
+        <translation>&apos;--sweep %1&apos;: STEP debe llevar de FROM a TO</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: more than %2 values</source>
+        <translation>&apos;--sweep %1&apos;: más de %2 valores</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,123 @@ Nordavik décline toute responsabilité pour d&apos;éventuelles erreurs dans ce
     </message>
 </context>
 <context>
+    <name>CalcArguments</name>
+    <message>
+        <source>expected NAME=VALUE, got &apos;%1&apos;</source>
+        <translation>NAME=VALUE attendu, reçu&#xa0;: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes 0 or 1</source>
+        <translation>&apos;%1&apos;&#xa0;: %2 attend 0 ou 1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a whole row number</source>
+        <translation>&apos;%1&apos;&#xa0;: %2 attend un numéro de ligne entier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a number such as 455.55 or -7</source>
+        <translation>&apos;%1&apos;&#xa0;: %2 attend un nombre tel que 455.55 ou -7</translation>
+    </message>
+    <message>
+        <source>unknown input name in &apos;%1&apos;</source>
+        <translation>nom de saisie inconnu dans &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CalcBatch</name>
+    <message>
+        <source>no value of %1 from %2 to %3 gives %4</source>
+        <translation>aucune valeur de %1 entre %2 et %3 ne donne %4</translation>
+    </message>
+</context>
+<context>
+    <name>CalcFile</name>
+    <message>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot;</source>
+        <translation>membre &quot;%1&quot; inconnu</translation>
+    </message>
+    <message>
+        <source>not a calculation file: it has no &quot;format&quot; member</source>
+        <translation>pas un fichier de calcul&#xa0;: le membre &quot;format&quot; est absent</translation>
+    </message>
+    <message>
+        <source>not a calculation file: its format is %1, not &quot;%2&quot;</source>
+        <translation>pas un fichier de calcul&#xa0;: son format est %1, et non &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>it has no &quot;version&quot; member</source>
+        <translation>le membre &quot;version&quot; est absent</translation>
+    </message>
+    <message>
+        <source>version %1 is not known: this program reads version %2</source>
+        <translation>version %1 inconnue&#xa0;: ce programme lit la version %2</translation>
+    </message>
+    <message>
+        <source>&quot;units&quot; is not an object, got %1</source>
+        <translation>&quot;units&quot; n’est pas un objet, reçu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;units&quot;</source>
+        <translation>membre &quot;%1&quot; inconnu dans &quot;units&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;inputs&quot; is not an object, got %1</source>
+        <translation>&quot;inputs&quot; n’est pas un objet, reçu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes 0 or 1, got %2</source>
+        <translation>%1 attend 0 ou 1, reçu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number such as 455.55 or -7, got %2</source>
+        <translation>%1 attend un nombre tel que 455.55 ou -7, reçu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;inputs&quot;</source>
+        <translation>membre &quot;%1&quot; inconnu dans &quot;inputs&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole row number, got %2</source>
+        <translation>%1 attend un numéro de ligne entier, reçu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a row of its table (0 to %3)</source>
+        <translation>%1 %2 n’est pas une ligne de sa table (0 à %3)</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON non valide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not a calculation file: the document is not a JSON object</source>
+        <translation>pas un fichier de calcul&#xa0;: le document n’est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1&#xa0;: lecture impossible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a calculation file (over 1 MiB)</source>
+        <translation>%1&#xa0;: trop volumineux pour un fichier de calcul (plus de 1 Mio)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1&#xa0;: ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1&#xa0;: écriture impossible&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
@@ -235,10 +352,10 @@ Exit status: 0 calculated, 1 stopped at an input check or no value found, 2 usag
 Part des saisies du premier lancement (ou, avec --stored, des saisies enregistrées par la
 fenêtre, ou, avec --open, d’un fichier de calcul), applique les saisies NAME=VALUE (d’abord les
 unités, puis les sélections et les options, puis les nombres) et affiche le rapport. Plusieurs
-fichiers --open ou un --sweep donnent chacun un calcul ; deux options --sweep donnent une grille.
+fichiers --open ou un --sweep donnent chacun un calcul&#xa0;; deux options --sweep donnent une grille.
 --seek NAME RESULT=VALUE cherche la valeur de NAME pour laquelle RESULT (un membre des résultats
 JSON) vaut VALUE, et affiche ce calcul.
-Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune valeur trouvée, 2 erreur d’utilisation ou de fichier.</translation>
+Code de sortie&#xa0;: 0 calculé, 1 arrêté par un contrôle de saisie ou aucune valeur trouvée, 2 erreur d’utilisation ou de fichier.</translation>
     </message>
     <message>
         <source>Start from the inputs the window stored.</source>
@@ -250,7 +367,7 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     </message>
     <message>
         <source>Print a table: a header row, then one row per calculation.</source>
-        <translation>Afficher un tableau : une ligne d’en-tête, puis une ligne par calcul.</translation>
+        <translation>Afficher un tableau&#xa0;: une ligne d’en-tête, puis une ligne par calcul.</translation>
     </message>
     <message>
         <source>Start from a calculation file (repeat it for several files).</source>
@@ -262,7 +379,7 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     </message>
     <message>
         <source>Calculate once for each value of a number input, e.g. iDepth=300:600:50 (at most 10000 values); twice for a grid (at most 100000 rows).</source>
-        <translation>Calculer une fois pour chaque valeur d’une saisie numérique, p. ex. iDepth=300:600:50 (10000 valeurs au plus) ; deux fois pour une grille (100000 lignes au plus).</translation>
+        <translation>Calculer une fois pour chaque valeur d’une saisie numérique, p. ex. iDepth=300:600:50 (10000 valeurs au plus)&#xa0;; deux fois pour une grille (100000 lignes au plus).</translation>
     </message>
     <message>
         <source>Find the value of a number input within its permitted range that gives a result, e.g. --seek iInsulation requestedCapacity=60.</source>
@@ -271,6 +388,54 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     <message>
         <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
         <translation>Une saisie, p. ex. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+    <message>
+        <source>--sweep: %1 twice</source>
+        <translation>--sweep&#xa0;: %1 indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--sweep: at most %1 rows, got %2</source>
+        <translation>--sweep&#xa0;: %1 lignes au plus, demandées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--seek: %1 is no number input</source>
+        <translation>--seek&#xa0;: %1 n’est pas une saisie numérique</translation>
+    </message>
+    <message>
+        <source>--seek %1 needs RESULT=VALUE, e.g. requestedCapacity=60</source>
+        <translation>--seek %1 nécessite RESULT=VALUE, p. ex. requestedCapacity=60</translation>
+    </message>
+    <message>
+        <source>--seek: %1 takes a number such as 60 or -7.5, got &quot;%2&quot;</source>
+        <translation>--seek&#xa0;: %1 attend un nombre tel que 60 ou -7.5, reçu&#xa0;: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--json and --csv: choose one output</source>
+        <translation>--json et --csv&#xa0;: choisissez un seul format de sortie</translation>
+    </message>
+    <message>
+        <source>--open and --stored: choose where to start</source>
+        <translation>--open et --stored&#xa0;: choisissez un seul point de départ</translation>
+    </message>
+    <message>
+        <source>--sweep: at most two inputs, for a grid</source>
+        <translation>--sweep&#xa0;: deux saisies au plus, pour une grille</translation>
+    </message>
+    <message>
+        <source>--seek: one input at a time</source>
+        <translation>--seek&#xa0;: une seule saisie à la fois</translation>
+    </message>
+    <message>
+        <source>--seek and --sweep: choose one</source>
+        <translation>--seek et --sweep&#xa0;: choisissez l’un des deux</translation>
+    </message>
+    <message>
+        <source>--save: one file name</source>
+        <translation>--save&#xa0;: un seul nom de fichier</translation>
+    </message>
+    <message>
+        <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
+        <translation>--save écrit un seul calcul, et non plusieurs fichiers --open, un --sweep ou un --seek</translation>
     </message>
 </context>
 <context>
@@ -700,6 +865,13 @@ Code de sortie : 0 calculé, 1 arrêté par un contrôle de saisie ou aucune val
     <message>
         <source>   Cool down load</source>
         <translation>   Charge de mise en froid</translation>
+    </message>
+</context>
+<context>
+    <name>InputRounds</name>
+    <message>
+        <source>%1 ignored: its material is not &quot;Customized&quot;</source>
+        <translation>%1 ignoré&#xa0;: son matériau n’est pas «&#xa0;Personnalisé&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1319,25 @@ n&apos;est associé aux pages web (text/html).</translation>
     <message>
         <source>the calculation stops here</source>
         <translation>le calcul s&apos;arrête ici</translation>
+    </message>
+</context>
+<context>
+    <name>SweepRange</name>
+    <message>
+        <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
+        <translation>&apos;--sweep %1&apos;&#xa0;: NAME=FROM:TO:STEP attendu, NAME étant une saisie numérique telle que iDepth</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>
+        <translation>&apos;--sweep %1&apos;&#xa0;: FROM, TO et STEP attendent des nombres tels que 455.55 ou -7 (%2 chiffres entiers et %3 décimales au plus)</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: STEP must lead from FROM to TO</source>
+        <translation>&apos;--sweep %1&apos;&#xa0;: STEP doit mener de FROM à TO</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: more than %2 values</source>
+        <translation>&apos;--sweep %1&apos;&#xa0;: plus de %2 valeurs</translation>
     </message>
 </context>
 <context>

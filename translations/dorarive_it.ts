@@ -199,6 +199,123 @@ Nordavik non si assume alcuna responsabilità per eventuali errori in questo pro
     </message>
 </context>
 <context>
+    <name>CalcArguments</name>
+    <message>
+        <source>expected NAME=VALUE, got &apos;%1&apos;</source>
+        <translation>atteso NAME=VALUE, ricevuto: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes 0 or 1</source>
+        <translation>&apos;%1&apos;: %2 accetta 0 o 1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a whole row number</source>
+        <translation>&apos;%1&apos;: %2 accetta un numero di riga intero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a number such as 455.55 or -7</source>
+        <translation>&apos;%1&apos;: %2 accetta un numero come 455.55 o -7</translation>
+    </message>
+    <message>
+        <source>unknown input name in &apos;%1&apos;</source>
+        <translation>nome di dato sconosciuto in &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CalcBatch</name>
+    <message>
+        <source>no value of %1 from %2 to %3 gives %4</source>
+        <translation>nessun valore di %1 tra %2 e %3 dà come risultato %4</translation>
+    </message>
+</context>
+<context>
+    <name>CalcFile</name>
+    <message>
+        <source>a list</source>
+        <translation>una lista</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un oggetto</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot;</source>
+        <translation>membro sconosciuto &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: it has no &quot;format&quot; member</source>
+        <translation>non è un file di calcolo: manca il membro &quot;format&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: its format is %1, not &quot;%2&quot;</source>
+        <translation>non è un file di calcolo: il formato è %1, non &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>it has no &quot;version&quot; member</source>
+        <translation>manca il membro &quot;version&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is not known: this program reads version %2</source>
+        <translation>versione %1 sconosciuta: questo programma legge la versione %2</translation>
+    </message>
+    <message>
+        <source>&quot;units&quot; is not an object, got %1</source>
+        <translation>&quot;units&quot; non è un oggetto, ricevuto: %1</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;units&quot;</source>
+        <translation>membro sconosciuto &quot;%1&quot; in &quot;units&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;inputs&quot; is not an object, got %1</source>
+        <translation>&quot;inputs&quot; non è un oggetto, ricevuto: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes 0 or 1, got %2</source>
+        <translation>%1 accetta 0 o 1, ricevuto: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number such as 455.55 or -7, got %2</source>
+        <translation>%1 accetta un numero come 455.55 o -7, ricevuto: %2</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;inputs&quot;</source>
+        <translation>membro sconosciuto &quot;%1&quot; in &quot;inputs&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole row number, got %2</source>
+        <translation>%1 accetta un numero di riga intero, ricevuto: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a row of its table (0 to %3)</source>
+        <translation>%1 %2 non è una riga della sua tabella (da 0 a %3)</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON non valido: %1</translation>
+    </message>
+    <message>
+        <source>not a calculation file: the document is not a JSON object</source>
+        <translation>non è un file di calcolo: il documento non è un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: impossibile leggere il file: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a calculation file (over 1 MiB)</source>
+        <translation>%1: troppo grande per un file di calcolo (oltre 1 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: riga %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: impossibile scrivere il file: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
@@ -270,6 +387,54 @@ Stato di uscita: 0 calcolato, 1 fermato da un controllo dei dati o nessun valore
     <message>
         <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
         <translation>Un dato, ad es. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+    <message>
+        <source>--sweep: %1 twice</source>
+        <translation>--sweep: %1 indicato due volte</translation>
+    </message>
+    <message>
+        <source>--sweep: at most %1 rows, got %2</source>
+        <translation>--sweep: al massimo %1 righe, richieste: %2</translation>
+    </message>
+    <message>
+        <source>--seek: %1 is no number input</source>
+        <translation>--seek: %1 non è un dato numerico</translation>
+    </message>
+    <message>
+        <source>--seek %1 needs RESULT=VALUE, e.g. requestedCapacity=60</source>
+        <translation>--seek %1 richiede RESULT=VALUE, ad es. requestedCapacity=60</translation>
+    </message>
+    <message>
+        <source>--seek: %1 takes a number such as 60 or -7.5, got &quot;%2&quot;</source>
+        <translation>--seek: %1 accetta un numero come 60 o -7.5, ricevuto: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--json and --csv: choose one output</source>
+        <translation>--json e --csv: scegliere un solo formato di uscita</translation>
+    </message>
+    <message>
+        <source>--open and --stored: choose where to start</source>
+        <translation>--open e --stored: scegliere un solo punto di partenza</translation>
+    </message>
+    <message>
+        <source>--sweep: at most two inputs, for a grid</source>
+        <translation>--sweep: al massimo due dati, per una griglia</translation>
+    </message>
+    <message>
+        <source>--seek: one input at a time</source>
+        <translation>--seek: un solo dato alla volta</translation>
+    </message>
+    <message>
+        <source>--seek and --sweep: choose one</source>
+        <translation>--seek e --sweep: sceglierne uno solo</translation>
+    </message>
+    <message>
+        <source>--save: one file name</source>
+        <translation>--save: un solo nome di file</translation>
+    </message>
+    <message>
+        <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
+        <translation>--save scrive un solo calcolo, non più file --open, né un --sweep né un --seek</translation>
     </message>
 </context>
 <context>
@@ -699,6 +864,13 @@ Stato di uscita: 0 calcolato, 1 fermato da un controllo dei dati o nessun valore
     <message>
         <source>   Cool down load</source>
         <translation>   Carico raffreddamento</translation>
+    </message>
+</context>
+<context>
+    <name>InputRounds</name>
+    <message>
+        <source>%1 ignored: its material is not &quot;Customized&quot;</source>
+        <translation>%1 ignorato: il materiale non è «Personalizzato»</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1318,25 @@ is registered for web pages (text/html).</source>
     <message>
         <source>the calculation stops here</source>
         <translation>qui il calcolo si interrompe</translation>
+    </message>
+</context>
+<context>
+    <name>SweepRange</name>
+    <message>
+        <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
+        <translation>&apos;--sweep %1&apos;: atteso NAME=FROM:TO:STEP, dove NAME è un dato numerico come iDepth</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>
+        <translation>&apos;--sweep %1&apos;: FROM, TO e STEP accettano numeri come 455.55 o -7 (al massimo %2 cifre intere e %3 decimali)</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: STEP must lead from FROM to TO</source>
+        <translation>&apos;--sweep %1&apos;: STEP deve portare da FROM a TO</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: more than %2 values</source>
+        <translation>&apos;--sweep %1&apos;: più di %2 valori</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,123 @@ A Nordavik não se responsabiliza por eventuais erros neste programa. A Nordavik
     </message>
 </context>
 <context>
+    <name>CalcArguments</name>
+    <message>
+        <source>expected NAME=VALUE, got &apos;%1&apos;</source>
+        <translation>esperado NAME=VALUE, recebido: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes 0 or 1</source>
+        <translation>&apos;%1&apos;: %2 aceita 0 ou 1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a whole row number</source>
+        <translation>&apos;%1&apos;: %2 aceita um número de linha inteiro</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 takes a number such as 455.55 or -7</source>
+        <translation>&apos;%1&apos;: %2 aceita um número como 455.55 ou -7</translation>
+    </message>
+    <message>
+        <source>unknown input name in &apos;%1&apos;</source>
+        <translation>nome de entrada desconhecido em &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CalcBatch</name>
+    <message>
+        <source>no value of %1 from %2 to %3 gives %4</source>
+        <translation>nenhum valor de %1 entre %2 e %3 resulta em %4</translation>
+    </message>
+</context>
+<context>
+    <name>CalcFile</name>
+    <message>
+        <source>a list</source>
+        <translation>uma lista</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot;</source>
+        <translation>membro desconhecido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: it has no &quot;format&quot; member</source>
+        <translation>não é um arquivo de cálculo: falta o membro &quot;format&quot;</translation>
+    </message>
+    <message>
+        <source>not a calculation file: its format is %1, not &quot;%2&quot;</source>
+        <translation>não é um arquivo de cálculo: o formato é %1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>it has no &quot;version&quot; member</source>
+        <translation>falta o membro &quot;version&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is not known: this program reads version %2</source>
+        <translation>versão %1 desconhecida: este programa lê a versão %2</translation>
+    </message>
+    <message>
+        <source>&quot;units&quot; is not an object, got %1</source>
+        <translation>&quot;units&quot; não é um objeto, recebido: %1</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;units&quot;</source>
+        <translation>membro desconhecido &quot;%1&quot; em &quot;units&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;inputs&quot; is not an object, got %1</source>
+        <translation>&quot;inputs&quot; não é um objeto, recebido: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes 0 or 1, got %2</source>
+        <translation>%1 aceita 0 ou 1, recebido: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number such as 455.55 or -7, got %2</source>
+        <translation>%1 aceita um número como 455.55 ou -7, recebido: %2</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot; in &quot;inputs&quot;</source>
+        <translation>membro desconhecido &quot;%1&quot; em &quot;inputs&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole row number, got %2</source>
+        <translation>%1 aceita um número de linha inteiro, recebido: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a row of its table (0 to %3)</source>
+        <translation>%1 %2 não é uma linha da sua tabela (de 0 a %3)</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON inválido: %1</translation>
+    </message>
+    <message>
+        <source>not a calculation file: the document is not a JSON object</source>
+        <translation>não é um arquivo de cálculo: o documento não é um objeto JSON</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>%1: too large for a calculation file (over 1 MiB)</source>
+        <translation>%1: grande demais para um arquivo de cálculo (mais de 1 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: linha %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: não pode ser gravado: %2</translation>
+    </message>
+</context>
+<context>
     <name>CalcFileCommands</name>
     <message>
         <source>The calculation in the window is unchanged.</source>
@@ -271,6 +388,54 @@ Status de saída: 0 calculado, 1 parado em uma verificação de entrada ou nenhu
     <message>
         <source>An input, e.g. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</source>
         <translation>Uma entrada, p. ex. iDepth=455.5 UnitsLength=1 iType=0 iDoorCheck=1.</translation>
+    </message>
+    <message>
+        <source>--sweep: %1 twice</source>
+        <translation>--sweep: %1 informado duas vezes</translation>
+    </message>
+    <message>
+        <source>--sweep: at most %1 rows, got %2</source>
+        <translation>--sweep: no máximo %1 linhas, solicitadas: %2</translation>
+    </message>
+    <message>
+        <source>--seek: %1 is no number input</source>
+        <translation>--seek: %1 não é uma entrada numérica</translation>
+    </message>
+    <message>
+        <source>--seek %1 needs RESULT=VALUE, e.g. requestedCapacity=60</source>
+        <translation>--seek %1 precisa de RESULT=VALUE, p. ex. requestedCapacity=60</translation>
+    </message>
+    <message>
+        <source>--seek: %1 takes a number such as 60 or -7.5, got &quot;%2&quot;</source>
+        <translation>--seek: %1 aceita um número como 60 ou -7.5, recebido: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--json and --csv: choose one output</source>
+        <translation>--json e --csv: escolha uma única saída</translation>
+    </message>
+    <message>
+        <source>--open and --stored: choose where to start</source>
+        <translation>--open e --stored: escolha um único ponto de partida</translation>
+    </message>
+    <message>
+        <source>--sweep: at most two inputs, for a grid</source>
+        <translation>--sweep: no máximo duas entradas, para uma grade</translation>
+    </message>
+    <message>
+        <source>--seek: one input at a time</source>
+        <translation>--seek: uma entrada por vez</translation>
+    </message>
+    <message>
+        <source>--seek and --sweep: choose one</source>
+        <translation>--seek e --sweep: escolha um dos dois</translation>
+    </message>
+    <message>
+        <source>--save: one file name</source>
+        <translation>--save: um único nome de arquivo</translation>
+    </message>
+    <message>
+        <source>--save writes one calculation, not several --open files, a --sweep or a --seek</source>
+        <translation>--save grava um único cálculo, não vários arquivos --open, nem um --sweep, nem um --seek</translation>
     </message>
 </context>
 <context>
@@ -700,6 +865,13 @@ Status de saída: 0 calculado, 1 parado em uma verificação de entrada ou nenhu
     <message>
         <source>   Cool down load</source>
         <translation>   Carga de resfriamento</translation>
+    </message>
+</context>
+<context>
+    <name>InputRounds</name>
+    <message>
+        <source>%1 ignored: its material is not &quot;Customized&quot;</source>
+        <translation>%1 ignorado: o material não é “Personalizado”</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1319,25 @@ está registrado para páginas web (text/html).</translation>
     <message>
         <source>the calculation stops here</source>
         <translation>o cálculo para aqui</translation>
+    </message>
+</context>
+<context>
+    <name>SweepRange</name>
+    <message>
+        <source>&apos;--sweep %1&apos;: expected NAME=FROM:TO:STEP with NAME a number input such as iDepth</source>
+        <translation>&apos;--sweep %1&apos;: esperado NAME=FROM:TO:STEP, sendo NAME uma entrada numérica como iDepth</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: FROM, TO and STEP take numbers such as 455.55 or -7 (at most %2 whole digits and %3 decimals)</source>
+        <translation>&apos;--sweep %1&apos;: FROM, TO e STEP aceitam números como 455.55 ou -7 (no máximo %2 dígitos inteiros e %3 casas decimais)</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: STEP must lead from FROM to TO</source>
+        <translation>&apos;--sweep %1&apos;: STEP deve levar de FROM até TO</translation>
+    </message>
+    <message>
+        <source>&apos;--sweep %1&apos;: more than %2 values</source>
+        <translation>&apos;--sweep %1&apos;: mais de %2 valores</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "cli/CalcArguments.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -13,9 +15,17 @@ int WholeNumber(const std::string& value)
     return static_cast<int>(std::clamp<long long>(n, INT_MIN, INT_MAX));
 }
 
-std::string Quoted(const std::string& argument)
+// The messages in the user's language; the argument and the input's name go in as given.
+std::string Message(const char* pattern, const std::string& argument)
 {
-    return "'" + argument + "'";
+    return QCoreApplication::translate("CalcArguments", pattern).arg(QString::fromStdString(argument)).toStdString();
+}
+
+std::string Message(const char* pattern, const std::string& argument, const std::string& name)
+{
+    return QCoreApplication::translate("CalcArguments", pattern)
+        .arg(QString::fromStdString(argument), QString::fromStdString(name))
+        .toStdString();
 }
 
 } // namespace
@@ -24,7 +34,7 @@ std::optional<std::string> AddAssignment(const std::string& argument, InputAssig
 {
     const size_t eq = argument.find('=');
     if (eq == std::string::npos)
-        return "expected NAME=VALUE, got " + Quoted(argument);
+        return Message(QT_TRANSLATE_NOOP("CalcArguments", "expected NAME=VALUE, got '%1'"), argument);
     const std::string name = argument.substr(0, eq);
     const std::string value = argument.substr(eq + 1);
 
@@ -32,21 +42,22 @@ std::optional<std::string> AddAssignment(const std::string& argument, InputAssig
     case InputKind::UnitChoice:
     case InputKind::Option:
         if (value != "0" && value != "1")
-            return Quoted(argument) + ": " + name + " takes 0 or 1";
+            return Message(QT_TRANSLATE_NOOP("CalcArguments", "'%1': %2 takes 0 or 1"), argument, name);
         (KindOfInput(name) == InputKind::UnitChoice ? into.units : into.options)[name] = value == "1";
         return std::nullopt;
     case InputKind::Selection:
         if (!IsWholeNumber(value))
-            return Quoted(argument) + ": " + name + " takes a whole row number";
+            return Message(QT_TRANSLATE_NOOP("CalcArguments", "'%1': %2 takes a whole row number"), argument, name);
         into.selections[name] = WholeNumber(value);
         return std::nullopt;
     case InputKind::Number:
         if (!IsPlainNumber(value))
-            return Quoted(argument) + ": " + name + " takes a number such as 455.55 or -7";
+            return Message(QT_TRANSLATE_NOOP("CalcArguments", "'%1': %2 takes a number such as 455.55 or -7"), argument,
+                           name);
         into.numbers[name] = value;
         return std::nullopt;
     default:
-        return "unknown input name in " + Quoted(argument);
+        return Message(QT_TRANSLATE_NOOP("CalcArguments", "unknown input name in '%1'"), argument);
     }
 }
 

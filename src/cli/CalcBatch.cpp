@@ -9,6 +9,7 @@
 #include "storage/MemoryProfileStore.h"
 #include "storage/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -172,8 +173,11 @@ bool CalcBatch::RunSeek(CalcRun& run, const Start& start)
                                         *ResultMemberNamed(seek.result), seek.target, low, high);
     if (answer.answers.empty()) {
         const QString label = start.file.isEmpty() ? QString() : start.file + QStringLiteral(": ");
-        PrintError(label.toStdString() + "no value of " + seek.name + " from " + CalcFile::NumberText(low) + " to " +
-                   CalcFile::NumberText(high) + " gives " + seek.result + "=" + CalcFile::NumberText(seek.target));
+        const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+        const QString none = QCoreApplication::translate("CalcBatch", "no value of %1 from %2 to %3 gives %4")
+                                 .arg(q(seek.name), q(CalcFile::NumberText(low)), q(CalcFile::NumberText(high)),
+                                      q(seek.result + "=" + CalcFile::NumberText(seek.target)));
+        PrintError((label + none).toStdString());
         return false;
     }
     bool allCompleted = true;

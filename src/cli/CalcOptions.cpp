@@ -69,6 +69,18 @@ struct Parser {
     }
 };
 
+// A usage error in the user's language: the names of options, inputs and results and the values
+// given go into the pattern as they are, in one arg() call.
+std::string Error(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 std::optional<std::string> ParseSweeps(const QStringList& values, CalcOptions& into)
 {
     long long rows = 1;
@@ -78,12 +90,13 @@ std::optional<std::string> ParseSweeps(const QStringList& values, CalcOptions& i
             return error;
         for (const SweepRange& earlier : into.sweeps)
             if (earlier.name == range.name)
-                return "--sweep: " + range.name + " twice";
+                return Error(QCoreApplication::translate("CalcOptions", "--sweep: %1 twice").arg(Q(range.name)));
         rows *= static_cast<long long>(range.values.size());
         into.sweeps.push_back(std::move(range));
     }
     if (rows > CalcOptions::kMaxSweepRows)
-        return "--sweep: at most " + std::to_string(CalcOptions::kMaxSweepRows) + " rows, got " + std::to_string(rows);
+        return Error(QCoreApplication::translate("CalcOptions", "--sweep: at most %1 rows, got %2")
+                         .arg(QString::number(CalcOptions::kMaxSweepRows), QString::number(rows)));
     return std::nullopt;
 }
 
@@ -93,16 +106,20 @@ std::optional<std::string> ParseSeek(const std::string& name, std::vector<std::s
 {
     const InputRow* input = InputNamed(name);
     if (!input || !input->IsNumber())
-        return "--seek: " + name + " is no number input";
+        return Error(QCoreApplication::translate("CalcOptions", "--seek: %1 is no number input").arg(Q(name)));
     const auto goal = std::find_if(positional.begin(), positional.end(), [](const std::string& a) {
         return ResultMemberNamed(a.substr(0, a.find('='))) != nullptr;
     });
     if (goal == positional.end())
-        return "--seek " + name + " needs RESULT=VALUE, e.g. requestedCapacity=60";
+        return Error(
+            QCoreApplication::translate("CalcOptions", "--seek %1 needs RESULT=VALUE, e.g. requestedCapacity=60")
+                .arg(Q(name)));
     const std::string result = goal->substr(0, goal->find('='));
     const std::string value = goal->find('=') == std::string::npos ? std::string() : goal->substr(goal->find('=') + 1);
     if (!IsPlainNumber(value))
-        return "--seek: " + result + " takes a number such as 60 or -7.5, got \"" + value + "\"";
+        return Error(
+            QCoreApplication::translate("CalcOptions", "--seek: %1 takes a number such as 60 or -7.5, got \"%2\"")
+                .arg(Q(result), Q(value)));
     double target = 0;
     std::from_chars(value.data(), value.data() + value.size(), target); // "." whatever the locale
     into.seek = SeekRequest{name, result, target};
@@ -114,19 +131,20 @@ std::optional<std::string> ParseSeek(const std::string& name, std::vector<std::s
 std::optional<std::string> CheckCombination(const Parser& p, const CalcOptions& options)
 {
     if (p.parser.isSet(p.json) && p.parser.isSet(p.csv))
-        return "--json and --csv: choose one output";
+        return Error(QCoreApplication::translate("CalcOptions", "--json and --csv: choose one output"));
     if (options.stored && !options.opens.isEmpty())
-        return "--open and --stored: choose where to start";
+        return Error(QCoreApplication::translate("CalcOptions", "--open and --stored: choose where to start"));
     if (p.parser.values(p.sweep).size() > 2)
-        return "--sweep: at most two inputs, for a grid";
+        return Error(QCoreApplication::translate("CalcOptions", "--sweep: at most two inputs, for a grid"));
     if (p.parser.values(p.seek).size() > 1)
-        return "--seek: one input at a time";
+        return Error(QCoreApplication::translate("CalcOptions", "--seek: one input at a time"));
     if (options.seek && !options.sweeps.empty())
-        return "--seek and --sweep: choose one";
+        return Error(QCoreApplication::translate("CalcOptions", "--seek and --sweep: choose one"));
     if (p.parser.values(p.save).size() > 1 || (p.parser.isSet(p.save) && options.save.isEmpty()))
-        return "--save: one file name";
+        return Error(QCoreApplication::translate("CalcOptions", "--save: one file name"));
     if (!options.save.isEmpty() && options.Batch())
-        return "--save writes one calculation, not several --open files, a --sweep or a --seek";
+        return Error(QCoreApplication::translate(
+            "CalcOptions", "--save writes one calculation, not several --open files, a --sweep or a --seek"));
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 
 #include "storage/InputAssignments.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -76,24 +78,35 @@ bool ParseRange(const std::string& range, Decimal (&parts)[3])
 
 std::optional<std::string> ParseSweep(const std::string& text, SweepRange& into)
 {
-    const std::string quoted = "'--sweep " + text + "'";
+    // The messages in the user's language, the option as given in them.
+    const QString given = QString::fromStdString(text);
     const std::size_t eq = text.find('=');
     const std::string name = text.substr(0, eq);
     if (eq == std::string::npos || KindOfInput(name) != InputKind::Number)
-        return quoted + ": expected NAME=FROM:TO:STEP with NAME a number input such as iDepth";
+        return QCoreApplication::translate(
+                   "SweepRange", "'--sweep %1': expected NAME=FROM:TO:STEP with NAME a number input such as iDepth")
+            .arg(given)
+            .toStdString();
     Decimal parts[3];
     if (!ParseRange(text.substr(eq + 1), parts))
-        return quoted + ": FROM, TO and STEP take numbers such as 455.55 or -7 (at most " +
-               std::to_string(kMaxWholeDigits) + " whole digits and " + std::to_string(kMaxDecimals) + " decimals)";
+        return QCoreApplication::translate("SweepRange",
+                                           "'--sweep %1': FROM, TO and STEP take numbers such as 455.55 or "
+                                           "-7 (at most %2 whole digits and %3 decimals)")
+            .arg(given, QString::number(kMaxWholeDigits), QString::number(kMaxDecimals))
+            .toStdString();
     const int decimals = std::max({parts[0].decimals, parts[1].decimals, parts[2].decimals});
     const std::int64_t first = Rescaled(parts[0], decimals);
     const std::int64_t span = Rescaled(parts[1], decimals) - first;
     const std::int64_t stride = Rescaled(parts[2], decimals);
     if (stride == 0 || (span != 0 && (span < 0) != (stride < 0)))
-        return quoted + ": STEP must lead from FROM to TO";
+        return QCoreApplication::translate("SweepRange", "'--sweep %1': STEP must lead from FROM to TO")
+            .arg(given)
+            .toStdString();
     const std::int64_t count = span / stride + 1;
     if (count > SweepRange::kMaxValues)
-        return quoted + ": more than " + std::to_string(SweepRange::kMaxValues) + " values";
+        return QCoreApplication::translate("SweepRange", "'--sweep %1': more than %2 values")
+            .arg(given, QString::number(SweepRange::kMaxValues))
+            .toStdString();
     into.name = name;
     into.values.clear();
     for (std::int64_t i = 0; i < count; ++i)

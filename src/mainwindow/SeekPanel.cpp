@@ -101,7 +101,7 @@ void SeekPanel::Find()
 {
     const UnitSystem& units = window_.Units();
     const LoadInputs base = ReadLoadInputs(window_.Form(), window_.TablesInUse(), units);
-    VariantCalc calc(window_.TablesInUse(), units);
+    VariantCalc calc(window_.TablesInUse(), units, Translated);
     answerField_ = whatIf_.Input();
     // The goal is typed in the energy unit shown; the calculation's loads are in W.
     const double watts = target_->value() / ShownEnergy(1.0, units);

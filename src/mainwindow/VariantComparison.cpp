@@ -42,7 +42,7 @@ Evaluated Evaluate(const InputAssignments& inputs, const Tables& tables, const U
     UnitSystem own;
     CalcFile::ApplyOverFirstRun(inputs, e.form, e.tables, own);
     ConvertInputsForNewUnits(e.form, e.tables, own, units);
-    VariantCalc calc(e.tables, units);
+    VariantCalc calc(e.tables, units, Translated);
     e.outcome = calc.Calculate(ReadLoadInputs(e.form, e.tables, units));
     return e;
 }

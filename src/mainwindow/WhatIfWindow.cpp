@@ -305,7 +305,7 @@ void WhatIfWindow::Sweep()
 {
     const UnitSystem& units = window_.Units();
     const LoadInputs base = ReadLoadInputs(window_.Form(), window_.TablesInUse(), units);
-    VariantCalc calc(window_.TablesInUse(), units);
+    VariantCalc calc(window_.TablesInUse(), units, Translated);
     const InputField field = Input();
     values_ = SweepValues(From(), To(), Steps());
     points_.clear();
@@ -324,7 +324,9 @@ void WhatIfWindow::Sweep()
                       ShownEnergy(r.additionalLoad, units), ShownEnergy(r.coolDownLoad, units),
                       ShownEnergy(r.requestedCapacity, units)},
                      r,
-                     out.completed ? out.warning : out.message};
+                     out.completed ? out.warning : out.message,
+                     out.failed,
+                     out.warned};
         if (!out.completed && firstStop.empty())
             firstStop = out.message;
         chart.push_back(p.chart);
@@ -429,7 +431,8 @@ QString WhatIfWindow::SweepCsv() const
     std::string csv = CalcTable::CsvHeader();
     for (const SweepPoint& p : points_) {
         inputs.numbers[name] = CalcFile::NumberText(p.chart.x);
-        csv += CalcTable::CsvRow(file.toStdString(), inputs, p.chart.completed, p.results, window_.Units(), p.message);
+        csv += CalcTable::CsvRow(file.toStdString(), inputs, p.chart.completed, p.results, window_.Units(),
+                                 OutcomeLine(p.failed, p.warned, window_.Units()));
     }
     return QString::fromStdString(csv);
 }

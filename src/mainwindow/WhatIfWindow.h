@@ -21,13 +21,18 @@ class QTableWidget;
 class SeekPanel;
 class SweepChart;
 class VariantComparison;
+struct CheckInfo;
 struct LoadInputs;
 
 // One sweep point as the chart and its table show it, with what stopped it.
 struct SweepPoint {
     ChartPoint chart;
     LoadResults results;
-    std::string message; // the error row when stopped, else the warning (if any)
+    std::string message; // the error row when stopped, else the warning (if any), as the window shows it
+    // The checks behind the message, for the CSV export: a table of data, in English whatever the
+    // window's language, as dorarive-calc --csv writes it.
+    const CheckInfo* failed = nullptr;
+    const CheckInfo* warned = nullptr;
 };
 
 // What If: how the results move over one input's range (a chart and its table of points), the

@@ -3,7 +3,6 @@
 #include "model/FormRules.h"
 #include "model/InputTable.h"
 #include "model/Recalculate.h"
-#include "model/ResultRows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,13 +22,23 @@ VariantOutcome VariantCalc::Calculate(const LoadInputs& inputs)
     VariantOutcome out;
     out.completed = result.outcome == RecalcOutcome::Completed;
     out.results = result.results;
-    if (result.failed) {
-        const ResultRow row = ListedRows(result, units_).front();
-        out.message = row.value.empty() ? row.name : row.name + " " + row.value;
-    }
-    if (out.completed)
-        out.warning = MessageLine(result, units_);
+    out.failed = result.failed;
+    out.warned = out.completed ? result.warned : nullptr;
+    if (out.failed)
+        out.message = OutcomeLine(out.failed, nullptr, units_, lookup_);
+    if (out.warned)
+        out.warning = OutcomeLine(nullptr, out.warned, units_, lookup_);
     return out;
+}
+
+std::string OutcomeLine(const CheckInfo* failed, const CheckInfo* warned, const UnitSystem& units, TextLookup lookup)
+{
+    if (failed) {
+        const std::string range = RangeText(*failed, units, lookup);
+        const std::string row = ProblemRowText(*failed, lookup);
+        return range.empty() ? row : row + " " + range;
+    }
+    return warned ? WarningText(*warned, units, lookup) : std::string();
 }
 
 double ShownInput(const LoadInputs& inputs, InputField field, const UnitSystem& units)

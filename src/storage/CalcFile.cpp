@@ -6,6 +6,7 @@
 #include "storage/MemoryProfileStore.h"
 #include "storage/StoredInputs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,27 +51,30 @@ std::string CustomKText(const InputForm& form, const Tables& tables, const UnitS
     return NumberText(shown.Value());
 }
 
-std::string Quoted(const QString& text)
+// The problem messages are in the user's language, each one pattern, so that a translator sees the
+// whole sentence; member names, the values the file holds and numbers go in as they are. One
+// arg() call per pattern: a single pass, which leaves a "%1" in a file's name or member alone.
+QString Q(const std::string& text)
 {
-    return "\"" + text.toStdString() + "\"";
+    return QString::fromStdString(text);
 }
 
-// A JSON value as a problem message shows what it got.
-std::string Shown(const QJsonValue& value)
+// A JSON value as a problem message shows what it got: a string or a number as the file holds it.
+QString Shown(const QJsonValue& value)
 {
     switch (value.type()) {
     case QJsonValue::String:
-        return Quoted(value.toString());
+        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
     case QJsonValue::Double:
-        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest).toStdString();
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     case QJsonValue::Bool:
-        return value.toBool() ? "true" : "false";
+        return QLatin1String(value.toBool() ? "true" : "false");
     case QJsonValue::Array:
-        return "a list";
+        return QCoreApplication::translate("CalcFile", "a list");
     case QJsonValue::Object:
-        return "an object";
+        return QCoreApplication::translate("CalcFile", "an object");
     default:
-        return "null";
+        return QStringLiteral("null");
     }
 }
 
@@ -143,7 +147,7 @@ public:
             else if (it.key() == QLatin1String("inputs"))
                 CheckInputs(it.value(), into);
             else if (it.key() != QLatin1String("format") && it.key() != QLatin1String("version"))
-                Report({}, it.key(), "unknown member " + Quoted(it.key()));
+                Report({}, it.key(), QCoreApplication::translate("CalcFile", "unknown member \"%1\"").arg(it.key()));
         }
         return first_;
     }
@@ -154,22 +158,26 @@ private:
         const QJsonValue format = root.value(QLatin1String("format"));
         const QJsonValue version = root.value(QLatin1String("version"));
         if (format.isUndefined())
-            Report({}, {}, "not a calculation file: it has no \"format\" member");
+            Report({}, {},
+                   QCoreApplication::translate("CalcFile", "not a calculation file: it has no \"format\" member"));
         else if (format.toString() != QLatin1String(kFormat))
             Report({}, QStringLiteral("format"),
-                   "not a calculation file: its format is " + Shown(format) + ", not \"" + kFormat + "\"");
+                   QCoreApplication::translate("CalcFile", "not a calculation file: its format is %1, not \"%2\"")
+                       .arg(Shown(format), QLatin1String(kFormat)));
         else if (version.isUndefined())
-            Report({}, {}, "it has no \"version\" member");
+            Report({}, {}, QCoreApplication::translate("CalcFile", "it has no \"version\" member"));
         else if (WholeNumber(version) != kVersion)
             Report({}, QStringLiteral("version"),
-                   "version " + Shown(version) + " is not known: this program reads version 1");
+                   QCoreApplication::translate("CalcFile", "version %1 is not known: this program reads version %2")
+                       .arg(Shown(version), QString::number(kVersion)));
         return first_.has_value();
     }
 
     void CheckUnits(const QJsonValue& value, InputAssignments& into)
     {
         if (!value.isObject()) {
-            Report({}, QStringLiteral("units"), "\"units\" is not an object, got " + Shown(value));
+            Report({}, QStringLiteral("units"),
+                   QCoreApplication::translate("CalcFile", "\"units\" is not an object, got %1").arg(Shown(value)));
             return;
         }
         const QJsonObject units = value.toObject();
@@ -177,9 +185,10 @@ private:
             const std::string name = it.key().toStdString();
             const std::optional<int> choice = ZeroOrOne(it.value());
             if (KindOfInput(name) != InputKind::UnitChoice)
-                Report(QStringLiteral("units"), it.key(), "unknown member " + Quoted(it.key()) + " in \"units\"");
+                Report(QStringLiteral("units"), it.key(),
+                       QCoreApplication::translate("CalcFile", "unknown member \"%1\" in \"units\"").arg(it.key()));
             else if (!choice)
-                Report(QStringLiteral("units"), it.key(), name + " takes 0 or 1, got " + Shown(it.value()));
+                Report(QStringLiteral("units"), it.key(), ZeroOrOneProblem(it.key(), it.value()));
             else
                 into.units[name] = *choice;
         }
@@ -188,7 +197,8 @@ private:
     void CheckInputs(const QJsonValue& value, InputAssignments& into)
     {
         if (!value.isObject()) {
-            Report({}, QStringLiteral("inputs"), "\"inputs\" is not an object, got " + Shown(value));
+            Report({}, QStringLiteral("inputs"),
+                   QCoreApplication::translate("CalcFile", "\"inputs\" is not an object, got %1").arg(Shown(value)));
             return;
         }
         const QJsonObject inputs = value.toObject();
@@ -198,7 +208,12 @@ private:
         }
     }
 
-    std::optional<std::string> CheckInput(const std::string& name, const QJsonValue& value, InputAssignments& into)
+    static QString ZeroOrOneProblem(const QString& name, const QJsonValue& value)
+    {
+        return QCoreApplication::translate("CalcFile", "%1 takes 0 or 1, got %2").arg(name, Shown(value));
+    }
+
+    std::optional<QString> CheckInput(const std::string& name, const QJsonValue& value, InputAssignments& into)
     {
         switch (KindOfInput(name)) {
         case InputKind::Selection:
@@ -208,33 +223,35 @@ private:
                 into.options[name] = *on;
                 return std::nullopt;
             }
-            return name + " takes 0 or 1, got " + Shown(value);
+            return ZeroOrOneProblem(Q(name), value);
         case InputKind::Number:
             if (std::optional<std::string> number = PlainNumber(value)) {
                 into.numbers[name] = *number;
                 return std::nullopt;
             }
-            return name + " takes a number such as 455.55 or -7, got " + Shown(value);
+            return QCoreApplication::translate("CalcFile", "%1 takes a number such as 455.55 or -7, got %2")
+                .arg(Q(name), Shown(value));
         default:
-            return "unknown member \"" + name + "\" in \"inputs\"";
+            return QCoreApplication::translate("CalcFile", "unknown member \"%1\" in \"inputs\"").arg(Q(name));
         }
     }
 
-    std::optional<std::string> CheckSelection(const std::string& name, const QJsonValue& value, InputAssignments& into)
+    std::optional<QString> CheckSelection(const std::string& name, const QJsonValue& value, InputAssignments& into)
     {
         const int rows = SelectionRows(tables_, InputNamed(name)->SelectorId());
         const std::optional<int> row = WholeNumber(value);
         if (!row)
-            return name + " takes a whole row number, got " + Shown(value);
+            return QCoreApplication::translate("CalcFile", "%1 takes a whole row number, got %2")
+                .arg(Q(name), Shown(value));
         if (*row < 0 || *row >= rows)
-            return name + " " + std::to_string(*row) + " is not a row of its table (0 to " + std::to_string(rows - 1) +
-                   ")";
+            return QCoreApplication::translate("CalcFile", "%1 %2 is not a row of its table (0 to %3)")
+                .arg(Q(name), QString::number(*row), QString::number(rows - 1));
         into.selections[name] = *row;
         return std::nullopt;
     }
 
     // Keeps the problem whose member stands first in the text.
-    void Report(const QString& parent, const QString& key, const std::string& text)
+    void Report(const QString& parent, const QString& key, const QString& text)
     {
         int line = 0;
         if (!key.isEmpty()) {
@@ -244,7 +261,7 @@ private:
         }
         const auto rank = [](int l) { return l == 0 ? INT_MAX : l; };
         if (!first_ || rank(line) < rank(first_->line))
-            first_ = Problem{line, text};
+            first_ = Problem{line, text.toStdString()};
     }
 
     const QByteArray& bytes_;
@@ -300,9 +317,13 @@ std::optional<Problem> Parse(const QByteArray& bytes, const Tables& tables, Inpu
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
-        return Problem{LineAt(text, error.offset), "not valid JSON: " + error.errorString().toStdString()};
+        return Problem{
+            LineAt(text, error.offset),
+            QCoreApplication::translate("CalcFile", "not valid JSON: %1").arg(error.errorString()).toStdString()};
     if (!document.isObject())
-        return Problem{1, "not a calculation file: the document is not a JSON object"};
+        return Problem{
+            1, QCoreApplication::translate("CalcFile", "not a calculation file: the document is not a JSON object")
+                   .toStdString()};
     InputAssignments checked;
     if (std::optional<Problem> problem = Checker(text, tables).Check(document.object(), checked))
         return problem;
@@ -312,18 +333,27 @@ std::optional<Problem> Parse(const QByteArray& bytes, const Tables& tables, Inpu
 
 std::optional<std::string> Read(const QString& path, const Tables& tables, InputAssignments& into)
 {
-    const std::string name = path.toStdString();
     QFile file(path);
+    const auto unreadable = [&] {
+        return QCoreApplication::translate("CalcFile", "%1: cannot be read: %2")
+            .arg(path, file.errorString())
+            .toStdString();
+    };
     if (!file.open(QIODevice::ReadOnly))
-        return name + ": cannot be read: " + file.errorString().toStdString();
+        return unreadable();
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return name + ": cannot be read: " + file.errorString().toStdString();
+        return unreadable();
     if (bytes.size() > kMaxFileSize)
-        return name + ": too large for a calculation file (over 1 MiB)";
+        return QCoreApplication::translate("CalcFile", "%1: too large for a calculation file (over 1 MiB)")
+            .arg(path)
+            .toStdString();
     if (const std::optional<Problem> problem = Parse(bytes, tables, into)) {
-        const std::string where = problem->line > 0 ? "line " + std::to_string(problem->line) + ": " : "";
-        return name + ": " + where + problem->text;
+        if (problem->line == 0)
+            return path.toStdString() + ": " + problem->text;
+        return QCoreApplication::translate("CalcFile", "%1: line %2: %3")
+            .arg(path, QString::number(problem->line), Q(problem->text))
+            .toStdString();
     }
     return std::nullopt;
 }
@@ -353,9 +383,9 @@ std::optional<std::string> Write(const QString& path, const InputAssignments& in
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(document) == document.size() &&
         file.commit())
         return std::nullopt;
-    const std::string why = file.errorString().toStdString();
+    const QString why = file.errorString();
     file.cancelWriting();
-    return path.toStdString() + ": cannot be written: " + why;
+    return QCoreApplication::translate("CalcFile", "%1: cannot be written: %2").arg(path, why).toStdString();
 }
 
 std::optional<std::string> Save(const QString& path, const InputForm& form, const Tables& tables,

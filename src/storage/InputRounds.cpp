@@ -2,6 +2,8 @@
 
 #include "model/FormRules.h"
 
+#include <QCoreApplication>
+
 InputRounds::InputRounds(InputForm& form, Tables& tables, UnitSystem& units)
     : form_(form)
     , tables_(tables)
@@ -64,7 +66,9 @@ std::vector<std::string> InputRounds::ApplyNumbers(const std::map<std::string, s
             form_.PasteNumber(field, number);
         } else {
             // A k-value field takes input only while its material is "Customized".
-            notes.push_back(name + " ignored: its material is not \"Customized\"");
+            notes.push_back(QCoreApplication::translate("InputRounds", "%1 ignored: its material is not \"Customized\"")
+                                .arg(QString::fromStdString(name))
+                                .toStdString());
         }
     }
     return notes;

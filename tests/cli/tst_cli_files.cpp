@@ -392,6 +392,41 @@ private slots:
         }
     }
 
+    // What dorarive-calc says on stderr speaks the user's language as well: a usage error, a
+    // calculation file's problem and a note, with the names and values given kept as they are.
+    void messages_follow_the_language_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("usage error") << QStringList{"iDepth=deep"} << 2
+                                     << "dorarive-calc: 'iDepth=deep': iDepth takes a number such as 455.55 or -7\n"
+                                     << "dorarive-calc: 'iDepth=deep': iDepth erwartet eine Zahl wie 455.55 oder -7\n";
+        QTest::newRow("file problem") << QStringList{"--open", "bad.kaldora"} << 2
+                                      << "dorarive-calc: bad.kaldora: line 4: iDepth takes a number such as 455.55 or "
+                                         "-7, got \"deep\"\n"
+                                      << "dorarive-calc: bad.kaldora: Zeile 4: iDepth erwartet eine Zahl wie 455.55 "
+                                         "oder -7, erhalten: \"deep\"\n";
+        QTest::newRow("note") << QStringList{"--csv", "iInsulTherm=0.5"} << 0
+                              << "dorarive-calc: iInsulTherm ignored: its material is not \"Customized\"\n"
+                              << "dorarive-calc: iInsulTherm ignoriert: Das Material ist nicht „Benutzerdefiniert“\n";
+    }
+
+    void messages_follow_the_language()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        Write("bad.kaldora", "{\n  \"format\": \"nordavik-kaldora\",\n  \"version\": 1,\n"
+                             "  \"inputs\": {\"iDepth\": \"deep\"}\n}\n");
+        const CalcOutput inC = Run(arguments, QStringLiteral("C"));
+        QCOMPARE(inC.exitCode, exitCode);
+        QCOMPARE(QString::fromUtf8(inC.err), english);
+        QCOMPARE(QString::fromUtf8(Run(arguments, kCommaLocale, "LANG").err), german);
+    }
+
     void a_failed_save_keeps_the_old_file()
     {
         const QString file = Saved("kept.kaldora", {"iDepth=600"});

@@ -28,6 +28,7 @@
 #include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -258,6 +259,17 @@ void WhatIfTest::sweep_leaves_as_dorarive_calc_prints_it()
     QCOMPARE(rows.size(), 18);
     QCOMPARE(rows[0].count(QLatin1Char('\t')), 6);
     QVERIFY(rows[1].endsWith(QStringLiteral("Invalid insulation thickness. 5mm to 500mm")));
+
+    // In German the points speak German; the CSV is data and stays as dorarive-calc writes it.
+    const QString csv = w.SweepCsv();
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral("dorarive_de"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&german);
+    w.SetRange(0, 80, 16); // swept again
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(w.SweepCsv(), csv);
+    const QString stopped = w.SweepText().split(QLatin1Char('\n')).value(1);
+    QVERIFY2(stopped.contains(QStringLiteral("Ungültige Isolierdicke.")), qPrintable(stopped));
 }
 
 void WhatIfTest::chart_as_picture_files_and_on_paper()

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // The dialog's layout, in dialog units.
@@ -94,7 +96,10 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     helpBox_->setAccessibleName(tr("Help text"));
 
     disclaimer_ = new QPushButton(tr("Disclaimer"), this);
-    disclaimer_->setGeometry(units.ToPixels(kDisclaimerButton));
+    // A caption longer than the English one widens the button to the left, towards the link.
+    QRect disclaimer = units.ToPixels(kDisclaimerButton);
+    disclaimer.setLeft(std::min(disclaimer.left(), disclaimer.right() + 1 - disclaimer_->sizeHint().width()));
+    disclaimer_->setGeometry(disclaimer);
     disclaimer_->setAutoDefault(false);
     connect(disclaimer_, &QPushButton::clicked, this, &CHelpDlg::ShowDisclaimer);
 }

@@ -4,6 +4,7 @@
 // before what follows it), nor leave the client or run into the picture. English keeps the form exactly where it always
 // stood.
 
+#include "dialogs/CHelpDlg.h"
 #include "mainwindow/Layout.h"
 #include "model/ResultRows.h"
 #include "model/UnitSystem.h"
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QRect>
 #include <QTranslator>
 #include <QtTest>
@@ -186,6 +189,23 @@ private slots:
             QVERIFY2(fm.horizontalAdvance(shown) <= names - 3, qPrintable(shown));
         }
         QVERIFY(fm.horizontalAdvance(QStringLiteral("-88.8 %1C").arg(QChar(0xba))) + 2 < 410 - names);
+    }
+
+    // The Help dialog's fixed places: each button holds its caption, clear of the link.
+    void help_buttons_hold_their_captions_data() { result_names_fit_their_column_data(); }
+
+    void help_buttons_hold_their_captions()
+    {
+        QFETCH(QString, language);
+        Speak(language);
+        CHelpDlg dialog;
+        const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+        QVERIFY(buttons.size() >= 2);
+        for (const QPushButton* b : buttons) {
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+            for (const QLabel* link : dialog.findChildren<QLabel*>())
+                QVERIFY2(!b->geometry().intersects(link->geometry()), qPrintable(b->text()));
+        }
     }
 };
 

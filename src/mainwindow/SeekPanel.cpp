@@ -38,7 +38,8 @@ SeekPanel::SeekPanel(DoraRiveDlg& window, WhatIfWindow& whatIf)
     question_->setWordWrap(true);
     result_ = new QComboBox(this);
     for (const char* goal : kGoals)
-        result_->addItem(QCoreApplication::translate("ResultMember", ResultLabel(*ResultMemberNamed(goal))),
+        result_->addItem(QCoreApplication::translate(ResultLabelContext(ResultMemberNamed(goal)->member),
+                                                     ResultLabel(*ResultMemberNamed(goal))),
                          QLatin1String(goal));
     target_ = new QDoubleSpinBox(this);
     target_->setRange(-1e9, 1e9);

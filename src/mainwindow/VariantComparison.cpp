@@ -221,7 +221,7 @@ std::vector<VariantComparison::Row> VariantComparison::BuildRows() const
             std::any_of(cells.begin(), cells.end(), [&](const QString& c) { return c != cells.front(); }))
             rows.push_back({name, std::move(cells)});
     for (const auto& r : kResultRows) {
-        Row row{QCoreApplication::translate("ResultMember", ResultLabel(r.member)), {}};
+        Row row{QCoreApplication::translate(ResultLabelContext(r.member), ResultLabel(r.member)), {}};
         const std::string unit = UnitLabel(units, r.unitKind, Translated);
         const double first = Shown(all.front().outcome.results.*r.member, r.unitKind, units);
         for (size_t i = 0; i < all.size(); ++i) {

@@ -57,3 +57,10 @@ const char* ResultLabel(double LoadResults::*member)
             return l.label;
     return "";
 }
+
+const char* ResultLabelContext(double LoadResults::*member)
+{
+    const bool compressorRow = member == &LoadResults::requestedCapacity || member == &LoadResults::tEvaporator ||
+                               member == &LoadResults::tCondenser || member == &LoadResults::subcooling;
+    return compressorRow ? "ResultRows" : "ResultMember";
+}

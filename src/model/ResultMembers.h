@@ -20,7 +20,9 @@ extern const ResultMember kResultMembers[10];
 double PrintedValue(const ResultMember& result, const LoadResults& results, const UnitSystem& units);
 // Null when the name is none of them.
 const ResultMember* ResultMemberNamed(const std::string& name);
-// The name a person reads for it (English, marked for translation in the context "ResultMember";
-// the four compressor rows are the results list's own names).
+// The name a person reads for it (English, marked for translation in the context
+// ResultLabelContext gives: "ResultMember", or for the four compressor rows, which are the results
+// list's own names, "ResultRows").
 const char* ResultLabel(const ResultMember& result);
 const char* ResultLabel(double LoadResults::*member);
+const char* ResultLabelContext(double LoadResults::*member);

@@ -53,12 +53,13 @@ QString SweepChart::LayerName(int layer)
 {
     double LoadResults::*const members[kLayerCount] = {&LoadResults::cabinetLoad, &LoadResults::doorLoad,
                                                        &LoadResults::additionalLoad, &LoadResults::coolDownLoad};
-    return QCoreApplication::translate("ResultMember", ResultLabel(members[layer]));
+    return QCoreApplication::translate(ResultLabelContext(members[layer]), ResultLabel(members[layer]));
 }
 
 QString SweepChart::CapacityName()
 {
-    return QCoreApplication::translate("ResultMember", ResultLabel(&LoadResults::requestedCapacity));
+    return QCoreApplication::translate(ResultLabelContext(&LoadResults::requestedCapacity),
+                                       ResultLabel(&LoadResults::requestedCapacity));
 }
 
 QColor SweepChart::LayerColour(int layer)

@@ -5,6 +5,7 @@
 
 #include "controls/UiLanguage.h"
 #include "model/Checks.h"
+#include "model/ResultMembers.h"
 #include "presentation/FormSheet.h"
 
 #include <QDir>
@@ -89,9 +90,12 @@ private slots:
         QFETCH(QString, language);
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("dorarive_") + language, QStringLiteral(":/i18n")));
+        // A result's name in the What If window, looked up in the context its label says.
+        const auto capacity = &LoadResults::requestedCapacity;
         const std::pair<const char*, const char*> texts[] = {
             {"Checks", Check(CheckId::CabinetDepth).message},
             {FormSheet::kLabelContext, FormSheet::Label(1)},
+            {ResultLabelContext(capacity), ResultLabel(capacity)},
         };
         for (const auto& [context, text] : texts) {
             const QString translated = translator.translate(context, text);

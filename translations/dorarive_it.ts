@@ -1217,7 +1217,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>&amp;Use answer</source>
-        <translation>&amp;Usa soluzione</translation>
+        <translation>Usa solu&amp;zione</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1237,7 +1237,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>so that r&amp;esult</source>
-        <translation>in modo che il &amp;risultato</translation>
+        <translation>in modo c&amp;he il risultato</translation>
     </message>
     <message>
         <source>= &amp;wanted value</source>
@@ -1422,7 +1422,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>Show ever&amp;y input</source>
-        <translation>Mostra &amp;tutti i dati inseriti</translation>
+        <translation>Mostra t&amp;utti i dati inseriti</translation>
     </message>
     <message>
         <source>&amp;Keep as variant</source>
@@ -1442,7 +1442,7 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>Save va&amp;riant as...</source>
-        <translation>Salva &amp;variante come...</translation>
+        <translation>Salva varian&amp;te come...</translation>
     </message>
     <message>
         <source>Copy t&amp;able</source>
@@ -1488,11 +1488,11 @@ is registered for web pages (text/html).</source>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation>Gra&amp;fico</translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>&amp;Table of points</source>
-        <translation>&amp;Tabella dei punti</translation>
+        <translation>Tabella dei punti</translation>
     </message>
     <message>
         <source>&amp;Input:</source>

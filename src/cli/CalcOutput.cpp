@@ -13,15 +13,26 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kValueColumn = 36;
+constexpr size_t kValueColumn = 36;
+
+// The characters of UTF-8 text, as a terminal gives each a column: a translated label's "ü" is
+// two bytes.
+size_t Characters(const std::string& text)
+{
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
 
 std::string Columns(const std::string& left, const std::string& right)
 {
     std::string line = left;
     if (!right.empty()) {
-        line.resize(std::max<size_t>(line.size() + 1, kValueColumn), ' ');
+        const size_t width = Characters(left);
+        line.append(width < kValueColumn ? kValueColumn - width : 1, ' ');
         line += right;
     }
     while (!line.empty() && line.back() == ' ')

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -366,7 +367,7 @@ private slots:
     }
 
     // Only the text report follows the language: the tables' keys, numbers and outcome words are
-    // the same in every one. The German report's part fails until the German catalogue is merged.
+    // the same in every one. The report's values stand in one column, counted in characters.
     void only_the_text_report_follows_the_language()
     {
         const QStringList stopped{"iDepth=5"};
@@ -390,6 +391,16 @@ private slots:
             QVERIFY(english.out.contains(text));
             QVERIFY2(!german.out.contains(text), text);
         }
+        const QStringList report = QString::fromUtf8(Run({}, kCommaLocale, "LANG").out).split(u'\n');
+        const auto valueColumn = [&report](const QString& label) -> qsizetype {
+            for (const QString& line : report)
+                if (line.trimmed().startsWith(label))
+                    return line.indexOf(QRegularExpression(QStringLiteral("\\S")), line.indexOf(label) + label.size());
+            return -1;
+        };
+        QVERIFY(valueColumn(QStringLiteral("Breite")) > 0);
+        QCOMPARE(valueColumn(QStringLiteral("Höhe")), valueColumn(QStringLiteral("Breite")));
+        QCOMPARE(valueColumn(QStringLiteral("Tiefe (Innenmaße)")), valueColumn(QStringLiteral("Breite")));
     }
 
     // What dorarive-calc says on stderr speaks the user's language as well: a usage error, a

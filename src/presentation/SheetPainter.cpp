@@ -12,6 +12,8 @@
 #include <QPalette>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 // The state a paint threads through its steps. Like a device context it carries the current
 // text and background colours, which markers leave black on white for every later text.
 struct SheetPainter::Pass {
@@ -144,10 +146,13 @@ void SheetPainter::DrawHeader(Pass& pass) const
     using namespace SheetGeometry;
     pass.DrawSheetText(QString::fromStdString(pass.state.productName), kTitleText.x, kTitleText.y, kTitleText.height,
                        false);
-    pass.DrawSheetText(QCoreApplication::translate("SheetPainter", kVersionWord), kVersionLabel.x, kVersionLabel.y,
-                       kVersionLabel.height, false);
-    pass.DrawSheetText(QString::fromStdString(pass.state.versionText), kVersionText.x, kVersionText.y,
-                       kVersionText.height, false);
+    const QString word = QCoreApplication::translate("SheetPainter", kVersionWord);
+    const int wordWidth =
+        pass.DrawSheetText(word + u' ', kVersionLabel.x, kVersionLabel.y, kVersionLabel.height, false);
+    // The number keeps its place unless a longer word needs it to move on.
+    pass.DrawSheetText(QString::fromStdString(pass.state.versionText),
+                       std::max(kVersionText.x, kVersionLabel.x + wordWidth), kVersionText.y, kVersionText.height,
+                       false);
     pass.back = previous;
 }
 

@@ -25,6 +25,7 @@
 #include "presentation/PrintCommand.h"
 #include "presentation/ReportLines.h"
 #include "presentation/ResultsList.h"
+#include "presentation/ShadeButton.h"
 #include "presentation/SheetAccessible.h"
 #include "presentation/SheetFonts.h"
 #include "storage/CalcFile.h"
@@ -208,20 +209,23 @@ void DoraRiveDlg::CreateButtons()
         const char* text;
         const char* tip;
         void (DoraRiveDlg::*handler)();
+        int ButtonWidths::*width;
     } buttons[] = {
         {ControlId::HelpButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Help"),
-         QT_TRANSLATE_NOOP("DoraRiveDlg", "Display help information"), &DoraRiveDlg::OnHelpButton},
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Display help information"), &DoraRiveDlg::OnHelpButton, &ButtonWidths::help},
         {ControlId::PrintButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Print"),
-         QT_TRANSLATE_NOOP("DoraRiveDlg", "Print current calculation"), &DoraRiveDlg::OnPrint},
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Print current calculation"), &DoraRiveDlg::OnPrint, &ButtonWidths::print},
         {ControlId::UnitsButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Units"),
-         QT_TRANSLATE_NOOP("DoraRiveDlg", "Specify unit options"), &DoraRiveDlg::OnUnitsButton},
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Specify unit options"), &DoraRiveDlg::OnUnitsButton, &ButtonWidths::units},
         {ControlId::ProductSelectionButton, QT_TRANSLATE_NOOP("DoraRiveDlg", "Product Selection"),
-         QT_TRANSLATE_NOOP("DoraRiveDlg", "Product selection web pages."), &DoraRiveDlg::OnProductSelection},
+         QT_TRANSLATE_NOOP("DoraRiveDlg", "Product selection web pages."), &DoraRiveDlg::OnProductSelection,
+         &ButtonWidths::productSelection},
     };
     for (const auto& b : buttons) {
-        QPushButton* button = CreateCommandButton(tr(b.text), tr(b.tip), this);
+        ShadeButton* button = CreateCommandButton(tr(b.text), tr(b.tip), this);
         controls_[b.id] = button;
         connect(button, &QPushButton::clicked, this, b.handler);
+        buttonWidths_.*b.width = button->FittingWidth(buttonWidths_.*b.width);
     }
 }
 
@@ -301,6 +305,7 @@ LayoutInput DoraRiveDlg::LayoutInputNow() const
     in.iType2 = form_.Selection(Selector::iType2);
     in.doorIsGlass = tables_.doorMaterials.IsGlass(in.iType2);
     in.columns = columns_;
+    in.buttons = buttonWidths_;
     return in;
 }
 

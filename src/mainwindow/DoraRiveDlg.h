@@ -162,6 +162,7 @@ private:
     // The labels' widening of the columns, measured for the screen height it was measured on.
     SheetColumns columns_;
     int columnsScreenHeight_ = -1;
+    ButtonWidths buttonWidths_; // what the command buttons' captions need
     WidgetForm form_;
     std::map<ControlId, QWidget*> controls_;
     ResultsList* resultsList_ = nullptr;

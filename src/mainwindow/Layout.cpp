@@ -73,13 +73,16 @@ void PlaceBottom(LayoutResult& r, const LayoutInput& in)
     const int listX = x0 + 371;
     const int listWidth = std::min(410, w - kClientRightMargin - listX);
     r.Of(ControlId::ResultsList).rect = {listX, base - FormSheet::kResultsListRise, listWidth, 115};
-    r.Of(ControlId::ProductSelectionButton).rect = {x0 + 371, base - 82, 150, 25};
+    r.Of(ControlId::ProductSelectionButton).rect = {x0 + 371, base - 82, in.buttons.productSelection, 25};
     r.Of(ControlId::HomePageLink).rect = {10, h - SheetGeometry::kHomePageLinkRise, 370, r.rowPitch - 4};
     r.Of(ControlId::ProductPageLink).rect = {0, 0, 0, 0};
     r.Of(ControlId::ProductPageLink).shown = false;
-    r.Of(ControlId::UnitsButton).rect = {w - 110, h - 33, 80, 25};
-    r.Of(ControlId::PrintButton).rect = {w - 200, h - 33, 80, 25};
-    r.Of(ControlId::HelpButton).rect = {w - 290, h - 33, 80, 25};
+    // Right-aligned, 10 apart: a longer caption widens its button to the left.
+    const ButtonWidths& b = in.buttons;
+    const int unitsX = w - 30 - b.units, printX = unitsX - 10 - b.print, helpX = printX - 10 - b.help;
+    r.Of(ControlId::UnitsButton).rect = {unitsX, h - 33, b.units, 25};
+    r.Of(ControlId::PrintButton).rect = {printX, h - 33, b.print, 25};
+    r.Of(ControlId::HelpButton).rect = {helpX, h - 33, b.help, 25};
 }
 
 // A k value is an input only for the customized material (row 0); a glass door's thickness is

@@ -8,6 +8,14 @@
 // Where Relayout puts everything, as a pure function of the client size, the screen height, the
 // four options and the two material selections. The form's controls sit on the lines the sheet
 // draws their rows on (kControls gives each its row), so a control and its label always agree.
+// The command buttons' widths: what their captions need in the language in use, and at least these.
+struct ButtonWidths {
+    int help = 80;
+    int print = 80;
+    int units = 80;
+    int productSelection = 150;
+};
+
 struct LayoutInput {
     int clientWidth = 0;
     int clientHeight = 0;
@@ -20,6 +28,7 @@ struct LayoutInput {
     int iType2 = 4;
     bool doorIsGlass = false; // the door material's thickness is fixed (MaterialTable::IsGlass)
     SheetColumns columns;     // what the labels of the language in use add (FittedColumns)
+    ButtonWidths buttons;
 };
 
 struct ControlRect {

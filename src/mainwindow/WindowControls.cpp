@@ -30,7 +30,7 @@ void FillSelectionBox(QComboBox* box, const ProductTable& table)
         box->addItem(QCoreApplication::translate("Products", table.Name(row).c_str()));
 }
 
-QPushButton* CreateCommandButton(const QString& text, const QString& tooltip, QWidget* parent)
+ShadeButton* CreateCommandButton(const QString& text, const QString& tooltip, QWidget* parent)
 {
     auto* button = new ShadeButton(text, parent);
     button->setAutoDefault(false); // Enter in the window presses no button

@@ -6,14 +6,14 @@
 #include <QString>
 
 class QComboBox;
-class QPushButton;
 class QWidget;
+class ShadeButton;
 
 // The main window's controls as the product draws them, with the settings the window gives them.
 QComboBox* CreateSelectionBox(QWidget* parent);
 void FillSelectionBox(QComboBox* box, const MaterialTable& table);
 void FillSelectionBox(QComboBox* box, const ProductTable& table);
-QPushButton* CreateCommandButton(const QString& text, const QString& tooltip, QWidget* parent);
+ShadeButton* CreateCommandButton(const QString& text, const QString& tooltip, QWidget* parent);
 QWidget* CreateHomePageLink(QWidget* parent);
 QWidget* CreateProductPageLink(QWidget* parent);
 QIcon ApplicationIcon();

@@ -10,6 +10,8 @@
 #include <QToolTip>
 #include <qdrawutil.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kRampMiddle = 128;
@@ -66,6 +68,13 @@ void ShadeButton::SetTooltipText(const QString& text, const QString& onText)
 void ShadeButton::SetFont(const QString& face, int cellHeight, int weight)
 {
     setFont(CellHeightFont(face, cellHeight, weight));
+}
+
+int ShadeButton::FittingWidth(int least) const
+{
+    constexpr int kCaptionMargin = 4;
+    const int caption = fontMetrics().size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
+    return std::max(least, caption + 2 * (kFocusInset + 2 + kCaptionMargin));
 }
 
 QColor ShadeButton::SetTextColour(const QColor& colour)

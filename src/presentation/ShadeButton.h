@@ -28,6 +28,8 @@ public:
     // The second text is for check-style buttons in their on state; push buttons never show it.
     void SetTooltipText(const QString& text, const QString& onText = {});
     void SetFont(const QString& face, int cellHeight, int weight);
+    // The width that holds the caption, with a margin each side, and at least `least`.
+    int FittingWidth(int least) const;
     QColor SetTextColour(const QColor& colour); // returns the previous colour
     // Style 3 is the horizontal ramp, the only one the program uses; granularity, highlight and
     // colouring are in per cent.

@@ -1,17 +1,21 @@
 // Every language's labels against the places the window gives them: with every option shown, on a
 // large (1920 x 1080) and a small (1366 x 768) screen, each painted text and each control of the
 // sheet is measured as the painter draws it, and no two of them may touch (a label keeps a gap
-// before what follows it), nor leave the client or run into the picture. English keeps the form exactly where it always
-// stood.
+// before what follows it), nor leave the client or run into the picture. The results list, the
+// window's command buttons and the Help dialog's buttons hold their texts. English keeps the form
+// exactly where it always stood.
 
 #include "dialogs/CHelpDlg.h"
+#include "mainwindow/DoraRiveDlg.h"
 #include "mainwindow/Layout.h"
 #include "model/ResultRows.h"
 #include "model/UnitSystem.h"
 #include "presentation/FormSheet.h"
 #include "presentation/ResultsList.h"
+#include "presentation/ShadeButton.h"
 #include "presentation/SheetFonts.h"
 #include "presentation/SheetPainter.h"
+#include "storage/MemoryProfileStore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -205,6 +209,35 @@ private slots:
             QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
             for (const QLabel* link : dialog.findChildren<QLabel*>())
                 QVERIFY2(!b->geometry().intersects(link->geometry()), qPrintable(b->text()));
+        }
+    }
+
+    // The window's command buttons hold their captions, clear of each other and of the results
+    // list, on either screen; in English they keep their widths.
+    void window_buttons_hold_their_captions_data() { result_names_fit_their_column_data(); }
+
+    void window_buttons_hold_their_captions()
+    {
+        QFETCH(QString, language);
+        Speak(language);
+        MemoryProfileStore store;
+        DoraRiveDlg window(store);
+        window.show();
+        for (const QSize client : {QSize(1920, 1020), QSize(1366, 708)}) {
+            window.resize(client);
+            QTRY_COMPARE(window.Control(ControlId::UnitsButton)->geometry().right(), client.width() - 31);
+            QList<Box> boxes{{QStringLiteral("results list"), window.Control(ControlId::ResultsList)->geometry()}};
+            for (const ControlId id : {ControlId::HelpButton, ControlId::PrintButton, ControlId::UnitsButton,
+                                       ControlId::ProductSelectionButton}) {
+                const auto* button = static_cast<const QPushButton*>(window.Control(id));
+                const int caption = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+                QVERIFY2(caption + 2 * (ShadeButton::kFocusInset + 2) <= button->width(), qPrintable(button->text()));
+                if (language == u"en")
+                    QCOMPARE(button->width(), id == ControlId::ProductSelectionButton ? 150 : 80);
+                boxes << Box{button->text(), button->geometry()};
+            }
+            const QStringList faults = Overlaps(boxes, QRect(QPoint(0, 0), client));
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         }
     }
 };

@@ -6,6 +6,8 @@
 #include <QPen>
 #include <QPrinter>
 
+#include <algorithm>
+
 ReportPrinter::ReportPrinter(QPrinter* dc, const QString& title)
     : dc_(dc)
     , title_(title.left(kMaxTitleLength))
@@ -60,7 +62,14 @@ void ReportPrinter::PrintLine(const QString& text, int column)
             dc_->newPage();
         PrintPageHeader();
     }
-    DrawTextAt(p.at, text);
+    // A label longer than its column (as a translation may be) pushes its value on by a blank.
+    ReportPoint at = p.at;
+    const QFontMetrics fm = painter_.fontMetrics();
+    if (column == 0)
+        labelEnd_ = at.x + fm.horizontalAdvance(text);
+    else
+        at.x = std::max(at.x, labelEnd_ + fm.horizontalAdvance(QLatin1Char(' ')));
+    DrawTextAt(at, text);
 }
 
 void ReportPrinter::PrintPageHeader()

@@ -49,5 +49,6 @@ private:
     QString title_;
     QPainter painter_;
     std::optional<ReportLayout> layout_;
+    int labelEnd_ = 0; // where the last label printed ends: its value starts after it
     bool docOpen_ = false;
 };

@@ -92,6 +92,7 @@ private slots:
     void initTestCase();
     void pdf_shows_title_lines_and_values_in_order_data();
     void pdf_shows_title_lines_and_values_in_order();
+    void a_long_label_pushes_its_value_on();
     void rule_spans_the_printable_width_below_the_title();
     void unwritable_file_fails_and_prints_nothing();
     void dialog_offers_selection_and_file_without_page_numbers();
@@ -173,6 +174,37 @@ void PrintJobTest::pdf_shows_title_lines_and_values_in_order()
     QVERIFY2(
         info.contains(QRegularExpression(QStringLiteral("Title: +%1\\n").arg(QCoreApplication::applicationName()))),
         qPrintable(info));
+}
+
+// A label longer than the label column, as a translation may be, keeps a blank before its value;
+// the values of the others stay in their column.
+void PrintJobTest::a_long_label_pushes_its_value_on()
+{
+    const std::vector<ReportLine> lines = {
+        {"   Short", "32 W", true},
+        {"   A label much longer than the label column leaves room on its line", "183 W", true},
+        {"   Other", "9 W", true},
+    };
+    const QString path = NewPdfPath(QStringLiteral("long-label"));
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, path);
+    QCOMPARE(PrintReport(printer, kTitle, lines), PrintOutcome::Printed);
+
+    // Each word's left and right edge, from poppler's word boxes.
+    QMap<QString, std::pair<double, double>> words;
+    const QString boxes =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}).value_or(QString());
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)"[^>]*>([^<]+)</word>)re"));
+    for (const QRegularExpressionMatch& m : word.globalMatch(boxes))
+        words.insert(m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()});
+    QVERIFY2(words.contains(QStringLiteral("line")) && words.contains(QStringLiteral("183")), qPrintable(boxes));
+    QVERIFY2(words[QStringLiteral("183")].first > words[QStringLiteral("line")].second,
+             qPrintable(QStringLiteral("%1 / %2")
+                            .arg(words[QStringLiteral("183")].first)
+                            .arg(words[QStringLiteral("line")].second)));
+    QCOMPARE(words[QStringLiteral("9")].first, words[QStringLiteral("32")].first);
+    QVERIFY(words[QStringLiteral("32")].first < words[QStringLiteral("183")].first);
 }
 
 void PrintJobTest::rule_spans_the_printable_width_below_the_title()

@@ -53,7 +53,7 @@ std::string NameOf(int sheetRow, const UnitSystem& units, bool spokenUnit)
     name += Spoken(sheetRow);
     if (row.unitKind != kNoUnit) {
         const std::string unit = UnitLabel(units, row.unitKind, Translated);
-        name += " (" + (spokenUnit ? SpokenUnits(unit) : unit) + ")";
+        name += " (" + (spokenUnit ? SpokenUnits(unit, Translated) : unit) + ")";
     }
     return name;
 }
@@ -73,7 +73,7 @@ AccessibleText AccessibleTextOf(int sheetRow, const UnitSystem& units, const Tab
         return {};
     AccessibleText text;
     text.name = NameOf(sheetRow, units, true);
-    text.description = SpokenUnits(Translated("FormHelp", tables.FormHelp(sheetRow).c_str()));
+    text.description = SpokenUnits(Translated("FormHelp", tables.FormHelp(sheetRow).c_str()), Translated);
     return text;
 }
 
@@ -90,5 +90,5 @@ void NameWindowControls(const std::map<ControlId, QWidget*>& controls, const Uni
             SpokenLabelOf(it->second)->setText(QString::fromStdString(text.name));
     }
     if (const auto list = controls.find(ControlId::ResultsList); list != controls.end())
-        list->second->setAccessibleName(QString::fromUtf8(kResultsHeading));
+        list->second->setAccessibleName(QString::fromStdString(Translated("ResultRows", kResultsHeading)));
 }

@@ -1,5 +1,6 @@
 #include "presentation/ResultsList.h"
 
+#include "controls/Translated.h"
 #include "presentation/Palette.h"
 #include "presentation/ResultsHeader.h"
 #include "presentation/SheetFonts.h"
@@ -109,7 +110,7 @@ void ResultsList::SetRow(int row, const QString& name, const QString& value)
     int column = 0;
     for (const QString& text : {name, value}) {
         auto* item = new QTableWidgetItem(text);
-        item->setData(Qt::AccessibleTextRole, QString::fromStdString(SpokenUnits(text.toStdString())));
+        item->setData(Qt::AccessibleTextRole, QString::fromStdString(SpokenUnits(text.toStdString(), Translated)));
         setItem(row, column++, item);
     }
 }

@@ -41,7 +41,7 @@ SpokenItem RowItem(const SheetLine& line, TextLookup lookup, bool stale)
         item.description = SheetReading::kStaleFigure;
     item.key = "row " + std::to_string(line.row);
     item.value = line.valueText;
-    item.unit = SpokenUnits(LookUp(lookup, "UnitLabel", line.unitText.c_str()));
+    item.unit = SpokenUnits(LookUp(lookup, "UnitLabel", line.unitText.c_str()), lookup);
     const std::string label = LookUp(lookup, "FormSheet", line.labelText.c_str());
     item.name = Joined({SheetReading::SpokenLabel(label.c_str()), item.value, item.unit});
     item.rect = {line.label.x, line.label.y, line.unit.x + kUnitColumnWidth, line.label.y + line.fontHeight};
@@ -54,7 +54,7 @@ SpokenItem MessageItem(const std::string& text, const SheetReadingInput& in)
     SpokenItem item;
     item.key = "message " + text;
     item.role = SpokenRole::Alert;
-    item.name = SpokenUnits(text);
+    item.name = SpokenUnits(text, in.lookup);
     item.rect = {at.x, at.y, in.clientWidth - kRightMargin, at.y + in.frame.sheetFontHeight + 2};
     return item;
 }

@@ -21,10 +21,10 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kSpoken = {{
 
 } // namespace
 
-std::string SpokenUnits(std::string text)
+std::string SpokenUnits(std::string text, TextLookup lookup)
 {
     for (const auto& [symbol, spoken] : kSpoken) {
-        const std::string from(symbol), to(spoken);
+        const std::string from(symbol), to = LookUp(lookup, "SpokenUnits", spoken);
         for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
             text.replace(at, from.size(), to);
     }

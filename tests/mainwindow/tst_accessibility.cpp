@@ -14,9 +14,11 @@
 #include "storage/StoredInputs.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QRadioButton>
 #include <QSet>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -249,6 +251,35 @@ private slots:
         QVERIFY(DescriptionOf(w.Control(ControlId::HomePageLink)).startsWith(QStringLiteral("http")));
     }
 
+    // In another language a reader hears the names, the spoken units and the list's heading in it.
+    void names_speak_the_users_language_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& name : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("dorarive_*.qm")}))
+            QTest::newRow(qPrintable(name.mid(9).chopped(3))) << name.chopped(3);
+    }
+
+    void names_speak_the_users_language()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(language, QStringLiteral(":/i18n")));
+        QCoreApplication::installTranslator(&translator);
+        DoraRiveDlg& w = Open();
+        const auto tr = [](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text);
+        };
+        const QString celsius = tr("SpokenUnits", "degrees Celsius");
+        QVERIFY(celsius != u"degrees Celsius");
+        QCOMPARE(Accessible(w.Field(InputField::iAmbient))->text(QAccessible::Name),
+                 tr("FormSheet", "   Ambient temperature").trimmed() + QStringLiteral(" (") + celsius + u')');
+        QAccessibleInterface* list = Accessible(w.Control(ControlId::ResultsList));
+        QCOMPARE(list->text(QAccessible::Name), tr("ResultRows", kResultsHeading));
+        QVERIFY(list->tableInterface()->cellAt(1, 1)->text(QAccessible::Name).endsWith(celsius));
+        window_.reset();
+        QCoreApplication::removeTranslator(&translator);
+    }
+
     void results_list_reads_its_rows()
     {
         DoraRiveDlg& w = Open();
@@ -262,7 +293,7 @@ private slots:
         for (int r = 0; r < 4; ++r) {
             QCOMPARE(table->cellAt(r, 0)->text(QAccessible::Name), QString::fromUtf8(kResultNames[r]));
             QCOMPARE(table->cellAt(r, 1)->text(QAccessible::Name),
-                     QString::fromStdString(SpokenUnits(expected[static_cast<size_t>(r)].value)));
+                     QString::fromStdString(SpokenUnits(expected[static_cast<size_t>(r)].value, nullptr)));
         }
         // The units spoken, the painted cells as they are.
         QCOMPARE(table->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("-7.0 degrees Celsius"));

@@ -1131,6 +1131,13 @@ Webseiten (text/html) ist kein Webbrowser registriert.</translation>
     </message>
 </context>
 <context>
+    <name>ReportLines</name>
+    <message>
+        <source>Compressor Selection Conditions:</source>
+        <translation>Bedingungen für die Verdichterauswahl:</translation>
+    </message>
+</context>
+<context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>

@@ -1131,6 +1131,13 @@ web registrado para páginas web (text/html).</translation>
     </message>
 </context>
 <context>
+    <name>ReportLines</name>
+    <message>
+        <source>Compressor Selection Conditions:</source>
+        <translation>Condiciones de selección del compresor:</translation>
+    </message>
+</context>
+<context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>

@@ -1131,6 +1131,13 @@ n&apos;est associé aux pages web (text/html).</translation>
     </message>
 </context>
 <context>
+    <name>ReportLines</name>
+    <message>
+        <source>Compressor Selection Conditions:</source>
+        <translation>Conditions de sélection du compresseur&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>

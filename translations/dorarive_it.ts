@@ -1130,6 +1130,13 @@ is registered for web pages (text/html).</source>
     </message>
 </context>
 <context>
+    <name>ReportLines</name>
+    <message>
+        <source>Compressor Selection Conditions:</source>
+        <translation>Condizioni per la scelta del compressore:</translation>
+    </message>
+</context>
+<context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>

@@ -1131,6 +1131,13 @@ está registrado para páginas web (text/html).</translation>
     </message>
 </context>
 <context>
+    <name>ReportLines</name>
+    <message>
+        <source>Compressor Selection Conditions:</source>
+        <translation>Condições de seleção do compressor:</translation>
+    </message>
+</context>
+<context>
     <name>RescueFile</name>
     <message>
         <source>%1: cannot be created</source>

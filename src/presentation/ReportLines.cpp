@@ -2,6 +2,7 @@
 
 #include "model/Format.h"
 #include "model/ResultRows.h"
+#include "model/Translatable.h"
 #include "presentation/FormSheet.h"
 #include "presentation/SheetValues.h"
 
@@ -109,7 +110,8 @@ private:
 
     void CompressorConditions()
     {
-        Line(FormatText("%s:", LookUp(lookup_, "ResultRows", kResultsHeading).c_str()));
+        // The colon is part of the text: French sets a space before it.
+        Line(LookUp(lookup_, "ReportLines", QT_TRANSLATE_NOOP("ReportLines", "Compressor Selection Conditions:")));
         const double conditions[4] = {
             ShownEnergy(results_.requestedCapacity, units_), ShownTemperature(results_.tEvaporator, units_),
             ShownTemperature(results_.tCondenser, units_), ShownTemperatureDifference(results_.subcooling, units_)};

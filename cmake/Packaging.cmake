@@ -31,20 +31,33 @@ set(DORARIVE_PACKAGING ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 install(FILES ${DORARIVE_PACKAGING}/${DORARIVE_APPSTREAM_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The manual pages, converted from their scdoc sources and compressed as Debian keeps them.
+# The manual pages, converted from their scdoc sources and compressed as Debian keeps them: the
+# English ones in packaging/, each translation in packaging/man/LANG/, installed under man/LANG/.
 find_program(SCDOC_PROGRAM scdoc REQUIRED)
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(DORARIVE_DOC_FILES)
-foreach(page dorarive.1 dorarive-calc.1)
-    set(out ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
-    add_custom_command(OUTPUT ${out}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-        COMMAND sh -c "'${SCDOC_PROGRAM}' < '${DORARIVE_PACKAGING}/${page}.scd' | '${GZIP_PROGRAM}' -9n > '${out}'"
-        DEPENDS ${DORARIVE_PACKAGING}/${page}.scd
-        COMMENT "Manual page ${page}"
-        VERBATIM)
-    list(APPEND DORARIVE_DOC_FILES ${out})
-    install(FILES ${out} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+file(GLOB DORARIVE_MAN_LANGUAGES RELATIVE ${DORARIVE_PACKAGING}/man ${DORARIVE_PACKAGING}/man/*)
+foreach(language "" ${DORARIVE_MAN_LANGUAGES})
+    set(source_dir ${DORARIVE_PACKAGING})
+    set(sub man1)
+    set(filter "")
+    if(language)
+        set(source_dir ${DORARIVE_PACKAGING}/man/${language})
+        set(sub ${language}/man1)
+        # groff hyphenates with English patterns ("Spe-ichern"): a translation is not hyphenated.
+        set(filter "| sed '/^[.]TH /a .nh' ")
+    endif()
+    foreach(page dorarive.1 dorarive-calc.1)
+        set(out ${CMAKE_CURRENT_BINARY_DIR}/man/${sub}/${page}.gz)
+        add_custom_command(OUTPUT ${out}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man/${sub}
+            COMMAND sh -c "'${SCDOC_PROGRAM}' < '${source_dir}/${page}.scd' ${filter}| '${GZIP_PROGRAM}' -9n > '${out}'"
+            DEPENDS ${source_dir}/${page}.scd
+            COMMENT "Manual page ${sub}/${page}"
+            VERBATIM)
+        list(APPEND DORARIVE_DOC_FILES ${out})
+        install(FILES ${out} DESTINATION ${CMAKE_INSTALL_MANDIR}/${sub})
+    endforeach()
 endforeach()
 
 # The package's own changelog and copyright notice, where Debian policy wants them.
@@ -70,6 +83,12 @@ if(BASH_PROGRAM)
     set_tests_properties(packaging_install PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;CMAKE_COMMAND=${CMAKE_COMMAND}"
         TIMEOUT 120)
+endif()
+# The translated manual pages against the English ones.
+if(BASH_PROGRAM)
+    add_test(NAME manuals_match
+        COMMAND ${BASH_PROGRAM} ${CMAKE_CURRENT_LIST_DIR}/../packaging/check-manuals.sh ${PROJECT_SOURCE_DIR})
+    set_tests_properties(manuals_match PROPERTIES ENVIRONMENT "LC_ALL=C.UTF-8" TIMEOUT 60)
 endif()
 # The Debian package as lintian and the AppStream validator see it; a sanitized build is never
 # packaged.

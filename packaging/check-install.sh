@@ -29,6 +29,8 @@ expected=(
     share/icons/hicolor/scalable/apps/dorarive.svg
     share/man/man1/dorarive.1.gz
     share/man/man1/dorarive-calc.1.gz
+    share/man/{de,es,fr,it,pt_BR}/man1/dorarive.1.gz
+    share/man/{de,es,fr,it,pt_BR}/man1/dorarive-calc.1.gz
     share/metainfo/example.nordavik.kaldora.metainfo.xml
     share/doc/dorarive/changelog.Debian.gz
     share/doc/dorarive/copyright

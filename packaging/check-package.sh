@@ -37,7 +37,7 @@ for metainfo in "$tree"/usr/share/metainfo/*.metainfo.xml; do
     appstreamcli validate --pedantic --no-net "$metainfo" || fail "$(basename "$metainfo") does not validate"
 done
 
-for page in "$tree"/usr/share/man/man1/*.1.gz; do
+for page in "$tree"/usr/share/man/man1/*.1.gz "$tree"/usr/share/man/*/man1/*.1.gz; do
     [ -f "$page" ] || { fail "no manual page in the package"; break; }
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || true)
     [ -z "$warnings" ] || fail "$(basename "$page") renders with warnings: $warnings"

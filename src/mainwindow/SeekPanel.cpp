@@ -37,10 +37,11 @@ SeekPanel::SeekPanel(DoraRiveDlg& window, WhatIfWindow& whatIf)
     question_ = new QLabel(this);
     question_->setWordWrap(true);
     result_ = new QComboBox(this);
-    for (const char* goal : kGoals)
-        result_->addItem(QCoreApplication::translate(ResultLabelContext(ResultMemberNamed(goal)->member),
-                                                     ResultLabel(*ResultMemberNamed(goal))),
+    for (const char* goal : kGoals) {
+        const ResultMember& result = *ResultMemberNamed(goal);
+        result_->addItem(QCoreApplication::translate(ResultLabelContext(result.member), ResultLabel(result)),
                          QLatin1String(goal));
+    }
     target_ = new QDoubleSpinBox(this);
     target_->setRange(-1e9, 1e9);
     target_->setDecimals(1);
